@@ -1,0 +1,55 @@
+# Settings for the project's own targets (not for GoogleTest or other third-party code).
+
+if(QV_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # Nothing but the system's own DLLs may be needed beside the host.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  # Programs and the DLLs they load side by side.
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+# qv_project_target(<target>): warnings as errors for code we write.
+function(qv_project_target target)
+  target_compile_options(${target} PRIVATE
+    # No -Wnon-virtual-dtor: COM interfaces have no virtual destructor by design.
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    -Wold-style-cast -Woverloaded-virtual -Wimplicit-fallthrough
+    -Werror)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# Test names carry the platform, so that one ctest run over all presets tells them apart.
+if(NOT WIN32)
+  set(QV_PLATFORM native)
+elseif(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(QV_PLATFORM win64)
+else()
+  set(QV_PLATFORM win32)
+endif()
+
+# qv_test(<name> SOURCES ... LIBS ...): a GoogleTest program run as one ctest test.
+# Windows programs run under the Wine runner (CMAKE_CROSSCOMPILING_EMULATOR); it answers 77
+# where the machine cannot run them at all.
+function(qv_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  qv_project_target(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${QV_PLATFORM}.${name} COMMAND ${name})
+  set_tests_properties(${QV_PLATFORM}.${name} PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+endfunction()
+
+# qv_benchmark(<name> SOURCES ... LIBS ...): a Google Benchmark program, run by `make bench` only.
+function(qv_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  qv_project_target(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  add_test(NAME ${QV_PLATFORM}.${name} COMMAND ${name})
+  set_tests_properties(${QV_PLATFORM}.${name} PROPERTIES LABELS bench)
+endfunction()

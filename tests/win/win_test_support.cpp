@@ -1,0 +1,24 @@
+#include "tests/win/win_test_support.h"
+
+namespace qv::test {
+
+ScratchKey::ScratchKey()
+    : path_(L"Software\\QuorvaneTests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount64())) {
+  RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle_, nullptr);
+}
+
+ScratchKey::~ScratchKey() {
+  if (handle_) RegCloseKey(handle_);
+  RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\QuorvaneTests");  // only when no other test run uses it
+}
+
+bool KeyExists(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+}  // namespace qv::test
