@@ -2,8 +2,7 @@
 .PHONY: run check bench fuzz clean
 
 run:
-	scripts/bootstrap
-	for p in win32 win64 native; do cmake --preset $$p >/dev/null && cmake --build --preset $$p || exit 1; done
+	scripts/build win32 win64 native
 
 check:
 	scripts/check

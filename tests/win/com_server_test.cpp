@@ -47,8 +47,7 @@ LoadedServer CreateFromPerUserProgId(const wchar_t* progId) {
   loaded.library = LoadLibraryW(file->c_str());
   if (!loaded.library) return loaded;
   using GetClassObjectFn = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-  const auto getClassObject = reinterpret_cast<GetClassObjectFn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(loaded.library, "DllGetClassObject")));
+  const auto getClassObject = test::GetProc<GetClassObjectFn>(loaded.library, "DllGetClassObject");
   IClassFactory* factory = nullptr;
   if (getClassObject && SUCCEEDED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
     factory->CreateInstance(nullptr, IID_ISpike, reinterpret_cast<void**>(&loaded.spike));
@@ -84,8 +83,7 @@ TEST_F(ComServerTest, RegistersPerUserCreatesByProgIdAndUnregistersExactly) {
 
   // The library may go once nothing of it is alive, and only then.
   using CanUnloadFn = HRESULT(WINAPI*)();
-  const auto canUnload =
-      reinterpret_cast<CanUnloadFn>(reinterpret_cast<void (*)()>(GetProcAddress(loaded.library, "DllCanUnloadNow")));
+  const auto canUnload = test::GetProc<CanUnloadFn>(loaded.library, "DllCanUnloadNow");
   ASSERT_NE(nullptr, canUnload);
   EXPECT_EQ(S_FALSE, canUnload());
   loaded.spike->Release();

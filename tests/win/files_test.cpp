@@ -1,6 +1,7 @@
 #include "core/win/files.h"
 
 #include "tests/spike/spike_server.h"
+#include "tests/win/win_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,7 @@ TEST(AppPathTest, InADrivesRootHasOneBackslash) {
   ASSERT_TRUE(CopyFileW((AppPath() + L"spike_server.dll").c_str(), copy.c_str(), FALSE));
   HMODULE library = LoadLibraryW(copy.c_str());
   ASSERT_NE(nullptr, library);
-  const auto spikeAppPath =
-      reinterpret_cast<SpikeAppPathFn>(reinterpret_cast<void (*)()>(GetProcAddress(library, "SpikeAppPath")));
+  const auto spikeAppPath = test::GetProc<SpikeAppPathFn>(library, "SpikeAppPath");
   ASSERT_NE(nullptr, spikeAppPath);
   wchar_t buffer[MAX_PATH] = {};
   spikeAppPath(buffer, MAX_PATH);

@@ -44,4 +44,10 @@ inline void PumpFor(DWORD milliseconds) {
 
 bool KeyExists(HKEY root, const std::wstring& path);
 
+// An export of a loaded library as a typed function pointer; nullptr when it has none.
+template <class Fn>
+Fn GetProc(HMODULE library, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
 }  // namespace qv::test
