@@ -2,7 +2,7 @@
 .PHONY: run check bench fuzz clean
 
 run:
-	scripts/build win32 win64 native
+	scripts/run
 
 check:
 	scripts/check

@@ -32,11 +32,12 @@ else()
   set(QV_PLATFORM win32)
 endif()
 
-# qv_test(<name> SOURCES ... LIBS ...): a GoogleTest program run as one ctest test.
+# qv_test(<name> [DESKTOP] SOURCES ... LIBS ...): a GoogleTest program run as one ctest test.
 # Windows programs run under the Wine runner (CMAKE_CROSSCOMPILING_EMULATOR); it answers 77
-# where the machine cannot run them at all.
+# where the machine cannot run them at all. DESKTOP marks a program that needs the foreground
+# window, the focus or the keyboard: such programs share one display and must not run at once.
 function(qv_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "DESKTOP" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   qv_project_target(${name})
   if(WIN32)
@@ -47,6 +48,9 @@ function(qv_test name)
   endif()
   add_test(NAME ${QV_PLATFORM}.${name} COMMAND ${name})
   set_tests_properties(${QV_PLATFORM}.${name} PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+  if(ARG_DESKTOP)
+    set_property(TEST ${QV_PLATFORM}.${name} APPEND PROPERTY RESOURCE_LOCK desktop)
+  endif()
 endfunction()
 
 # qv_benchmark(<name> SOURCES ... LIBS ...): a Google Benchmark program, run by `make bench` only.

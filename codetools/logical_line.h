@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codetools/module_view.h"
+
+namespace qv {
+
+// One logical line: a physical line and the lines joined to it by " _".
+struct LogicalLine {
+  std::wstring text;       // the physical lines joined by CR LF, nothing removed
+  std::wstring code_text;  // the code part, in the raw text's columns
+  long lines_before = 0;   // continued lines above the line asked for
+  long lines_after = 0;    // continuation lines below it
+};
+
+// The logical line that holds physical line line_number. With a non-zero
+// column, that physical line is cut before the column (the text left of a
+// caret) and nothing below it is read. Empty outside the module.
+LogicalLine GetLine(const CodeModuleView& module, long line_number, long column = 0);
+
+// The code part of a raw logical line: string contents blanked (an
+// unterminated string dropped), the comment cut (a directive comment such as
+// '#Region at its second apostrophe), a leading line number or label blanked
+// with the blank after it, and a Rem statement cut.
+std::wstring PrepareCodeText(std::wstring_view raw);
+void PrepareCodeText(std::wstring_view raw, std::wstring& code);
+
+// The statements of a code text, untrimmed, split at every ':' that does not
+// start ':=' (a named argument); none for an empty text.
+std::vector<std::wstring_view> SplitStatements(std::wstring_view code_text);
+void SplitStatements(std::wstring_view code_text, std::vector<std::wstring_view>& statements);
+
+// Whether a blank-delimited word is a line label ("ErrorHandler:", ":"), as
+// against a statement before a separator ("Else:", "Loop:", "Me.x:").
+bool IsLabel(std::wstring_view word);
+// A line number: one or more decimal digits.
+bool IsLineNumber(std::wstring_view word);
+
+std::wstring RepeatString(std::wstring_view text, long count);
+
+// Whether a physical line continues on the next one.
+inline bool IsContinued(std::wstring_view line) { return line.ends_with(L" _"); }
+
+}  // namespace qv

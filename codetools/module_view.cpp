@@ -1,0 +1,77 @@
+#include "codetools/module_view.h"
+
+#include <algorithm>
+
+#include "core/case_fold.h"
+
+namespace qv {
+
+ModuleText::ModuleText(std::wstring text) : text_(std::move(text)) {
+  if (text_.empty()) return;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text_.size(); ++i) {
+    const wchar_t c = text_[i];
+    if (c > L'\r' || (c != L'\r' && c != L'\n')) continue;
+    lines_.emplace_back(start, i - start);
+    if (c == L'\r' && i + 1 < text_.size() && text_[i + 1] == L'\n') ++i;
+    start = i + 1;
+  }
+  lines_.emplace_back(start, text_.size() - start);
+}
+
+std::wstring_view ModuleText::Line(long line) const {
+  if (line < 1 || line > CountOfLines()) return {};
+  const auto [offset, length] = lines_[static_cast<std::size_t>(line - 1)];
+  return std::wstring_view(text_).substr(offset, length);
+}
+
+std::wstring ModuleText::ProcOfLine(long line, long& kind) const {
+  for (const ProcedureInfo& p : procedures_) {
+    if (line >= p.start_line && line < p.start_line + p.count_lines) {
+      kind = p.kind;
+      return p.name;
+    }
+  }
+  return {};
+}
+
+long ModuleText::ProcBodyLine(std::wstring_view name, long kind) const {
+  for (const ProcedureInfo& p : procedures_) {
+    if (p.kind == kind && EqualsNoCase(p.name, name)) return p.body_line;
+  }
+  return 0;
+}
+
+std::wstring ModuleText::Text() const {
+  std::wstring joined;
+  joined.reserve(text_.size());
+  for (long line = 1; line <= CountOfLines(); ++line) {
+    if (line > 1) joined += L"\r\n";
+    joined += Line(line);
+  }
+  return joined;
+}
+
+void MemoryModule::Write(const CodeEdit& edit) {
+  const long count = text_.CountOfLines();
+  const long first = std::clamp(edit.first_line, 1L, count + 1);
+  const long last = std::clamp(edit.last_line, first - 1, count);
+  std::wstring joined;
+  bool any = false;
+  const auto add_line = [&](std::wstring_view piece) {
+    if (any) joined += L"\r\n";
+    joined += piece;
+    any = true;
+  };
+  for (long line = 1; line < first; ++line) add_line(text_.Line(line));
+  add_line(edit.text);
+  for (long line = last + 1; line <= count; ++line) add_line(text_.Line(line));
+  ModuleText next(std::move(joined));
+  next.SetDeclarationLines(text_.CountOfDeclarationLines());
+  next.SetProcedures(text_.procedures());
+  text_ = std::move(next);
+  caret_column_ = std::max(1L, caret_column_ + edit.column_shift);
+  ++writes_;
+}
+
+}  // namespace qv

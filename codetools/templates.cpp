@@ -1,0 +1,54 @@
+#include "codetools/templates.h"
+
+#include "codetools/logical_line.h"
+#include "core/like.h"
+
+namespace qv {
+namespace {
+
+void ReplaceAll(std::wstring& text, std::wstring_view placeholder, std::wstring_view value) {
+  for (std::size_t at = text.find(placeholder); at != std::wstring::npos;
+       at = text.find(placeholder, at + value.size())) {
+    text.replace(at, placeholder.size(), value);
+  }
+}
+
+}  // namespace
+
+std::wstring GetProcName(const CodeModuleView& module, long line, long& kind, std::wstring& member_type) {
+  std::wstring name = module.ProcOfLine(line, kind);
+  if (name.empty()) return name;
+  if (kind != 0) {
+    member_type = L"Property";
+  } else {
+    static const LikePattern sub(L"Sub *");
+    static const LikePattern other_sub(L"* Sub *");
+    const std::wstring header = GetLine(module, module.ProcBodyLine(name, kind)).code_text;
+    member_type = sub.Matches(header) || other_sub.Matches(header) ? L"Sub" : L"Function";
+  }
+  return name;
+}
+
+std::wstring ExpandTemplate(std::wstring_view text, long line, long indent, long IndentWidth, TemplateHost& host) {
+  std::wstring expanded(text);
+  ReplaceAll(expanded, L"(Tab)", RepeatString(L" ", IndentWidth));
+  ReplaceAll(expanded, L"(CrLf)", L"\r\n" + RepeatString(L" ", indent));
+  if (expanded.find(L"(MemberName)") != std::wstring::npos || expanded.find(L"(MemberType)") != std::wstring::npos) {
+    if (const CodeModuleView* pane = host.CodePane()) {
+      long kind = 0;
+      std::wstring member_type;
+      const std::wstring name = GetProcName(*pane, line, kind, member_type);
+      ReplaceAll(expanded, L"(MemberName)", name);
+      ReplaceAll(expanded, L"(MemberType)", member_type);
+    }
+  }
+  if (expanded.find(L"(ProjectName)") != std::wstring::npos) {
+    if (const auto project = host.ProjectName()) ReplaceAll(expanded, L"(ProjectName)", *project);
+  }
+  if (expanded.find(L"(ComponentName)") != std::wstring::npos) {
+    if (const auto component = host.ComponentName()) ReplaceAll(expanded, L"(ComponentName)", *component);
+  }
+  return expanded;
+}
+
+}  // namespace qv

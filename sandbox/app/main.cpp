@@ -1,0 +1,124 @@
+// QuorvaneSandbox: the host editor stand-in as a program. Opens a sample project, loads the add-ins
+// registered for the host and runs until its window closes.
+//
+//   QuorvaneSandbox [--vb6] [--sdi] [--register <library>]... [--screenshot <png> --seconds <n>]
+//
+// --register calls the library's DllRegisterServer first, so that an add-in is loaded through its
+// own registration. --screenshot runs for n seconds, saves the main window and exits.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "sandbox/host/host.h"
+#include "sandbox/ui/message_loop.h"
+#include "sandbox/ui/screenshot.h"
+
+namespace {
+
+struct Options {
+  sbx::HostOptions host;
+  std::vector<std::wstring> libraries;
+  std::wstring screenshot;
+  DWORD seconds = 5;
+};
+
+struct SampleComponent {
+  int resource;  // in sample.rc
+  long type;     // a form's type is the personality's
+  const wchar_t* name;
+};
+
+constexpr long kForm = -1;
+constexpr SampleComponent kSample[] = {
+    {101, sbx::kStdModule, L"Main"},
+    {102, sbx::kStdModule, L"TextTools"},
+    {103, sbx::kClassModule, L"Customer"},
+    {104, kForm, L"OrderForm"},
+};
+
+Options ParseOptions() {
+  Options options;
+  int count = 0;
+  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 1; i < count; ++i) {
+    const std::wstring arg = args[i];
+    const bool has_value = i + 1 < count;
+    if (arg == L"--vb6") {
+      options.host.personality = sbx::Personality::kVb6;
+    } else if (arg == L"--vba") {
+      options.host.personality = sbx::Personality::kVba;
+    } else if (arg == L"--sdi") {
+      options.host.sdi = true;
+    } else if (arg == L"--register" && has_value) {
+      options.libraries.emplace_back(args[++i]);
+    } else if (arg == L"--screenshot" && has_value) {
+      options.screenshot = args[++i];
+    } else if (arg == L"--seconds" && has_value) {
+      options.seconds = static_cast<DWORD>(std::wcstoul(args[++i], nullptr, 10));
+    } else {
+      std::fwprintf(stderr, L"QuorvaneSandbox: unknown argument %ls\n", arg.c_str());
+    }
+  }
+  LocalFree(args);
+  return options;
+}
+
+std::wstring SampleText(int resource) {
+  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return {};
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+  const int size = static_cast<int>(SizeofResource(nullptr, found));
+  std::wstring text(static_cast<size_t>(size), L'\0');
+  text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), size)));
+  return text;
+}
+
+void OpenSample(sbx::Host& host) {
+  sbx::ProjectObject& project = host.AddProject(L"VBAProject");
+  const long form = host.state().IsVba() ? sbx::kUserForm : sbx::kVbForm;
+  for (const SampleComponent& component : kSample) {
+    host.AddComponent(project, component.type == kForm ? form : component.type, component.name,
+                      SampleText(component.resource));
+  }
+  host.Open(*project.components().Find(L"Main"));
+}
+
+int Run(const Options& options) {
+  for (const std::wstring& library : options.libraries) {
+    const HRESULT hr = sbx::RegisterServer(library);
+    if (FAILED(hr)) std::fwprintf(stderr, L"QuorvaneSandbox: %ls not registered (0x%08lX)\n", library.c_str(), hr);
+  }
+  sbx::Host host(options.host);
+  OpenSample(host);
+  host.add_ins().StartUp();
+  for (const sbx::LoadFailure& failure : host.add_ins().failures()) {
+    std::fwprintf(stderr, L"QuorvaneSandbox: %ls failed at %ls (0x%08lX)\n", failure.prog_id.c_str(),
+                  failure.step.c_str(), failure.result);
+  }
+  if (options.screenshot.empty()) {
+    sbx::RunMessageLoop();
+    return 0;
+  }
+  sbx::PumpFor(options.seconds * 1000);
+  const bool saved = sbx::SaveWindowPng(host.workspace().MainWindow(), options.screenshot);
+  if (!saved) std::fwprintf(stderr, L"QuorvaneSandbox: %ls not written\n", options.screenshot.c_str());
+  return saved ? 0 : 1;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  if (FAILED(OleInitialize(nullptr))) return 1;
+  int code = 1;
+  try {
+    code = Run(ParseOptions());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "QuorvaneSandbox: %s\n", error.what());
+  }
+  OleUninitialize();
+  return code;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// IUnknown of the small COM objects around the model (enumerators, event sinks): a plain reference
+// count and one interface besides IUnknown. A new object starts with one reference.
+#include <windows.h>
+
+#include <unknwn.h>
+
+namespace sbx {
+
+template <class Interface>
+class Unknown : public Interface {
+ public:
+  Unknown() = default;
+  Unknown(const Unknown&) = delete;
+  Unknown& operator=(const Unknown&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = iid == IID_IUnknown || Answers(iid) ? static_cast<Interface*>(this) : nullptr;
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --refs_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+ protected:
+  virtual ~Unknown() = default;
+  // The interfaces the object answers besides IUnknown.
+  virtual bool Answers(REFIID iid) const { return iid == __uuidof(Interface); }
+
+ private:
+  ULONG refs_ = 1;
+};
+
+}  // namespace sbx

@@ -1,0 +1,66 @@
+#include "sandbox/ui/screenshot.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "sandbox/model/png_encoder.h"
+
+namespace sbx {
+namespace {
+
+// 24-bit RGB rows, top to bottom, of the whole window; empty on failure.
+std::vector<std::uint8_t> CaptureWindow(HWND window, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC source = GetWindowDC(window);
+  HDC memory = CreateCompatibleDC(source);
+  HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::vector<std::uint8_t> rgb;
+  if (bitmap) {
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // The window's own DC reads what was drawn, children included; the screen DC reads the X server,
+    // which Wine updates a little later, and PrintWindow would have the window draw itself again.
+    if (BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY)) {
+      GdiFlush();
+      const auto* bgrx = static_cast<const std::uint8_t*>(bits);
+      const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+      rgb.reserve(pixels * 3);
+      for (size_t i = 0; i < pixels; ++i) rgb.insert(rgb.end(), {bgrx[i * 4 + 2], bgrx[i * 4 + 1], bgrx[i * 4]});
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(window, source);
+  return rgb;
+}
+
+bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+bool SaveWindowPng(HWND window, const std::wstring& path) {
+  RECT rect{};
+  if (!GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top) return false;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const std::vector<std::uint8_t> rgb = CaptureWindow(window, width, height);
+  if (rgb.empty()) return false;
+  return WriteBytes(path, EncodePng(width, height, rgb));
+}
+
+}  // namespace sbx

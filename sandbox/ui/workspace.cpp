@@ -1,0 +1,172 @@
+#include "sandbox/ui/workspace.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+#include "sandbox/ui/code_window_impl.h"
+#include "sandbox/ui/window_class.h"
+
+namespace sbx {
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"SbxMainFrame";
+constexpr wchar_t kSelfProperty[] = L"SbxMainFrame.this";
+
+class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
+ public:
+  explicit WorkspaceImpl(const WorkspaceOptions& options);
+  ~WorkspaceImpl() override;
+
+  HWND MainWindow() const override { return frame_; }
+  HWND MdiClient() const override { return client_; }
+  CodeWindow& OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) override;
+  void Activate(CodeWindow& window) override;
+  CodeWindow* ActiveCodeWindow() const override;
+  CodeWindow* LastActiveCodeWindow() const override { return last_active_; }
+  std::vector<CodeWindow*> CodeWindows() const override;
+  void FocusMainWindow() override;
+  int CloseMessagesReceived(HWND window) const override;
+  HostPopups& Popups() override { return popups_; }
+
+ private:
+  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+  void OnActivated(CodeWindowImpl& window) override { last_active_ = &window; }
+  void OnCloseReceived(HWND window) override { ++close_messages_[window]; }
+  void OnDestroying(CodeWindowImpl& window) override;
+  void OnDestroyed(CodeWindowImpl& window) override;
+  bool CompleteProcedures() const override { return complete_procedures; }
+  const std::wstring& IdeSettingsKey() const override { return options_.ide_settings_key; }
+
+  CodeWindowImpl* Find(HWND window) const;
+
+  WorkspaceOptions options_;
+  HostPopups popups_;
+  HWND frame_ = nullptr;
+  HWND client_ = nullptr;
+  std::vector<std::unique_ptr<CodeWindowImpl>> windows_;
+  CodeWindowImpl* last_active_ = nullptr;
+  std::map<HWND, int> close_messages_;
+};
+
+// SetForegroundWindow, then the focus into the window unless it already holds it (an MDI frame hands it
+// on to its active child).
+void BringToForeground(HWND window) {
+  SetForegroundWindow(window);
+  const HWND focus = GetFocus();
+  if (focus != window && !IsChild(window, focus)) SetFocus(window);
+}
+
+WorkspaceImpl::WorkspaceImpl(const WorkspaceOptions& options) : options_(options) {
+  RegisterWindowClass(kFrameClass, FrameProc, 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE));
+  // In SDI mode the main window holds only menus and toolbars.
+  frame_ = CreateWindowExW(0, kFrameClass, options.main_caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                           1000, options.sdi ? 120 : 740, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!frame_) throw std::runtime_error("main window not created");
+  SetPropW(frame_, kSelfProperty, this);
+  if (!options.sdi) {
+    CLIENTCREATESTRUCT client{nullptr, 0xFF00};
+    client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, frame_,
+                              nullptr, GetModuleHandleW(nullptr), &client);
+  }
+  ShowWindow(frame_, SW_SHOWNORMAL);
+  UpdateWindow(frame_);
+}
+
+WorkspaceImpl::~WorkspaceImpl() {
+  on_code_window_destroyed = nullptr;
+  // Takes the MDI children, and in SDI mode the owned code windows, with it.
+  DestroyWindow(frame_);
+}
+
+LRESULT CALLBACK WorkspaceImpl::FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  // Before the frame knows its workspace (while it is created) there is no MDI client yet.
+  const auto* self = static_cast<WorkspaceImpl*>(GetPropW(window, kSelfProperty));
+  HWND client = self ? self->client_ : nullptr;
+  if (message == WM_CLOSE) {
+    // Closing the main window ends the host; the workspace destroys the window when it goes.
+    PostQuitMessage(0);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemovePropW(window, kSelfProperty);
+  // WM_MOUSEWHEEL included: the add-in subclasses this window for the wheel.
+  return DefFrameProcW(window, client, message, wparam, lparam);
+}
+
+CodeWindow& WorkspaceImpl::OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) {
+  // MDI activates every new child; without `activate` the previous one gets its activation back.
+  CodeWindow* previous = client_ ? ActiveCodeWindow() : nullptr;
+  windows_.push_back(std::make_unique<CodeWindowImpl>(static_cast<CodeWindowOwner&>(*this), text));
+  CodeWindowImpl& window = *windows_.back();
+  window.Create(client_, frame_, caption);
+  if (!window.hwnd()) {
+    windows_.pop_back();
+    throw std::runtime_error("code window not created");
+  }
+  if (activate) {
+    Activate(window);
+  } else if (previous) {
+    SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(previous->hwnd()), 0);
+  }
+  return window;
+}
+
+void WorkspaceImpl::Activate(CodeWindow& window) {
+  if (!client_) {
+    // SDI: the code window becomes the foreground window.
+    BringToForeground(window.hwnd());
+    return;
+  }
+  if (direct_activation) {
+    SendMessageW(window.hwnd(), WM_CHILDACTIVATE, 0, 0);
+  } else {
+    SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window.hwnd()), 0);
+  }
+  if (GetForegroundWindow() != frame_) BringToForeground(frame_);
+  SetFocus(window.hwnd());
+}
+
+CodeWindow* WorkspaceImpl::ActiveCodeWindow() const {
+  if (client_) return Find(reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)));
+  // SDI: the last activated document window; so far every document window is a code window.
+  return last_active_;
+}
+
+std::vector<CodeWindow*> WorkspaceImpl::CodeWindows() const {
+  std::vector<CodeWindow*> windows;
+  for (const auto& window : windows_) windows.push_back(window.get());
+  return windows;
+}
+
+void WorkspaceImpl::FocusMainWindow() { BringToForeground(frame_); }
+
+int WorkspaceImpl::CloseMessagesReceived(HWND window) const {
+  const auto found = close_messages_.find(window);
+  return found == close_messages_.end() ? 0 : found->second;
+}
+
+void WorkspaceImpl::OnDestroying(CodeWindowImpl& window) {
+  if (on_code_window_destroyed) on_code_window_destroyed(window);
+  // MDI has activated the next child already, if there is one.
+  if (last_active_ == &window) last_active_ = nullptr;
+}
+
+void WorkspaceImpl::OnDestroyed(CodeWindowImpl& window) {
+  std::erase_if(windows_, [&window](const auto& w) { return w.get() == &window; });
+}
+
+CodeWindowImpl* WorkspaceImpl::Find(HWND window) const {
+  const auto found =
+      std::find_if(windows_.begin(), windows_.end(), [window](const auto& w) { return w->hwnd() == window; });
+  return found == windows_.end() ? nullptr : found->get();
+}
+
+}  // namespace
+
+std::unique_ptr<Workspace> Workspace::Create(const WorkspaceOptions& options) {
+  return std::make_unique<WorkspaceImpl>(options);
+}
+
+}  // namespace sbx

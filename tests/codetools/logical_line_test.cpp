@@ -1,0 +1,77 @@
+#include "codetools/logical_line.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/codetools/test_support.h"
+
+namespace qv {
+namespace {
+
+using test::Lines;
+
+TEST(GetLine, CodeTextKeepsColumnsAndCutsWhatIsNotCode) {
+  struct Case {
+    const wchar_t* raw;
+    const wchar_t* code;
+  };
+  const Case cases[] = {
+      {L"", L""},
+      {L"  s = \"it's\" ' note", L"  s = \"    \" "},
+      {L"'#Region \"Имя: 'x'\"", L"'#Region \"        \""},
+      {L"'#If A Then 'note", L"'#If A Then "},
+      {L"10 If a Then", L"   If a Then"},
+      {L"ErrorHandler:", L"              "},
+      {L"    10 If a Then", L"       If a Then"},  // an indented number is blanked as well
+      {L"s = \"a\"\"b\" & \"open", L"s = \" \"\" \" & "},
+      {L"x = 1: Rem If a Then", L"x = 1: "},
+      {L"Remove x: rem", L"Remove x: "},
+      {L"Me.x: y", L"Me.x: y"},
+      {L"1e3 x", L"1e3 x"},  // a line number is digits only
+  };
+  for (const Case& c : cases) {
+    const MemoryModule module(c.raw);
+    const LogicalLine line = GetLine(module, 1);
+    EXPECT_EQ(line.text, c.raw);
+    EXPECT_EQ(line.code_text, c.code) << testing::PrintToString(std::wstring(c.raw));
+  }
+}
+
+TEST(GetLine, JoinsContinuedLinesAroundTheLineAsked) {
+  const MemoryModule module(Lines({L"a = 1", L"b = 2 + _", L"  3 + _", L"  4", L"c = _"}));
+  LogicalLine line = GetLine(module, 3);
+  EXPECT_EQ(line.text, L"b = 2 + _\r\n  3 + _\r\n  4");
+  EXPECT_EQ(line.code_text, L"b = 2 + _\r   3 + _\r   4");
+  EXPECT_EQ(line.lines_before, 1);
+  EXPECT_EQ(line.lines_after, 1);
+  line = GetLine(module, 5);  // the module's last line ends the walk down
+  EXPECT_EQ(line.text, L"c = _");
+  EXPECT_EQ(line.lines_after, 0);
+  EXPECT_EQ(GetLine(module, 6).text, L"");
+}
+
+TEST(GetLine, ColumnCutReadsNothingRightOrBelowTheCaret) {
+  const MemoryModule module(Lines({L"    If x Then", L"x = 1 + _", L"  2"}));
+  EXPECT_EQ(GetLine(module, 1, 5).code_text, L"    ");
+  const LogicalLine cut = GetLine(module, 2, 9);
+  EXPECT_EQ(cut.text, L"x = 1 + ");
+  EXPECT_EQ(cut.lines_after, 0);
+}
+
+TEST(Statements, SplitAtColonsButNotAtNamedArguments) {
+  const std::vector<std::wstring_view> expected = {L"If F(a:=1, b :=2) Then", L" x = 1", L""};
+  EXPECT_EQ(SplitStatements(L"If F(a:=1, b :=2) Then: x = 1:"), expected);
+  EXPECT_TRUE(SplitStatements(L"").empty());
+}
+
+TEST(Words, LabelsAndLineNumbers) {
+  for (const wchar_t* word : {L"ErrorHandler:", L"Retry:", L":", L"ex:", L"n:", L"Метка:"}) EXPECT_TRUE(IsLabel(word));
+  for (const wchar_t* word : {L"Else:", L"#Else:", L"LOOP:", L"Wend:", L"Me.x:", L"x"}) EXPECT_FALSE(IsLabel(word));
+  for (const wchar_t* word : {L"10", L"0000"}) EXPECT_TRUE(IsLineNumber(word));
+  for (const wchar_t* word : {L"", L"1e3", L"&H10", L"1.5", L"-1", L"1,000"}) EXPECT_FALSE(IsLineNumber(word));
+  EXPECT_EQ(RepeatString(L"ab", 3), L"ababab");
+  EXPECT_EQ(RepeatString(L"ab", 0), L"");
+  EXPECT_EQ(RepeatString(L"ab", -2), L"");
+}
+
+}  // namespace
+}  // namespace qv

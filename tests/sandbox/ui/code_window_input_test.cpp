@@ -1,0 +1,144 @@
+// Keys reaching the code window through real input: typing, Enter, Delete, Backspace, moving, pasting
+// and undo.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "sandbox/ui/input.h"
+#include "tests/sandbox/ui/ui_fixture.h"
+
+namespace sbx::test {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+void PutAnsiOnClipboard(HWND owner, const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+void PlaceCaret(CodeWindow& window, TextPos caret) { window.SetSelection(0, {caret, caret}); }
+
+// The add-in subclasses the code window and acts on the virtual keys of WM_KEYDOWN.
+std::vector<WPARAM> g_key_downs;
+WNDPROC g_code_window_procedure = nullptr;
+LRESULT CALLBACK RecordKeyDowns(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_KEYDOWN) g_key_downs.push_back(wparam);
+  return CallWindowProcW(g_code_window_procedure, window, message, wparam, lparam);
+}
+
+TEST_F(MdiTest, TypingLatinAndCyrillicThroughRealInputChangesTheModuleWithTheKeysVirtualCodes) {
+  CodeWindow& window = OpenWindow(L"Dim x");
+  PlaceCaret(window, {1, 6});
+  g_key_downs.clear();
+  g_code_window_procedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordKeyDowns)));
+  SendText(L" As String ' Привет, Ёж!");
+  SendKey('9', kShift);
+  SetWindowLongPtrW(window.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_code_window_procedure));
+  EXPECT_EQ(L"Dim x As String ' Привет, Ёж!(", window.text().Line(1));
+  EXPECT_EQ((Selection{{1, 31}, {1, 31}}), window.GetSelection(0));
+  EXPECT_EQ(25u, window.text().UndoDepth()) << "one undo step a key";
+  for (WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_OEM_COMMA}, WPARAM{'9'}, WPARAM{'A'}, WPARAM{VK_PACKET}}) {
+    EXPECT_NE(g_key_downs.end(), std::find(g_key_downs.begin(), g_key_downs.end(), key)) << "key " << key;
+  }
+}
+
+TEST_F(MdiTest, EnterSplitsOnKeyDownAndItsCharacterIsIgnored) {
+  CodeWindow& window = OpenWindow(L"    If a Then   b = 1");
+  PlaceCaret(window, {1, 14});
+  SendKey(VK_RETURN);
+  EXPECT_EQ((Lines{L"    If a Then", L"    b = 1"}), window.text().AllLines());
+  EXPECT_EQ((Selection{{2, 5}, {2, 5}}), window.GetSelection(0));
+
+  // An Enter whose key-down the add-in swallowed leaves only its WM_CHAR: nothing happens.
+  SendMessageW(window.hwnd(), WM_CHAR, L'\r', 0);
+  EXPECT_EQ(2, window.text().CountOfLines());
+}
+
+TEST_F(MdiTest, EnterAfterANewProcedureHeaderAddsItsEndLineUnlessSwitchedOff) {
+  CodeWindow& window = OpenWindow(L"Private Sub Form_Load()");
+  PlaceCaret(window, {1, 24});
+  SendKey(VK_RETURN);
+  EXPECT_EQ((Lines{L"Private Sub Form_Load()", L"", L"End Sub"}), window.text().AllLines());
+  EXPECT_EQ((Selection{{2, 1}, {2, 1}}), window.GetSelection(0));
+
+  workspace_->complete_procedures = false;
+  window.text().ReplaceLine(3, L"Function F()");
+  PlaceCaret(window, {3, 13});
+  SendKey(VK_RETURN);
+  EXPECT_EQ((Lines{L"Private Sub Form_Load()", L"", L"Function F()", L""}), window.text().AllLines());
+}
+
+TEST_F(MdiTest, DeleteBackspaceAndShiftedMovesEditAndSelect) {
+  CodeWindow& window = OpenWindow(L"abcd\r\nef");
+  PlaceCaret(window, {1, 2});
+  SendKey(VK_DELETE);
+  EXPECT_EQ(L"acd", window.text().Line(1));
+  SendKey(VK_BACK);
+  EXPECT_EQ(L"cd", window.text().Line(1));
+  SendKey(VK_END);
+  SendKey(VK_DELETE);  // joins the next line
+  EXPECT_EQ((Lines{L"cdef"}), window.text().AllLines());
+  SendKey(VK_HOME);
+  SendKey(VK_RIGHT, kShift);
+  SendKey(VK_RIGHT, kShift);
+  EXPECT_EQ((Selection{{1, 1}, {1, 3}}), window.GetSelection(0));
+  SendText(L"X");
+  EXPECT_EQ(L"Xef", window.text().Line(1));
+}
+
+TEST_F(MdiTest, ShiftInsertPastesTheAnsiClipboardOverTheSelectionAndOneCtrlZRestoresIt) {
+  CodeWindow& window = OpenWindow(L"a = 1\r\nb = 2\r\nc = 3");
+  // "y = 'Привет'" in code page 1251.
+  PutAnsiOnClipboard(window.hwnd(), "x = 1\r\ny = '\xCF\xF0\xE8\xE2\xE5\xF2'");
+  window.SetSelection(0, {{1, 1}, {2, 6}});
+  SendKey(VK_INSERT, kShift);
+  EXPECT_EQ((Lines{L"x = 1", L"y = 'Привет'", L"c = 3"}), window.text().AllLines());
+  EXPECT_EQ((Selection{{2, 13}, {2, 13}}), window.GetSelection(0));
+  EXPECT_EQ(1u, window.text().UndoDepth());
+
+  SendKey('Z', kCtrl);
+  EXPECT_EQ(L"a = 1\r\nb = 2\r\nc = 3", window.text().Text());
+  SendKey('Y', kCtrl);
+  EXPECT_EQ(L"y = 'Привет'", window.text().Line(2));
+  SendKey(VK_INSERT);  // Insert without Shift pastes nothing
+  EXPECT_EQ(3, window.text().CountOfLines());
+}
+
+TEST_F(MdiTest, ObjectModelEditsAboveCarryTheCaretAndDropTheUndoHistory) {
+  CodeWindow& window = OpenWindow(NumberedLines(5));
+  window.SetSelection(0, {{3, 2}, {4, 3}});
+  SendText(L"z");
+  EXPECT_EQ(1u, window.text().UndoDepth());
+  window.text().InsertLines(1, L"new 1\r\nnew 2");
+  EXPECT_EQ((Selection{{5, 3}, {5, 3}}), window.GetSelection(0));
+  EXPECT_EQ(0u, window.text().UndoDepth());
+  window.text().DeleteLines(1, 1);
+  EXPECT_EQ((Selection{{4, 3}, {4, 3}}), window.GetSelection(0));
+  window.text().ReplaceLine(4, L"x");  // the caret's own line keeps its place, clamped
+  EXPECT_EQ((Selection{{4, 2}, {4, 2}}), window.GetSelection(0));
+}
+
+TEST_F(MdiTest, PageDownMovesTheCaretAndTheTopLineByAPage) {
+  CodeWindow& window = OpenWindow(NumberedLines(200));
+  const int page = window.CountOfVisibleLines(0);
+  ASSERT_GT(page, 5);
+  SendKey(VK_NEXT);
+  EXPECT_EQ(1 + page, window.TopLine(0));
+  EXPECT_EQ(1 + page, window.GetSelection(0).end.line);
+  SendKey(VK_DOWN);
+  EXPECT_EQ(2 + page, window.GetSelection(0).end.line);
+  SendKey(VK_PRIOR);
+  EXPECT_EQ(1, window.TopLine(0));
+}
+
+}  // namespace
+}  // namespace sbx::test
