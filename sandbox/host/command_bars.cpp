@@ -263,11 +263,11 @@ bool ControlObject::Click() {
 void ControlObject::Unbind(CommandBarEventsObject& events) { std::erase(event_objects_, &events); }
 
 ControlsObject::ControlsObject(std::shared_ptr<HostState> state, BarObject& bar)
-    : DispatchObject(std::move(state)), bar_(bar) {}
+    : DispatchObject(std::move(state)), bar_(&bar) {}
 
 std::optional<qv::VbError> ControlsObject::Refusal() const {
   if (auto closed = DispatchObject::Refusal()) return closed;
-  if (bar_.deleted()) return DeletedError();
+  if (!bar_ || bar_->deleted()) return DeletedError();
   return std::nullopt;
 }
 
@@ -294,7 +294,7 @@ HRESULT ControlsObject::Add(VARIANT type, VARIANT, VARIANT, VARIANT before, VARI
 }
 
 ControlObject& ControlsObject::Add(long type, BuiltIn command, std::wstring caption, long before) {
-  auto control = Make<ControlObject>(state().shared_from_this(), bar_, type, command, command == BuiltIn::kNone);
+  auto control = Make<ControlObject>(state().shared_from_this(), *bar_, type, command, command == BuiltIn::kNone);
   control->SetCaption(std::move(caption));
   const auto at = before == 0 ? items_.end() : items_.begin() + (before - 1);
   return *items_.insert(at, std::move(control))->Get();
@@ -313,6 +313,8 @@ BarObject::BarObject(std::shared_ptr<HostState> state, std::wstring name, Contro
       temporary_(temporary),
       by_add_in_(by_add_in),
       controls_(Make<ControlsObject>(state, *this)) {}
+
+BarObject::~BarObject() { controls_->BarGone(); }
 
 std::optional<qv::VbError> BarObject::Refusal() const {
   if (auto closed = DispatchObject::Refusal()) return closed;

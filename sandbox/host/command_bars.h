@@ -151,12 +151,14 @@ class ControlsObject final : public DispatchObject<CommandBarControls> {
   ControlObject& Add(long type, BuiltIn command, std::wstring caption, long before = 0);
   void Remove(const ControlObject& control);
   const std::vector<ComPtr<ControlObject>>& items() const { return items_; }
+  // The bar is being destroyed; an add-in may still hold this collection.
+  void BarGone() { bar_ = nullptr; }
 
  protected:
   std::optional<qv::VbError> Refusal() const override;
 
  private:
-  BarObject& bar_;
+  BarObject* bar_;
   std::vector<ComPtr<ControlObject>> items_;
 };
 
@@ -165,6 +167,7 @@ class BarObject final : public DispatchObject<CommandBar> {
   // `popup`: the control whose submenu this is, else nullptr.
   BarObject(std::shared_ptr<HostState> state, std::wstring name, ControlObject* popup, long position, bool temporary,
             bool by_add_in);
+  ~BarObject() override;
 
   HRESULT STDMETHODCALLTYPE get_Name(BSTR* result) override;
   HRESULT STDMETHODCALLTYPE get_Parent(IDispatch** result) override;

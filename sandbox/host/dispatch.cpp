@@ -71,6 +71,8 @@ HRESULT DispatchType::GetIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) co
 
 HRESULT DispatchType::Invoke(void* target, const std::optional<qv::VbError>& refusal, DISPID id, WORD flags,
                              DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* arg_error) {
+  // An out parameter: what the caller left in it is not ours to free, only what DispInvoke puts there.
+  if (exception) *exception = EXCEPINFO{};
   if (removed_.contains(id)) return DISP_E_MEMBERNOTFOUND;
   ++calls_[id];
   if (refusal) return FillException(exception, *refusal);

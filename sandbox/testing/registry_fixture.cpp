@@ -56,7 +56,12 @@ RegistryFixture::RegistryFixture(std::vector<std::wstring> more) {
 
 RegistryFixture::Key RegistryFixture::Read(const std::wstring& path) {
   HKEY handle = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return {};
+  const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &handle);
+  if (status != ERROR_SUCCESS) {
+    Key key;
+    key.unreadable = status != ERROR_FILE_NOT_FOUND;
+    return key;
+  }
   Key key = ReadOpen(handle);
   RegCloseKey(handle);
   return key;
@@ -64,6 +69,7 @@ RegistryFixture::Key RegistryFixture::Read(const std::wstring& path) {
 
 void RegistryFixture::Restore() const {
   for (const auto& [path, key] : saved_) {
+    if (key.unreadable) continue;
     RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
     if (key.exists) Write(HKEY_CURRENT_USER, path, key);
   }
@@ -74,7 +80,7 @@ bool operator==(const RegistryFixture::Value& a, const RegistryFixture::Value& b
 }
 
 bool operator==(const RegistryFixture::Key& a, const RegistryFixture::Key& b) {
-  return a.exists == b.exists && a.values == b.values && a.subkeys == b.subkeys;
+  return a.exists == b.exists && a.unreadable == b.unreadable && a.values == b.values && a.subkeys == b.subkeys;
 }
 
 }  // namespace sbx

@@ -27,6 +27,7 @@ class RegistryFixture {
   };
   struct Key {
     bool exists = false;
+    bool unreadable = false;  // present but not readable: restoring must not delete it
     std::vector<Value> values;
     std::vector<std::pair<std::wstring, Key>> subkeys;
   };

@@ -140,6 +140,46 @@ TEST_F(CommandBarsTest, DeletingAControlShiftsTheLaterOnesAndTheDeletedOneRefuse
   EXPECT_EQ(0, host_->live().controls);
 }
 
+TEST_F(CommandBarsTest, ControlsHeldAfterTheirBarIsDeletedAndReleasedRefuse) {
+  Start();
+  const Variant bars = Get(vbe(), L"CommandBars");
+  Variant bar = Invoke(bars.Object(), L"Add", DISPATCH_METHOD, {L"Gone"});
+  const Variant controls = Get(bar.Object(), L"Controls");
+  Invoke(bar.Object(), L"Delete", DISPATCH_METHOD);
+  bar = Variant();  // the bar's last reference: only its collection is left
+  // A new bar of the same size likely takes the freed one's memory.
+  const Variant fresh = Invoke(bars.Object(), L"Add", DISPATCH_METHOD, {L"Fresh"});
+  ExpectVbError(5, [&] { Get(controls.Object(), L"Count"); });
+  ExpectVbError(5, [&] { Invoke(controls.Object(), L"Add", DISPATCH_METHOD, {1}); });
+  EXPECT_EQ(0, Path(fresh.Object(), {L"Controls", L"Count"}).Long());
+}
+
+TEST_F(CommandBarsTest, AFailingCallLeavesTheCallersExceptionStringsAlone) {
+  Start();
+  const Variant button = Invoke(Get(Bar(L"Add-Ins").Object(), L"Controls").Object(), L"Add", DISPATCH_METHOD, {1});
+  Invoke(button.Object(), L"Delete", DISPATCH_METHOD);
+  std::wstring name = L"Caption";
+  LPOLESTR names[] = {name.data()};
+  DISPID id = DISPID_UNKNOWN;
+  ASSERT_EQ(S_OK, button.Object()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id));
+  // EXCEPINFO is an out parameter: a caller may hand it over holding strings it still owns.
+  const BSTR mine = SysAllocString(L"own");
+  EXCEPINFO exception{};
+  exception.bstrSource = mine;
+  DISPPARAMS none{};
+  Variant result;
+  EXPECT_EQ(DISP_E_EXCEPTION, button.Object()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
+                                                      result.get(), &exception, nullptr));
+  const bool kept = exception.bstrSource != mine;
+  EXPECT_TRUE(kept) << "the caller's string was freed and taken again";
+  EXPECT_EQ(L"own", std::wstring(mine));
+  EXPECT_EQ(L"VBE", std::wstring(exception.bstrSource ? exception.bstrSource : L""));
+  SysFreeString(exception.bstrSource);
+  SysFreeString(exception.bstrDescription);
+  SysFreeString(exception.bstrHelpFile);
+  if (kept) SysFreeString(mine);
+}
+
 TEST_F(CommandBarsTest, AClickReachesEverySinkInOrderWithTheControlAndAfterUnadviseNone) {
   StartWithModule(L"x");
   const Variant button = Invoke(Get(Bar(L"Add-Ins").Object(), L"Controls").Object(), L"Add", DISPATCH_METHOD, {1});
