@@ -33,28 +33,16 @@ HRESULT MemberObject::get_Description(BSTR* result) {
 }
 
 MembersObject::MembersObject(std::shared_ptr<HostState> state, ComponentObject& component)
-    : DispatchObject(std::move(state)), component_(component) {}
+    : CollectionObject(std::move(state)), component_(component) {}
 
-std::vector<ComPtr<MemberObject>> MembersObject::Current() {
+void MembersObject::Refresh() {
   std::vector<ComPtr<MemberObject>> members;
   for (const Procedure& procedure : component_.text().Geometry().procedures) {
     ComPtr<MemberObject>& member = by_folded_name_[qv::FoldCase(procedure.name)];
     if (!member) member = Make<MemberObject>(state().shared_from_this(), component_, procedure.name);
     if (std::find(members.begin(), members.end(), member) == members.end()) members.push_back(member);
   }
-  return members;
-}
-
-HRESULT MembersObject::get_Item(VARIANT index, IDispatch** result) {
-  return Guarded([&] { *result = Share(FindItem(Current(), ItemArg(index), [](auto& m) { return m.name(); })); });
-}
-
-HRESULT MembersObject::get_Count(LONG* result) {
-  return Guarded([&] { *result = static_cast<LONG>(Current().size()); });
-}
-
-HRESULT MembersObject::get__NewEnum(IUnknown** result) {
-  return Guarded([&] { *result = NewEnum(Current()); });
+  items_ = std::move(members);
 }
 
 CodeModuleObject::CodeModuleObject(std::shared_ptr<HostState> state, ComponentObject& component)

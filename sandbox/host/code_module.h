@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sandbox/host/collection_object.h"
 #include "sandbox/host/dispatch.h"
 
 namespace sbx {
@@ -24,15 +25,15 @@ class MemberObject final : public DispatchObject<Member> {
 };
 
 // The procedures of the module as they are now, one member per name.
-class MembersObject final : public DispatchObject<Members> {
+class MembersObject final : public CollectionObject<Members, MemberObject, &MemberObject::name> {
  public:
   MembersObject(std::shared_ptr<HostState> state, ComponentObject& component);
-  HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, IDispatch** result) override;
-  HRESULT STDMETHODCALLTYPE get_Count(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** result) override;
+
+ protected:
+  // The module's procedures now; a member keeps its object while its name stays.
+  void Refresh() override;
 
  private:
-  std::vector<ComPtr<MemberObject>> Current();
 
   ComponentObject& component_;
   std::map<std::wstring, ComPtr<MemberObject>> by_folded_name_;

@@ -263,24 +263,12 @@ bool ControlObject::Click() {
 void ControlObject::Unbind(CommandBarEventsObject& events) { std::erase(event_objects_, &events); }
 
 ControlsObject::ControlsObject(std::shared_ptr<HostState> state, BarObject& bar)
-    : DispatchObject(std::move(state)), bar_(&bar) {}
+    : CollectionObject(std::move(state)), bar_(&bar) {}
 
 std::optional<qv::VbError> ControlsObject::Refusal() const {
   if (auto closed = DispatchObject::Refusal()) return closed;
   if (!bar_ || bar_->deleted()) return DeletedError();
   return std::nullopt;
-}
-
-HRESULT ControlsObject::get_Item(VARIANT index, IDispatch** result) {
-  return Guarded([&] { *result = Share(FindItem(items_, ItemArg(index), [](auto& c) { return c.caption(); })); });
-}
-
-HRESULT ControlsObject::get_Count(LONG* result) {
-  return Guarded([&] { *result = static_cast<LONG>(items_.size()); });
-}
-
-HRESULT ControlsObject::get__NewEnum(IUnknown** result) {
-  return Guarded([&] { *result = NewEnum(items_); });
 }
 
 HRESULT ControlsObject::Add(VARIANT type, VARIANT, VARIANT, VARIANT before, VARIANT, IDispatch** result) {
@@ -412,19 +400,7 @@ void BarObject::Restore(const BarSnapshot& snapshot) {
   }
 }
 
-CommandBarsObject::CommandBarsObject(std::shared_ptr<HostState> state) : DispatchObject(std::move(state)) {}
-
-HRESULT CommandBarsObject::get_Item(VARIANT index, IDispatch** result) {
-  return Guarded([&] { *result = Share(FindItem(items_, ItemArg(index), [](auto& bar) { return bar.name(); })); });
-}
-
-HRESULT CommandBarsObject::get_Count(LONG* result) {
-  return Guarded([&] { *result = static_cast<LONG>(items_.size()); });
-}
-
-HRESULT CommandBarsObject::get__NewEnum(IUnknown** result) {
-  return Guarded([&] { *result = NewEnum(items_); });
-}
+CommandBarsObject::CommandBarsObject(std::shared_ptr<HostState> state) : CollectionObject(std::move(state)) {}
 
 HRESULT CommandBarsObject::Add(VARIANT name, VARIANT position, VARIANT, VARIANT temporary, IDispatch** result) {
   // MenuBar is taken and not imitated.

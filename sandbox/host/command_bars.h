@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sandbox/host/builtin_bars.h"
+#include "sandbox/host/collection_object.h"
 #include "sandbox/host/dispatch.h"
 #include "sandbox/host/host_options.h"
 
@@ -137,20 +138,16 @@ class ControlObject final : public CommandBarButton, public CommandBarPopup {
   bool last_cancel_default_ = false;
 };
 
-class ControlsObject final : public DispatchObject<CommandBarControls> {
+class ControlsObject final : public CollectionObject<CommandBarControls, ControlObject, &ControlObject::caption> {
  public:
   ControlsObject(std::shared_ptr<HostState> state, BarObject& bar);
 
-  HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, IDispatch** result) override;
-  HRESULT STDMETHODCALLTYPE get_Count(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** result) override;
   HRESULT STDMETHODCALLTYPE Add(VARIANT type, VARIANT id, VARIANT parameter, VARIANT before, VARIANT temporary,
                                 IDispatch** result) override;
 
   // Inserts before the 1-based position `before`, or at the end for 0.
   ControlObject& Add(long type, BuiltIn command, std::wstring caption, long before = 0);
   void Remove(const ControlObject& control);
-  const std::vector<ComPtr<ControlObject>>& items() const { return items_; }
   // The bar is being destroyed; an add-in may still hold this collection.
   void BarGone() { bar_ = nullptr; }
 
@@ -159,7 +156,6 @@ class ControlsObject final : public DispatchObject<CommandBarControls> {
 
  private:
   BarObject* bar_;
-  std::vector<ComPtr<ControlObject>> items_;
 };
 
 class BarObject final : public DispatchObject<CommandBar> {
@@ -212,13 +208,10 @@ class BarObject final : public DispatchObject<CommandBar> {
   ComPtr<ControlsObject> controls_;
 };
 
-class CommandBarsObject final : public DispatchObject<CommandBars> {
+class CommandBarsObject final : public CollectionObject<CommandBars, BarObject, &BarObject::name> {
  public:
   explicit CommandBarsObject(std::shared_ptr<HostState> state);
 
-  HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, IDispatch** result) override;
-  HRESULT STDMETHODCALLTYPE get_Count(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** result) override;
   HRESULT STDMETHODCALLTYPE Add(VARIANT name, VARIANT position, VARIANT menu_bar, VARIANT temporary,
                                 IDispatch** result) override;
 
@@ -228,16 +221,12 @@ class CommandBarsObject final : public DispatchObject<CommandBars> {
   void List(BarObject& bar);
   void Remove(const BarObject& bar);
   BarObject* Find(std::wstring_view name) const;
-  const std::vector<ComPtr<BarObject>>& items() const { return items_; }
 
   // A control by bar name and captions, descending through popups. Captions compare without
   // their "&" and without regard to case. nullptr when there is none.
   ControlObject* FindControl(std::initializer_list<std::wstring_view> path) const;
   // One line per bar and control, indented by depth, for test messages.
   std::wstring Tree() const;
-
- private:
-  std::vector<ComPtr<BarObject>> items_;
 };
 
 }  // namespace sbx

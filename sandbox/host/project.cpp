@@ -84,18 +84,8 @@ HRESULT PropertyObject::get_Name(BSTR* result) {
 }
 
 PropertiesObject::PropertiesObject(std::shared_ptr<HostState> state, std::vector<ComPtr<PropertyObject>> items)
-    : DispatchObject(std::move(state)), items_(std::move(items)) {}
-
-HRESULT PropertiesObject::get_Item(VARIANT index, IDispatch** result) {
-  return Guarded([&] { *result = Share(FindItem(items_, ItemArg(index), [](auto& p) { return p.name(); })); });
-}
-
-HRESULT PropertiesObject::get_Count(LONG* result) {
-  return Guarded([&] { *result = static_cast<LONG>(items_.size()); });
-}
-
-HRESULT PropertiesObject::get__NewEnum(IUnknown** result) {
-  return Guarded([&] { *result = NewEnum(items_); });
+    : CollectionObject(std::move(state)) {
+  items_ = std::move(items);
 }
 
 ComponentObject::ComponentObject(std::shared_ptr<HostState> state, ProjectObject& project, std::wstring name, long type,
@@ -180,19 +170,7 @@ std::wstring ComponentObject::MemberDescription(std::wstring_view member) const 
 }
 
 ComponentsObject::ComponentsObject(std::shared_ptr<HostState> state, ProjectObject& project)
-    : DispatchObject(std::move(state)), project_(project) {}
-
-HRESULT ComponentsObject::get_Item(VARIANT index, IDispatch** result) {
-  return Guarded([&] { *result = Share(FindItem(items_, ItemArg(index), [](auto& c) { return c.name(); })); });
-}
-
-HRESULT ComponentsObject::get_Count(LONG* result) {
-  return Guarded([&] { *result = static_cast<LONG>(items_.size()); });
-}
-
-HRESULT ComponentsObject::get__NewEnum(IUnknown** result) {
-  return Guarded([&] { *result = NewEnum(items_); });
-}
+    : CollectionObject(std::move(state)), project_(project) {}
 
 HRESULT ComponentsObject::Add(LONG component_type, IDispatch** result) {
   return Guarded([&] {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "sandbox/host/collection_object.h"
 #include "sandbox/host/dispatch.h"
 #include "sandbox/model/module_text.h"
 
@@ -39,15 +40,9 @@ class PropertyObject final : public DispatchObject<Property> {
   std::wstring name_;
 };
 
-class PropertiesObject final : public DispatchObject<Properties> {
+class PropertiesObject final : public CollectionObject<Properties, PropertyObject, &PropertyObject::name> {
  public:
   PropertiesObject(std::shared_ptr<HostState> state, std::vector<ComPtr<PropertyObject>> items);
-  HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, IDispatch** result) override;
-  HRESULT STDMETHODCALLTYPE get_Count(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** result) override;
-
- private:
-  std::vector<ComPtr<PropertyObject>> items_;
 };
 
 class ComponentObject final : public DispatchObject<VBComponent> {
@@ -93,26 +88,21 @@ class ComponentObject final : public DispatchObject<VBComponent> {
   std::map<std::wstring, std::wstring> descriptions_;  // by folded member name
 };
 
-class ComponentsObject final : public DispatchObject<VBComponents> {
+class ComponentsObject final : public CollectionObject<VBComponents, ComponentObject, &ComponentObject::name> {
  public:
   ComponentsObject(std::shared_ptr<HostState> state, ProjectObject& project);
 
-  HRESULT STDMETHODCALLTYPE get_Item(VARIANT index, IDispatch** result) override;
-  HRESULT STDMETHODCALLTYPE get_Count(LONG* result) override;
-  HRESULT STDMETHODCALLTYPE get__NewEnum(IUnknown** result) override;
   HRESULT STDMETHODCALLTYPE Add(LONG component_type, IDispatch** result) override;
   HRESULT STDMETHODCALLTYPE AddFile(BSTR path_name, VARIANT_BOOL is_related_document, IDispatch** result) override;
 
   // Adds a component with its text; "" names it "<Module|Class|...><first free n>".
   ComponentObject& Add(long type, std::wstring name, std::wstring_view text);
   ComponentObject* Find(std::wstring_view name) const;
-  const std::vector<ComPtr<ComponentObject>>& items() const { return items_; }
 
  private:
   std::wstring FreeName(long type) const;
 
   ProjectObject& project_;
-  std::vector<ComPtr<ComponentObject>> items_;
 };
 
 class ProjectObject final : public DispatchObject<VBProject> {
