@@ -63,6 +63,17 @@ function(qv_benchmark name)
   set_tests_properties(${QV_PLATFORM}.${name} PROPERTIES LABELS bench)
 endfunction()
 
+# qv_host_benchmark(<name> SOURCES ... LIBS ...): a Windows program that measures the add-in in the
+# sandbox host and prints one name=value line per figure; run by `make bench` only.
+function(qv_host_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  qv_project_target(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  add_test(NAME ${QV_PLATFORM}.${name} COMMAND ${name})
+  set_tests_properties(${QV_PLATFORM}.${name} PROPERTIES LABELS bench RESOURCE_LOCK "desktop;hkcu_host_keys")
+endfunction()
+
 # qv_check_imports(<target>): a test that the binary needs no DLL beside the system's own.
 function(qv_check_imports target)
   add_test(NAME ${QV_PLATFORM}.imports.${target}

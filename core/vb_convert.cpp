@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -122,15 +123,26 @@ Int RoundTo(double value) {
   return static_cast<Int>(rounded);
 }
 
-}  // namespace
-
-double Val(std::wstring_view text) {
+// Val's reading: blanks, TABs and LFs are skipped anywhere.
+Scanned ScanVal(std::wstring_view text) {
   std::wstring packed;
   for (const wchar_t c : text) {
     if (c != L' ' && c != L'\t' && c != L'\n') packed.push_back(c);
   }
-  const Scanned scanned = ScanNumber(packed);
+  return ScanNumber(packed);
+}
+
+}  // namespace
+
+double Val(std::wstring_view text) {
+  const Scanned scanned = ScanVal(text);
   if (scanned.overflow) throw OverflowError();
+  return scanned.value;
+}
+
+std::optional<double> LeadingNumber(std::wstring_view text) {
+  const Scanned scanned = ScanVal(text);
+  if (scanned.length == 0 || scanned.overflow) return std::nullopt;
   return scanned.value;
 }
 

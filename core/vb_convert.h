@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace qv {
@@ -9,6 +10,9 @@ namespace qv {
 // blanks, TABs and LFs anywhere; 0 when there is none. Throws VbError 6 when
 // the number does not fit.
 double Val(std::wstring_view text);
+// The number Val reads; nullopt when the text does not begin with one or it
+// does not fit.
+std::optional<double> LeadingNumber(std::wstring_view text);
 
 // Round half to even; VbError 6 when the result does not fit.
 std::int32_t CLng(double value);

@@ -99,6 +99,9 @@ int Run(const Options& options) {
     std::fwprintf(stderr, L"QuorvaneSandbox: %ls failed at %ls (0x%08lX)\n", failure.prog_id.c_str(),
                   failure.step.c_str(), failure.result);
   }
+  for (const std::wstring& prog_id : host.add_ins().Connected()) {
+    std::fwprintf(stderr, L"QuorvaneSandbox: %ls connected\n", prog_id.c_str());
+  }
   if (options.screenshot.empty()) {
     sbx::RunMessageLoop();
     return 0;

@@ -225,6 +225,12 @@ void AddInLoader::FreeUnusedLibraries() {
   });
 }
 
+std::vector<std::wstring> AddInLoader::Connected() const {
+  std::vector<std::wstring> prog_ids;
+  for (const Connection& connection : connections_) prog_ids.push_back(connection.prog_id);
+  return prog_ids;
+}
+
 bool AddInLoader::IsConnected(std::wstring_view prog_id) const {
   return std::any_of(connections_.begin(), connections_.end(),
                      [&](const Connection& c) { return qv::EqualsNoCase(c.prog_id, prog_id); });

@@ -74,6 +74,7 @@ class AddInLoader {
   void FreeUnusedLibraries();
 
   bool IsConnected(std::wstring_view prog_id) const;
+  std::vector<std::wstring> Connected() const;
   const std::vector<LoadFailure>& failures() const { return failures_; }
 
  private:

@@ -7,7 +7,7 @@
 
 #include "sandbox/host/command_bars.h"
 #include "sandbox/host/host_state.h"
-#include "sandbox/host/unknown.h"
+#include "core/win/unknown.h"
 
 namespace sbx {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 constexpr DISPID kClickDispid = 1;
 
 // EnumConnectionPoints over the object's one connection point.
-class OnePointEnum final : public Unknown<IEnumConnectionPoints> {
+class OnePointEnum final : public qv::Unknown<IEnumConnectionPoints> {
  public:
   OnePointEnum(ComPtr<IConnectionPoint> point, bool done) : point_(std::move(point)), done_(done) {}
 

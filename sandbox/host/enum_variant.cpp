@@ -2,12 +2,12 @@
 
 #include <new>
 
-#include "sandbox/host/unknown.h"
+#include "core/win/unknown.h"
 
 namespace sbx {
 namespace {
 
-class VariantEnum final : public Unknown<IEnumVARIANT> {
+class VariantEnum final : public qv::Unknown<IEnumVARIANT> {
  public:
   VariantEnum(std::vector<ComPtr<IDispatch>> items, size_t next) : items_(std::move(items)), next_(next) {}
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "sandbox/host/unknown.h"
+#include "core/win/unknown.h"
 #include "tests/sandbox/host/host_fixture.h"
 
 namespace sbx::test {
 namespace {
 
 // A click sink that logs its name and what it was given; `cancel` sets CancelDefault.
-class RecordingSink final : public Unknown<IDispatch> {
+class RecordingSink final : public qv::Unknown<IDispatch> {
  public:
   RecordingSink(IID events, std::vector<std::wstring>& log, std::wstring name, bool cancel = false)
       : events_(events), log_(log), name_(std::move(name)), cancel_(cancel) {}

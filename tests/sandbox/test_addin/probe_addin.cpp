@@ -10,7 +10,7 @@
 
 #include "core/win/com_registration.h"
 #include "core/win/extensibility.h"
-#include "sandbox/host/unknown.h"
+#include "core/win/unknown.h"
 #include "sandbox/testing/late_bound.h"
 
 namespace {
@@ -49,7 +49,7 @@ class Report {
 // Counts the library's live objects for DllCanUnloadNow. Reached only through the vtable, or by any
 // DISPID: no type information.
 template <class Interface>
-class ProbeObject : public sbx::Unknown<Interface> {
+class ProbeObject : public qv::Unknown<Interface> {
  public:
   ProbeObject() { ++g_objects; }
   ~ProbeObject() override { --g_objects; }

@@ -1,10 +1,10 @@
-#include "sandbox/testing/late_bound.h"
+#include "core/win/late_bound.h"
 
 #include <cstdio>
 #include <utility>
 #include <vector>
 
-namespace sbx {
+namespace qv {
 namespace {
 
 Variant Converted(const VARIANT& value, VARTYPE type) {
@@ -22,11 +22,22 @@ std::string Utf8(std::wstring_view text) {
   return bytes;
 }
 
+// The number VB reports for a failed late-bound call.
+long VbNumberOf(HRESULT hr, long scode) {
+  if (hr == DISP_E_EXCEPTION && HRESULT_FACILITY(scode) == FACILITY_CONTROL) return HRESULT_CODE(scode);
+  if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND) return 438;
+  if (hr == E_POINTER) return 91;
+  if (hr == DISP_E_TYPEMISMATCH) return 13;
+  return 5;
+}
+
 }  // namespace
 
 CallFailure::CallFailure(HRESULT result, long exception_scode, std::wstring exception_description,
                          std::wstring_view member)
-    : hr(result), scode(exception_scode), description(std::move(exception_description)) {
+    : VbError(VbNumberOf(result, exception_scode), std::move(exception_description)),
+      hr(result),
+      scode(exception_scode) {
   char codes[64];
   std::snprintf(codes, sizeof codes, " failed: hr 0x%08lX scode 0x%08lX ", static_cast<unsigned long>(hr),
                 static_cast<unsigned long>(scode));
@@ -171,4 +182,4 @@ std::wstring TypeName(IDispatch* object) {
   return result;
 }
 
-}  // namespace sbx
+}  // namespace qv

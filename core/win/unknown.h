@@ -1,11 +1,11 @@
 #pragma once
-// IUnknown of the small COM objects around the model (enumerators, event sinks): a plain reference
+// IUnknown of small COM objects (enumerators, event sinks, the add-in's own objects): a plain reference
 // count and one interface besides IUnknown. A new object starts with one reference.
 #include <windows.h>
 
 #include <unknwn.h>
 
-namespace sbx {
+namespace qv {
 
 template <class Interface>
 class Unknown : public Interface {
@@ -37,4 +37,4 @@ class Unknown : public Interface {
   ULONG refs_ = 1;
 };
 
-}  // namespace sbx
+}  // namespace qv

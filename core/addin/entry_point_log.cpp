@@ -1,0 +1,37 @@
+#include "core/addin/entry_point_log.h"
+
+#include <string>
+
+namespace qv {
+namespace {
+
+std::wstring& Log() {
+  static std::wstring log;
+  return log;
+}
+
+long g_ticks = 0;
+
+}  // namespace
+
+void RecordEntryPoint(const wchar_t* name) {
+  if (std::wstring_view(name) == L"TimerTick") {
+    ++g_ticks;
+    return;
+  }
+  Log().append(name).append(L"\n");
+}
+
+void RecordEntryPoint(const wchar_t* name, long argument) {
+  Log().append(name).append(L"(").append(std::to_wstring(argument)).append(L")\n");
+}
+
+// A window is logged by its handle's number, which the test compares with the host's windows.
+void RecordEntryPoint(const wchar_t* name, HWND window) {
+  RecordEntryPoint(name, static_cast<long>(reinterpret_cast<INT_PTR>(window)));
+}
+
+}  // namespace qv
+
+const wchar_t* WINAPI QvEntryPointLog() { return qv::Log().c_str(); }
+long WINAPI QvTimerTicks() { return qv::g_ticks; }

@@ -1,0 +1,19 @@
+#pragma once
+// Test builds of the libraries record each call of an entry point that is still waiting for its
+// part, as "Name" or "Name(argument)" lines; timer ticks are only counted. The test reads the log
+// through the exports QvEntryPointLog and QvTimerTicks.
+#include <windows.h>
+
+namespace qv {
+
+void RecordEntryPoint(const wchar_t* name);
+void RecordEntryPoint(const wchar_t* name, long argument);
+void RecordEntryPoint(const wchar_t* name, HWND window);
+
+}  // namespace qv
+
+extern "C" {
+// The calls so far, one per line; the text stays valid until the next call.
+const wchar_t* WINAPI QvEntryPointLog();
+long WINAPI QvTimerTicks();
+}

@@ -1,0 +1,42 @@
+// Until each part is built, its entry points do nothing; a test build records the calls.
+#include "core/addin/entry_points.h"
+
+#ifdef QV_RECORD_ENTRY_POINTS
+#include "core/addin/entry_point_log.h"
+#else
+namespace qv {
+template <class... Args>
+void RecordEntryPoint(const Args&...) {}
+}  // namespace qv
+#endif
+
+namespace qv {
+namespace {
+
+bool g_wheel_hooked = false;
+
+}  // namespace
+
+void AddCommandBarButtons() { RecordEntryPoint(L"AddCommandBarButtons"); }
+void RemoveCommandBarButtons() { RecordEntryPoint(L"RemoveCommandBarButtons"); }
+void HookWheel(HWND window) {
+  RecordEntryPoint(L"HookWheel", window);
+  g_wheel_hooked = true;
+}
+void UnhookWheel(HWND window) {
+  RecordEntryPoint(L"UnhookWheel", window);
+  g_wheel_hooked = false;
+}
+bool WheelHooked() { return g_wheel_hooked; }
+void UnhookCodePane(HWND window) { RecordEntryPoint(L"UnhookCodePane", window); }
+void InitTabs() { RecordEntryPoint(L"InitTabs"); }
+void SetTabPosition(long position) { RecordEntryPoint(L"SetTabPosition", position); }
+void AttachTabs(HWND window) { RecordEntryPoint(L"AttachTabs", window); }
+void DetachTabs() { RecordEntryPoint(L"DetachTabs"); }
+void TerminateTabs() { RecordEntryPoint(L"TerminateTabs"); }
+void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
+void ShowOptions() { RecordEntryPoint(L"ShowOptions"); }
+void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
+void TimerTick() { RecordEntryPoint(L"TimerTick"); }
+
+}  // namespace qv

@@ -1,0 +1,107 @@
+#pragma once
+// The add-in libraries in the sandbox host: each test registers one of them, connects it and reads
+// what it did. The recording variants log the calls into parts not linked in yet.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "core/win/files.h"
+#include "core/win/registry.h"
+#include "sandbox/testing/message_box_watcher.h"
+#include "tests/sandbox/host/host_fixture.h"
+
+namespace sbx::test {
+
+struct Library {
+  const wchar_t* file;
+  const wchar_t* prog_id;
+  const wchar_t* clsid;
+  Personality personality;
+  const wchar_t* settings_key;
+  const wchar_t* title;
+};
+
+inline const Library kOffice{L"QuorvaneOffice", L"QuorvaneOffice.Connect",
+                             L"{1910B8DC-CA40-4B03-AF03-F82C37C81A24}", Personality::kVba,
+                             L"Software\\Velmora\\Quorvane\\VBA", L"QuorvaneOffice"};
+inline const Library kStudio{L"QuorvaneStudio", L"QuorvaneStudio.Connect",
+                             L"{6F9E01BA-103E-47FF-87CE-841EC246220B}", Personality::kVb6,
+                             L"Software\\Velmora\\Quorvane\\VB", L"QuorvaneStudio"};
+
+// The libraries this bitness builds: the Visual Basic 6.0 IDE is 32-bit only.
+inline std::vector<Library> BuiltLibraries() {
+  if (sizeof(void*) == 8) return {kOffice};
+  return {kOffice, kStudio};
+}
+
+inline void PrintTo(const Library& library, std::ostream* out) {
+  *out << (library.personality == Personality::kVba ? "QuorvaneOffice" : "QuorvaneStudio");
+}
+
+inline std::string LibraryName(const ::testing::TestParamInfo<Library>& info) {
+  return info.param.personality == Personality::kVba ? "Office" : "Studio";
+}
+
+class AddinTest : public HostTest, public ::testing::WithParamInterface<Library> {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    ASSERT_EQ(S_OK, RegisterServer(path()));
+  }
+  void TearDown() override {
+    HostTest::TearDown();
+    Unpin();
+    RegisterServer(path(), true);
+  }
+
+  const Library& library() const { return GetParam(); }
+  // The recording variant, registered under the library's own class and ProgID.
+  virtual std::wstring file() const { return library().file + std::wstring(L"Recording.dll"); }
+  std::wstring path() const { return qv::AppPath() + file(); }
+  HMODULE Loaded() const { return GetModuleHandleW(file().c_str()); }
+  // Keeps the library loaded across a disconnection, as another client of it would.
+  void Pin() {
+    pinned_ = LoadLibraryW(path().c_str());
+    ASSERT_NE(nullptr, pinned_);
+  }
+  void Unpin() {
+    if (pinned_) FreeLibrary(pinned_);
+    pinned_ = nullptr;
+  }
+
+  Host& StartHost(HostOptions options = {}) {
+    options.personality = library().personality;
+    return Start(std::move(options));
+  }
+  bool Connect(ext_ConnectMode mode = ext_cm_Startup) { return host_->add_ins().Connect(library().prog_id, mode); }
+  void SetSetting(const wchar_t* name, const wchar_t* value) const {
+    qv::SetRegValue(HKEY_CURRENT_USER, library().settings_key, name, value);
+  }
+
+  // The calls into parts not linked in yet, one per line.
+  std::wstring Log() const {
+    using LogFn = const wchar_t*(WINAPI*)();
+    const auto log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvEntryPointLog")));
+    return log ? log() : L"(not loaded)";
+  }
+  long Ticks() const {
+    using TicksFn = long(WINAPI*)();
+    const auto ticks = reinterpret_cast<TicksFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvTimerTicks")));
+    return ticks ? ticks() : -1;
+  }
+  // A window as the log writes it.
+  static std::wstring Handle(HWND window) {
+    return std::to_wstring(static_cast<long>(reinterpret_cast<INT_PTR>(window)));
+  }
+  HWND MainWindow() const { return host_->workspace().MainWindow(); }
+
+  RegistryFixture classes_{{L"Software\\Classes\\" + std::wstring(GetParam().prog_id),
+                            L"Software\\Classes\\CLSID\\" + std::wstring(GetParam().clsid)}};
+  MessageBoxWatcher boxes_;
+  HMODULE pinned_ = nullptr;
+};
+
+}  // namespace sbx::test

@@ -1,0 +1,150 @@
+// Connecting, starting, stopping and unloading the add-in in the sandbox host.
+#include <windows.h>
+
+#include "core/win/extensibility.h"
+#include "tests/addin/addin_fixture.h"
+
+namespace sbx::test {
+namespace {
+
+class LifecycleTest : public AddinTest {
+ protected:
+  // Not the first run: that one installs the host's visual style as well.
+  void SetUp() override {
+    AddinTest::SetUp();
+    SetSetting(L"StyleIDE", L"True");
+  }
+
+  // What a connection and a disconnection call with every setting at its default.
+  std::wstring StartCalls() const {
+    const std::wstring h = Handle(MainWindow());
+    return L"AddCommandBarButtons\nHookWheel(" + h + L")\nInitTabs\nSetTabPosition(0)\nAttachTabs(" + h + L")\n";
+  }
+  std::wstring StopCalls() const {
+    return L"UnhookWheel(" + Handle(MainWindow()) +
+           L")\nUnloadDialogs\nRemoveCommandBarButtons\nDetachTabs\nTerminateTabs\n";
+  }
+};
+
+TEST_P(LifecycleTest, ConnectionStartsTheMachineryAndDisconnectionTakesItAllDown) {
+  StartHost();
+  const HWND main = MainWindow();
+  const LONG_PTR main_procedure = GetWindowLongPtrW(main, GWLP_WNDPROC);
+  ASSERT_TRUE(Connect());
+  Pin();
+  EXPECT_EQ(StartCalls(), Log());
+  host_->Pump(200);
+  const long ticks = Ticks();
+  EXPECT_GT(ticks, 5);
+
+  ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
+  EXPECT_EQ(StartCalls() + StopCalls(), Log());
+  host_->Pump(100);
+  EXPECT_EQ(ticks, Ticks());
+  EXPECT_EQ(main_procedure, GetWindowLongPtrW(main, GWLP_WNDPROC));
+  EXPECT_TRUE(boxes_.boxes().empty());
+
+  // Released and unused: the host frees the library, and what it left behind would crash the pump.
+  Unpin();
+  host_->add_ins().FreeUnusedLibraries();
+  EXPECT_EQ(nullptr, Loaded());
+  host_->Pump(200);
+}
+
+TEST_P(LifecycleTest, ASecondConnectionInTheSameProcessStartsAgain) {
+  StartHost();
+  ASSERT_TRUE(Connect());
+  Pin();
+  ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
+  ASSERT_TRUE(host_->add_ins().ConnectFromManager(library().prog_id));
+  EXPECT_EQ(StartCalls() + StopCalls() + StartCalls(), Log());
+  const long ticks = Ticks();
+  host_->Pump(200);
+  EXPECT_GT(Ticks(), ticks + 5);
+}
+
+TEST_P(LifecycleTest, WheelAndTabStripFollowTheirSettings) {
+  SetSetting(L"Scrolling", L"False");
+  SetSetting(L"MDITabsTop", L"0");
+  StartHost();
+  ASSERT_TRUE(Connect());
+  const std::wstring h = Handle(MainWindow());
+  EXPECT_EQ(L"AddCommandBarButtons\nInitTabs\nSetTabPosition(1)\nAttachTabs(" + h + L")\n", Log());
+  host_->ShutDown();
+  // No wheel hook was installed, so none is removed.
+  EXPECT_EQ(std::wstring::npos, Log().find(L"Wheel"));
+}
+
+TEST_P(LifecycleTest, TheSingleDocumentEditorGetsNoWheelHook) {
+  if (library().personality != Personality::kVb6) GTEST_SKIP() << "only the Visual Basic 6.0 IDE has SDI mode";
+  StartHost({.sdi = true});
+  ASSERT_TRUE(Connect());
+  EXPECT_EQ(std::wstring::npos, Log().find(L"Wheel")) << Log();
+}
+
+TEST_P(LifecycleTest, WithoutTheTabStripNothingOfItIsCalled) {
+  SetSetting(L"MDITabs", L"False");
+  StartHost();
+  ASSERT_TRUE(Connect());
+  host_->add_ins().DisconnectFromManager(library().prog_id);
+  EXPECT_EQ(std::wstring::npos, Log().find(L"Tabs"));
+}
+
+TEST_P(LifecycleTest, AnExternalStartShowsOnlyTheOptions) {
+  StartHost();
+  ASSERT_TRUE(Connect(ext_cm_External));
+  Pin();
+  EXPECT_EQ(L"ShowOptions\n", Log());
+  host_->Pump(100);
+  EXPECT_EQ(0, Ticks());
+  // The options window goes with the connection, so that the library can be freed.
+  ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
+  EXPECT_EQ(L"ShowOptions\nUnloadDialogs\n", Log());
+  Unpin();
+  host_->add_ins().FreeUnusedLibraries();
+  EXPECT_EQ(nullptr, Loaded());
+}
+
+TEST_P(LifecycleTest, AFailingStepIsReportedAndTheStartGoesOn) {
+  SetSetting(L"CustomColors", L"255 0");  // too short: the remaining cells stay white
+  StartHost();
+  host_->InjectFault(L"Window", L"SetFocus");
+  ASSERT_TRUE(Connect());
+  ASSERT_EQ(1u, boxes_.boxes().size());
+  EXPECT_EQ(library().title, boxes_.boxes()[0].caption);
+  EXPECT_NE(std::wstring::npos, boxes_.boxes()[0].text.find(L"\r\nв строке 14")) << boxes_.boxes()[0].text;
+  host_->Pump(200);
+  EXPECT_GT(Ticks(), 5);
+  EXPECT_NE(std::wstring::npos, Log().find(L"AttachTabs"));
+}
+
+TEST_P(LifecycleTest, AnApplicationThatIsNotTheEditorIsLeftAlone) {
+  StartHost();
+  const HMODULE module = LoadLibraryW(path().c_str());
+  ASSERT_NE(nullptr, module);
+  using GetClassObjectFn = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+  const auto get_class_object =
+      reinterpret_cast<GetClassObjectFn>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  CLSID clsid{};
+  ASSERT_EQ(S_OK, CLSIDFromString(library().clsid, &clsid));
+  IClassFactory* factory = nullptr;
+  ASSERT_EQ(S_OK, get_class_object(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+  IDTExtensibility2* connect = nullptr;
+  ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IDTExtensibility2, reinterpret_cast<void**>(&connect)));
+  factory->Release();
+
+  const Variant bars = Get(vbe(), L"CommandBars");
+  EXPECT_EQ(S_OK, connect->OnConnection(bars.Object(), ext_cm_Startup, nullptr, nullptr));
+  host_->Pump(100);
+  EXPECT_EQ(L"", Log());
+  EXPECT_EQ(0, Ticks());
+  EXPECT_EQ(S_OK, connect->OnDisconnection(ext_dm_UserClosed, nullptr));
+  EXPECT_EQ(std::wstring::npos, Log().find(L"Wheel"));
+  connect->Release();
+  FreeLibrary(module);
+}
+
+INSTANTIATE_TEST_SUITE_P(Libraries, LifecycleTest, ::testing::ValuesIn(BuiltLibraries()), LibraryName);
+
+}  // namespace
+}  // namespace sbx::test
