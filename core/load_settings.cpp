@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <ranges>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -70,7 +70,12 @@ class Loader {
     languageFiles_.Clear();
     const std::wstring section = context_.IsVBA ? L"VBE" + context_.HostVersion.substr(0, 1) : L"VB6";
     const std::wstring lines = environment_.LanguagesSection(section);
-    for (const auto line : std::views::split(lines, L'\0')) AddLanguage(std::wstring_view(line.begin(), line.end()));
+    std::size_t start = 0;
+    while (start < lines.size()) {
+      const std::size_t end = std::min(lines.find(L'\0', start), lines.size());
+      AddLanguage(std::wstring_view(lines).substr(start, end - start));
+      start = end + 1;
+    }
   }
 
   void EnsureCodeForeColors() {
