@@ -6,6 +6,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "core/list_file.h"
 #include "tests/codetools/format_properties.h"
 
 namespace qv::test {
@@ -19,13 +20,41 @@ std::vector<std::string> CorpusNames() {
   return names;
 }
 
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error("no file " + path);
+  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
 std::wstring ReadCorpus(const std::string& name) {
-  std::ifstream file(std::string(QV_CORPUS_DIR) + "/" + name, std::ios::binary);
-  if (!file) throw std::runtime_error("no corpus file " + name);
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::wstring text = DecodeAnsi(bytes);
+  std::wstring text = DecodeAnsi(ReadBytes(std::string(QV_CORPUS_DIR) + "/" + name));
   if (text.ends_with(L"\r\n")) text.resize(text.size() - 2);
   return text;
+}
+
+std::string ReadShipped(const std::string& name) { return ReadBytes(std::string(QV_CONFIG_DIR) + "/" + name); }
+
+KeyedCollection<std::wstring> ShippedAutoInserts() {
+  return ReadAutoInserts(DecodeAnsi(ReadShipped("AutoInserts.ini")));
+}
+
+Settings ToolSettings() {
+  Settings settings;
+  settings.IndentWidth = 4;
+  settings.AutoIndent = true;
+  settings.AutoInsert = true;
+  settings.AutoInsert_Then = true;
+  settings.AutoInsert_Comment = true;
+  settings.AutoText = true;
+  settings.AutoReplace = true;
+  settings.IncrementAndDecrement = true;
+  settings.ComponentAssignment = true;
+  settings.InitializationWithDeclarate = true;
+  return settings;
 }
 
 std::wstring Lines(std::initializer_list<std::wstring_view> lines) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "codetools/caret_line.h"
+#include "codetools/module_view.h"
+#include "codetools/object_model_writer.h"
+#include "codetools/templates.h"
+#include "core/keyed_collection.h"
+#include "core/settings.h"
+
+namespace qv {
+
+// The caret's physical line when a blank has just been typed left of the caret.
+struct TypedLine {
+  long line = 0;
+  long caret_column = 1;
+  std::wstring text;
+  // The code text of the line's columns left of the caret (strings blanked),
+  // shorter where a comment or an unterminated string begins.
+  std::wstring code;
+};
+
+TypedLine ReadTypedLine(const CodeModuleView& module, const Selection& selection);
+
+// Replaces the word before the typed blank by its expansion from AutoInserts
+// (key without regard to letter case), expanded as a template at the line's
+// indentation. The word starts after the last blank before it, or, when there
+// is none, after the last ":", "+", "-", "/", "*" or "," (the first of these
+// kinds that occurs). The part of the expansion marked by "{" and "}" is
+// selected; without marks the caret follows the expansion's first line. A
+// word in a string literal or a comment is left alone. nullopt when nothing
+// is expanded.
+std::optional<LineEdit> ExpandAbbreviation(const TypedLine& typed, const KeyedCollection<std::wstring>& AutoInserts,
+                                           long IndentWidth, TemplateHost& host);
+
+// On the release of Space: expands the abbreviation left of the caret in the pane.
+void InsertAutoText(const CodeModuleView& module, CodePaneMembers& pane,
+                    const KeyedCollection<std::wstring>& AutoInserts, const Settings& settings, TemplateHost& host);
+
+}  // namespace qv
