@@ -3,7 +3,6 @@
 #include <string>
 
 #include "codetools/indent_engine.h"
-#include "codetools/module_view.h"
 
 namespace qv {
 
@@ -17,18 +16,6 @@ class CodePaneMembers {
   virtual void DeleteLines(long start_line, long count) = 0;
   virtual Selection GetSelection() = 0;
   virtual void SetSelection(const Selection& selection) = 0;
-};
-
-// Writes an edit through the code module's own members. The host's undo does
-// not take such a write back; it stands in until edits are pasted as one
-// undoable step.
-class ObjectModelWriter : public CodeWriter {
- public:
-  explicit ObjectModelWriter(CodePaneMembers& pane) : pane_(pane) {}
-  void Write(const CodeEdit& edit) override;
-
- private:
-  CodePaneMembers& pane_;
 };
 
 }  // namespace qv

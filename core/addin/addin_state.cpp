@@ -1,10 +1,17 @@
 #include "core/addin/addin_state.h"
 
+#include "core/addin/command_bar_refs.h"
+
 namespace qv {
 
 AddinState& State() {
   static AddinState state;
   return state;
+}
+
+CommandBarRefs& Bars() {
+  static CommandBarRefs bars;
+  return bars;
 }
 
 LoadTables& Tables() {

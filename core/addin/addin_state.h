@@ -13,11 +13,23 @@
 
 namespace qv {
 
-// The main loop's re-entry flag and code-window handles; all cleared when the add-in stops.
+// The main loop's state between ticks; all cleared when the add-in stops.
 struct MainLoopState {
-  bool Busy = false;
+  bool Busy = false;  // a tick or a numbering run is in progress
   HWND hWndCode = nullptr;
   HWND hWndHooked = nullptr;
+  long SelStartLine = 0;
+  long SelStartCol = 0;
+  long SelEndLine = 0;
+  long SelEndCol = 0;
+  // The formatter's run state; between ticks FormatStart is the caret line of the previous tick,
+  // 0 when there was no code pane.
+  long FormatStart = 0;
+  long FormatEnd = 0;
+  std::wstring FormatText;
+  long PrevDeclLines = 0;
+  bool MDIActivated = false;  // set by the tab strip when an MDI child is activated
+  long MDIRefreshTicks = 0;
 };
 
 struct AddinState {
@@ -29,7 +41,6 @@ struct AddinState {
   std::vector<HWND> PopupTabs;
   Settings settings;
   KeyedCollection<std::wstring> LanguageFiles;
-  Variant NumerationButton;  // the toolbar's numbering control, once the command bars are built
   MainLoopState loop;
 };
 

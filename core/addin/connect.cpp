@@ -29,16 +29,8 @@ constexpr wchar_t kVbaSettingsKey[] = L"Software\\Velmora\\Quorvane\\VBA";
 constexpr wchar_t kVb6SettingsKey[] = L"Software\\Velmora\\Quorvane\\VB";
 constexpr wchar_t kVb6IdeSettingsKey[] = L"Software\\Microsoft\\VBA\\Microsoft Visual Basic";
 
-class Connect final : public Unknown<IDTExtensibility2> {
+class Connect final : public NamelessDispatch<IDTExtensibility2> {
  public:
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count) *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return DISP_E_UNKNOWNNAME;
-  }
   // The hosts call the connection interface through its table, never by name.
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
     return DISP_E_MEMBERNOTFOUND;
@@ -100,7 +92,7 @@ class Connect final : public Unknown<IDTExtensibility2> {
       });
       RunReported(kStartStep, [] { StartAddin(); });
     } else {
-      RunReported(kOptionsStep, [] { ShowOptions(); });
+      RunReported(kOptionsStep, [] { ShowOptions(false); });
     }
   }
 

@@ -10,17 +10,9 @@ std::wstring& Log() {
   return log;
 }
 
-long g_ticks = 0;
-
 }  // namespace
 
-void RecordEntryPoint(const wchar_t* name) {
-  if (std::wstring_view(name) == L"TimerTick") {
-    ++g_ticks;
-    return;
-  }
-  Log().append(name).append(L"\n");
-}
+void RecordEntryPoint(const wchar_t* name) { Log().append(name).append(L"\n"); }
 
 void RecordEntryPoint(const wchar_t* name, long argument) {
   Log().append(name).append(L"(").append(std::to_wstring(argument)).append(L")\n");
@@ -34,4 +26,3 @@ void RecordEntryPoint(const wchar_t* name, HWND window) {
 }  // namespace qv
 
 const wchar_t* WINAPI QvEntryPointLog() { return qv::Log().c_str(); }
-long WINAPI QvTimerTicks() { return qv::g_ticks; }

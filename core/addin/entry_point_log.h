@@ -1,7 +1,7 @@
 #pragma once
 // Test builds of the libraries record each call of an entry point that is still waiting for its
-// part, as "Name" or "Name(argument)" lines; timer ticks are only counted. The test reads the log
-// through the exports QvEntryPointLog and QvTimerTicks.
+// part, as "Name" or "Name(argument)" lines. The test reads the log through the export
+// QvEntryPointLog.
 #include <windows.h>
 
 namespace qv {
@@ -15,5 +15,4 @@ void RecordEntryPoint(const wchar_t* name, HWND window);
 extern "C" {
 // The calls so far, one per line; the text stays valid until the next call.
 const wchar_t* WINAPI QvEntryPointLog();
-long WINAPI QvTimerTicks();
 }

@@ -17,8 +17,6 @@ bool g_wheel_hooked = false;
 
 }  // namespace
 
-void AddCommandBarButtons() { RecordEntryPoint(L"AddCommandBarButtons"); }
-void RemoveCommandBarButtons() { RecordEntryPoint(L"RemoveCommandBarButtons"); }
 void HookWheel(HWND window) {
   RecordEntryPoint(L"HookWheel", window);
   g_wheel_hooked = true;
@@ -35,8 +33,32 @@ void AttachTabs(HWND window) { RecordEntryPoint(L"AttachTabs", window); }
 void DetachTabs() { RecordEntryPoint(L"DetachTabs"); }
 void TerminateTabs() { RecordEntryPoint(L"TerminateTabs"); }
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
-void ShowOptions() { RecordEntryPoint(L"ShowOptions"); }
+void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
+void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
+void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
+void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
-void TimerTick() { RecordEntryPoint(L"TimerTick"); }
+
+void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
+void WheelPoll() {}
+void PaintPaletteCustomColors() {}
+void RefreshTabs() {}
+void ProcessIncludes() { RecordEntryPoint(L"ProcessIncludes"); }
+void ClearIncludes() { RecordEntryPoint(L"ClearIncludes"); }
+
+void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftCaret, bool UseSkipList) {
+  RecordEntryPoint(L"AddLineNumbers", StartNumber);
+  RecordEntryPoint(L"  FirstLine", FirstLine);
+  RecordEntryPoint(L"  LastLine", LastLine);
+  RecordEntryPoint(L"  ShiftCaret", ShiftCaret ? 1L : 0L);
+  RecordEntryPoint(L"  UseSkipList", UseSkipList ? 1L : 0L);
+}
+void RemoveLineNumbers() { RecordEntryPoint(L"RemoveLineNumbers"); }
+void BackupProject() { RecordEntryPoint(L"BackupProject"); }
+void AddErrorHandler(const std::wstring& Template) { RecordEntryPoint((L"AddErrorHandler " + Template).c_str()); }
+void DeleteErrorHandler(long Line, long OnErrorLine) {
+  RecordEntryPoint(L"DeleteErrorHandler", Line);
+  RecordEntryPoint(L"  OnErrorLine", OnErrorLine);
+}
 
 }  // namespace qv

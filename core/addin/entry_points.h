@@ -4,6 +4,8 @@
 // timer's work. Each call reaches the part that does it once that part is linked in.
 #include <windows.h>
 
+#include <string>
+
 namespace qv {
 
 void AddCommandBarButtons();
@@ -19,11 +21,31 @@ void AttachTabs(HWND window);
 void DetachTabs();
 void TerminateTabs();
 void SetIDEStyle(long style);
-// The options dialog, modeless, without an owner form.
-void ShowOptions();
+// The options dialog: modal from the menu, modeless (without an owner form) for an external start.
+// A modal dialog is owned by State().hWndMain, so that it blocks the editor until it closes.
+void ShowOptions(bool modal);
+void ShowAbout();         // modeless
+void ShowDeclarations();  // modal, owned by State().hWndMain
+void ShowProcs();
 // Unloads every dialog form that is loaded.
 void UnloadDialogs();
 // The work of one timer tick.
 void TimerTick();
+
+// Code-window subclass, wheel, palette, tab strip and includes, as the timer drives them.
+void HookCodePane(HWND window);
+void WheelPoll();
+void PaintPaletteCustomColors();
+void RefreshTabs();
+void ProcessIncludes();
+// Empties the include tables when another code window becomes the active one.
+void ClearIncludes();
+
+// Code tools started from the toolbar.
+void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftCaret, bool UseSkipList);
+void RemoveLineNumbers();
+void BackupProject();
+void AddErrorHandler(const std::wstring& Template);
+void DeleteErrorHandler(long Line, long OnErrorLine);
 
 }  // namespace qv

@@ -5,9 +5,11 @@
 #include <utility>
 
 #include "core/addin/addin_state.h"
+#include "core/addin/command_bar_refs.h"
 #include "core/addin/entry_points.h"
 #include "core/addin/error_box.h"
 #include "core/addin/main_form.h"
+#include "core/addin/quiet_step.h"
 #include "core/palette.h"
 
 namespace qv {
@@ -26,14 +28,6 @@ enum StartStep : long {
   kTabPositionStep,
   kAttachTabsStep,
 };
-
-template <class Step>
-void Quietly(Step&& run) noexcept {
-  try {
-    run();
-  } catch (...) {  // tear-down goes on regardless
-  }
-}
 
 bool OfThisThread(HWND window) { return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId(); }
 
@@ -71,7 +65,7 @@ std::vector<HWND> FindPopupTabs() {
 void StartAddin() {
   AddinState& state = State();
   RunReported(kNumerationButtonStep, [&] {
-    if (state.NumerationButton.Object()) Put(state.NumerationButton.Object(), L"Enabled", state.settings.Numeration);
+    if (IDispatch* button = Bars().NumerationButton.Object()) Put(button, L"Enabled", state.settings.Numeration);
   });
   RunReported(kPopupTabsStep, [&] { state.PopupTabs = FindPopupTabs(); });
   RunReported(kCustomColorsStep, [&] { SetCustomColors(Tables().PaletteColors, state.settings.CustomColorsValue); });
@@ -116,7 +110,6 @@ void StopAddin() {
   });
   // A later connection in this process starts from scratch.
   state.loop = MainLoopState{};
-  state.NumerationButton = Variant();
   state.PopupTabs.clear();
   state.hWndMain = nullptr;
 }

@@ -6,25 +6,13 @@
 
 #include "codetools/block_table.h"
 #include "core/addin/addin_state.h"
+#include "core/addin/clipboard_text.h"
 #include "core/list_file.h"
 #include "core/win/ansi_file.h"
 #include "core/win/files.h"
 
 namespace qv {
 namespace {
-
-std::wstring ClipboardText() {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(nullptr)) return {};
-  std::wstring text;
-  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = locked;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
 
 // A list file beside the library, created empty when missing; "" when it cannot be read.
 std::wstring ListFileText(const wchar_t* name) {
@@ -40,7 +28,7 @@ void Main() {
   if (done) return;
   done = true;
   LoadTables& tables = Tables();
-  tables.SavedClipboard = ClipboardText();
+  tables.SavedClipboard = ClipboardText().value_or(std::wstring());
   GetBlockTable();
   tables.AutoInserts = ReadAutoInserts(ListFileText(L"AutoInserts.ini"));
   SyntaxColorList colors = ReadSyntaxColors(ListFileText(L"SyntaxColors.ini"));

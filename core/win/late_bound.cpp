@@ -1,8 +1,13 @@
 #include "core/win/late_bound.h"
 
 #include <cstdio>
+#include <cstring>
+#include <map>
+#include <optional>
 #include <utility>
 #include <vector>
+
+#include "core/case_fold.h"
 
 namespace qv {
 namespace {
@@ -29,6 +34,54 @@ long VbNumberOf(HRESULT hr, long scode) {
   if (hr == E_POINTER) return 91;
   if (hr == DISP_E_TYPEMISMATCH) return 13;
   return 5;
+}
+
+// The object's type description, with a reference for the caller; nullptr when it gives none.
+ITypeInfo* TypeInfoOf(IDispatch* object) {
+  ITypeInfo* info = nullptr;
+  if (FAILED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info))) return nullptr;
+  return info;
+}
+
+// The interface that describes the object's members. An interface's DISPIDs never change, so every
+// object of one type shares them; nullopt when the object does not say which interface it is.
+std::optional<GUID> InterfaceOf(IDispatch* object) {
+  ITypeInfo* info = TypeInfoOf(object);
+  if (!info) return std::nullopt;
+  std::optional<GUID> iid;
+  TYPEATTR* attributes = nullptr;
+  if (SUCCEEDED(info->GetTypeAttr(&attributes)) && attributes) {
+    if (!IsEqualGUID(attributes->guid, GUID_NULL)) iid = attributes->guid;
+    info->ReleaseTypeAttr(attributes);
+  }
+  info->Release();
+  return iid;
+}
+
+// A member of an interface, by name without regard to case.
+struct MemberKey {
+  GUID iid;
+  std::wstring name;
+
+  bool operator<(const MemberKey& other) const {
+    const int by_iid = std::memcmp(&iid, &other.iid, sizeof iid);
+    return by_iid != 0 ? by_iid < 0 : name < other.name;
+  }
+};
+
+// The DISPIDs resolved so far, so that a timer tick does not ask the host for names again. Only the
+// host's UI thread calls through here.
+std::map<MemberKey, DISPID>& ResolvedIds() {
+  static std::map<MemberKey, DISPID> ids;
+  return ids;
+}
+
+DISPID ResolveId(IDispatch* object, std::wstring& name) {
+  LPOLESTR names[] = {name.data()};
+  DISPID id = DISPID_UNKNOWN;
+  const HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(hr)) throw CallFailure(hr, 0, L"unknown name", name);
+  return id;
 }
 
 }  // namespace
@@ -118,10 +171,13 @@ IDispatch* Variant::Object() const {
 Variant Invoke(IDispatch* object, std::wstring_view member, WORD flags, std::initializer_list<Variant> args) {
   if (!object) throw CallFailure(E_POINTER, 0, L"Nothing");
   std::wstring name(member);
-  LPOLESTR names[] = {name.data()};
-  DISPID id = DISPID_UNKNOWN;
-  HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(hr)) throw CallFailure(hr, 0, L"unknown name", name);
+  const std::optional<GUID> iid = InterfaceOf(object);
+  const MemberKey key{iid.value_or(GUID_NULL), FoldCase(name)};
+  auto& ids = ResolvedIds();
+  const auto cached = iid ? ids.find(key) : ids.end();
+  const bool known = cached != ids.end();
+  const DISPID id = known ? cached->second : ResolveId(object, name);
+  if (iid && !known) ids.emplace(key, id);
 
   std::vector<VARIANT> reversed;
   for (auto arg = args.end(); arg != args.begin();) reversed.push_back(*(--arg)->get());  // borrowed, not copied
@@ -134,13 +190,19 @@ Variant Invoke(IDispatch* object, std::wstring_view member, WORD flags, std::ini
   Variant result;
   EXCEPINFO exception{};
   UINT arg_error = 0;
-  hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.get(), &exception, &arg_error);
+  const HRESULT hr =
+      object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.get(), &exception, &arg_error);
   if (FAILED(hr)) {
     std::wstring description = exception.bstrDescription ? exception.bstrDescription : L"";
     const long scode = exception.scode;
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
+    if (hr == DISP_E_MEMBERNOTFOUND && known) {
+      // This object lacks a member its interface has: its own answer for the name is the failure.
+      ids.erase(key);
+      ResolveId(object, name);
+    }
     throw CallFailure(hr, scode, std::move(description), name);
   }
   return result;
@@ -172,8 +234,8 @@ bool SameObject(IUnknown* a, IUnknown* b) {
 }
 
 std::wstring TypeName(IDispatch* object) {
-  ITypeInfo* info = nullptr;
-  if (!object || FAILED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info))) return {};
+  ITypeInfo* info = object ? TypeInfoOf(object) : nullptr;
+  if (!info) return {};
   BSTR name = nullptr;
   info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
   info->Release();

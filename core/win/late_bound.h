@@ -68,7 +68,8 @@ struct CallFailure : VbError {
   std::string message_;
 };
 
-// Arguments in their natural order. Throws CallFailure.
+// Arguments in their natural order. A member's DISPID is asked for once per interface (the type
+// description's IID) and then reused for every object of that type. Throws CallFailure.
 Variant Invoke(IDispatch* object, std::wstring_view member, WORD flags, std::initializer_list<Variant> args = {});
 // Property read or function call (DISPATCH_PROPERTYGET | DISPATCH_METHOD, as VB calls them).
 Variant Get(IDispatch* object, std::wstring_view member, std::initializer_list<Variant> args = {});

@@ -3,6 +3,7 @@
 // count and one interface besides IUnknown. A new object starts with one reference.
 #include <windows.h>
 
+#include <oaidl.h>
 #include <unknwn.h>
 
 namespace qv {
@@ -35,6 +36,20 @@ class Unknown : public Interface {
 
  private:
   ULONG refs_ = 1;
+};
+
+// An IDispatch-based object without type information, reached through its table or by DISPID only.
+template <class Interface>
+class NamelessDispatch : public Unknown<Interface> {
+ public:
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    if (count) *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return DISP_E_UNKNOWNNAME;
+  }
 };
 
 }  // namespace qv

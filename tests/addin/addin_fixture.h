@@ -87,11 +87,8 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     const auto log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvEntryPointLog")));
     return log ? log() : L"(not loaded)";
   }
-  long Ticks() const {
-    using TicksFn = long(WINAPI*)();
-    const auto ticks = reinterpret_cast<TicksFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvTimerTicks")));
-    return ticks ? ticks() : -1;
-  }
+  // Every tick asks the host for its active code pane.
+  long Ticks() const { return host_->Calls(L"VBE", L"ActiveCodePane"); }
   // A window as the log writes it.
   static std::wstring Handle(HWND window) {
     return std::to_wstring(static_cast<long>(reinterpret_cast<INT_PTR>(window)));

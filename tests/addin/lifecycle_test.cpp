@@ -18,11 +18,10 @@ class LifecycleTest : public AddinTest {
   // What a connection and a disconnection call with every setting at its default.
   std::wstring StartCalls() const {
     const std::wstring h = Handle(MainWindow());
-    return L"AddCommandBarButtons\nHookWheel(" + h + L")\nInitTabs\nSetTabPosition(0)\nAttachTabs(" + h + L")\n";
+    return L"HookWheel(" + h + L")\nInitTabs\nSetTabPosition(0)\nAttachTabs(" + h + L")\n";
   }
   std::wstring StopCalls() const {
-    return L"UnhookWheel(" + Handle(MainWindow()) +
-           L")\nUnloadDialogs\nRemoveCommandBarButtons\nDetachTabs\nTerminateTabs\n";
+    return L"UnhookWheel(" + Handle(MainWindow()) + L")\nUnloadDialogs\nDetachTabs\nTerminateTabs\n";
   }
 };
 
@@ -69,7 +68,7 @@ TEST_P(LifecycleTest, WheelAndTabStripFollowTheirSettings) {
   StartHost();
   ASSERT_TRUE(Connect());
   const std::wstring h = Handle(MainWindow());
-  EXPECT_EQ(L"AddCommandBarButtons\nInitTabs\nSetTabPosition(1)\nAttachTabs(" + h + L")\n", Log());
+  EXPECT_EQ(L"InitTabs\nSetTabPosition(1)\nAttachTabs(" + h + L")\n", Log());
   host_->ShutDown();
   // No wheel hook was installed, so none is removed.
   EXPECT_EQ(std::wstring::npos, Log().find(L"Wheel"));

@@ -49,18 +49,10 @@ class Report {
 // Counts the library's live objects for DllCanUnloadNow. Reached only through the vtable, or by any
 // DISPID: no type information.
 template <class Interface>
-class ProbeObject : public qv::Unknown<Interface> {
+class ProbeObject : public qv::NamelessDispatch<Interface> {
  public:
   ProbeObject() { ++g_objects; }
   ~ProbeObject() override { --g_objects; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    if (count) *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return DISP_E_UNKNOWNNAME;
-  }
 };
 
 // Any DISPID is the click.

@@ -1,0 +1,48 @@
+#include "core/addin/command_handlers.h"
+
+#include "core/addin/addin_state.h"
+#include "core/addin/code_pane.h"
+#include "core/addin/entry_points.h"
+#include "core/addin/main_form.h"
+#include "core/addin/shell_open.h"
+#include "core/win/files.h"
+
+namespace qv {
+
+void OptionsMenuHandler_Click(IDispatch*) { ShowOptions(true); }
+
+void AboutMenuHandler_Click(IDispatch*) { ShowAbout(); }
+
+void FormatHandler_Click(IDispatch*) {
+  FormatRequest request;
+  Selection& selection = request.selection;
+  Invoke(Get(State().VBInstance.Object(), L"ActiveCodePane").Object(), L"GetSelection", DISPATCH_METHOD,
+         {Variant::LongRef(&selection.start_line), Variant::LongRef(&selection.start_column),
+          Variant::LongRef(&selection.end_line), Variant::LongRef(&selection.end_column)});
+  Formatting(request);
+}
+
+void DeclarateHandler_Click(IDispatch*) { ShowDeclarations(); }
+
+void NumerationHandler_Click(IDispatch* CommandBarControl) {
+  const Variant state = Get(CommandBarControl, L"State");
+  if (state.type() != VT_NULL && state.Bool()) {
+    UnNumerationMenuHandler_Click(CommandBarControl);
+  } else {
+    NumerationMenuHandler_Click(CommandBarControl);
+  }
+}
+
+void NumerationMenuHandler_Click(IDispatch*) { AddLineNumbers(-1, 0, 0, true, State().settings.SkipLinesInOffensive); }
+
+void UnNumerationMenuHandler_Click(IDispatch*) { RemoveLineNumbers(); }
+
+void ProcHandler_Click(IDispatch*) { ShowProcs(); }
+
+void BackupHandler_Click(IDispatch*) { BackupProject(); }
+
+void HelpHandler_Click(IDispatch*) { ShellOpen(MainFormWindow(), AppPath() + L"Quorvane.chm", L"C:\\"); }
+
+void DeleteErrorHandlerHandler_Click(IDispatch*) { DeleteErrorHandler(0, 0); }
+
+}  // namespace qv

@@ -1,0 +1,170 @@
+// The main loop in the sandbox host: the add-in connected, the timer ticking, the user moving the
+// caret and switching windows.
+#include <windows.h>
+
+#include "tests/addin/addin_fixture.h"
+
+namespace sbx::test {
+namespace {
+
+class MainLoopTest : public AddinTest {
+ protected:
+  void SetUp() override {
+    AddinTest::SetUp();
+    SetSetting(L"StyleIDE", L"True");
+    SetSetting(L"MDITabs", L"False");
+    SetSetting(L"CustomIndentWidth", L"True");
+    SetSetting(L"TabWidth", L"4");
+  }
+
+  CodeWindow& Open(const wchar_t* name, std::wstring_view text) {
+    if (!host_) StartHost();
+    if (!project_) project_ = &host_->AddProject(L"VBAProject");
+    return host_->Open(host_->AddComponent(*project_, kStdModule, name, text));
+  }
+  void ConnectAndSettle() {
+    ASSERT_TRUE(Connect());
+    host_->Pump(100);
+  }
+  // The caret to a line, as the user moves it, and a few ticks to see it.
+  void Caret(long line, long column = 1) {
+    Invoke(Pane().Object(), L"SetSelection", DISPATCH_METHOD, {line, column, line, column});
+    host_->Pump(60);
+  }
+  std::wstring Line(long line) const { return Get(CodeModule().Object(), L"Lines", {line, 1L}).Text(); }
+  Variant Control(std::initializer_list<std::wstring_view> path) const {
+    ControlObject* control = host_->FindControl(path);
+    return control ? Variant(control->AsDispatch()) : Variant();
+  }
+
+  ProjectObject* project_ = nullptr;
+};
+
+constexpr wchar_t kCode[] =
+    L"Sub Main()\r\n"
+    L"    w = 0\r\n"
+    L"If x Then\r\n"
+    L"y = 1\r\n"
+    L"End If\r\n"
+    L"10 z = 2\r\n"
+    L"End Sub";
+
+// Leaving a line re-indents from it down to the first line that is already right.
+TEST_P(MainLoopTest, TheLineTheCaretLeavesIsReindented) {
+  Open(L"Module1", kCode);
+  ConnectAndSettle();
+  Caret(3);
+  EXPECT_EQ(L"If x Then", Line(3)) << "line 2 was right: nothing below it is touched";
+  Caret(4);
+  EXPECT_EQ(L"    If x Then", Line(3));
+  EXPECT_EQ(L"        y = 1", Line(4));
+  EXPECT_EQ(L"    End If", Line(5));
+}
+
+TEST_P(MainLoopTest, MovingUpReindentsFromTheLeftLineAndFromTheNewOne) {
+  Open(L"Module1", L"Sub A()\r\nx = 1\r\nEnd Sub\r\nSub B()\r\ny = 1\r\nz = 1\r\nEnd Sub");
+  ConnectAndSettle();
+  Caret(5);
+  Caret(2);
+  EXPECT_EQ(L"    y = 1", Line(5));
+  EXPECT_EQ(L"    x = 1", Line(2));
+}
+
+TEST_P(MainLoopTest, WithCtrlHeldTheMoveIsNotReindentedNorSeenLater) {
+  Open(L"Module1", kCode);
+  ConnectAndSettle();
+  Caret(3);
+  INPUT ctrl{};
+  ctrl.type = INPUT_KEYBOARD;
+  ctrl.ki.wVk = VK_CONTROL;
+  SendInput(1, &ctrl, sizeof ctrl);
+  host_->Pump(100);  // the key state follows once the input has been handled
+  Caret(4);
+  ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &ctrl, sizeof ctrl);
+  host_->Pump(100);
+  EXPECT_EQ(L"If x Then", Line(3));
+}
+
+TEST_P(MainLoopTest, ANewEmptyProcedureReceivesTheCustomCode) {
+  Open(L"Module1", L"Sub Test()\r\n\r\nEnd Sub\r\nSub Other()\r\n\r\nEnd Function");
+  ConnectAndSettle();
+  Caret(1);
+  Caret(2);
+  // The custom code's own lines are indented when the caret leaves them.
+  EXPECT_EQ(L"    On Error Goto ErrorHandler", Line(2));
+  EXPECT_EQ(L"MsgBox Error, vbExclamation + vbOkOnly", Line(6));
+  EXPECT_EQ(L"End Sub", Line(7));
+  long start = 0, column = 0, end = 0, end_column = 0;
+  Invoke(Pane().Object(), L"GetSelection", DISPATCH_METHOD,
+         {Variant::LongRef(&start), Variant::LongRef(&column), Variant::LongRef(&end), Variant::LongRef(&end_column)});
+  EXPECT_EQ(2, start);
+  EXPECT_EQ(5, column);
+  // Between a Sub and an End Function: no procedure of one kind, no code.
+  const long other = 4 + Get(CodeModule().Object(), L"CountOfLines").Long() - 6;
+  ASSERT_EQ(L"Sub Other()", Line(other));
+  Caret(other);
+  Caret(other + 1);
+  EXPECT_EQ(std::wstring::npos, Line(other + 1).find(L"On Error"));
+}
+
+TEST_P(MainLoopTest, TheNumberingButtonShowsWhetherTheCaretLineIsNumbered) {
+  Open(L"Module1", kCode);
+  ConnectAndSettle();
+  const Variant button = Control({L"Quorvane", L"Нумерация строк"});
+  ASSERT_TRUE(button.Object());
+  Caret(6);
+  EXPECT_TRUE(Get(button.Object(), L"State").Bool());
+  Caret(4);
+  EXPECT_FALSE(Get(button.Object(), L"State").Bool());
+}
+
+TEST_P(MainLoopTest, TheToolbarFollowsTheCodeWindow) {
+  const HWND window = Open(L"Module1", kCode).hwnd();
+  ConnectAndSettle();
+  const Variant format = Control({L"Quorvane", L"Форматировать блок"});
+  ASSERT_TRUE(format.Object());
+  EXPECT_TRUE(Get(format.Object(), L"Enabled").Bool());
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  host_->Pump(100);
+  EXPECT_FALSE(Get(format.Object(), L"Enabled").Bool());
+  EXPECT_NE(std::wstring::npos, Log().find(L"UnhookCodePane(" + Handle(window) + L")")) << Log();
+}
+
+TEST_P(MainLoopTest, TheSubclassFollowsAWindowSwitchInOneTick) {
+  CodeWindow& first = Open(L"Module1", kCode);
+  ConnectAndSettle();
+  CodeWindow& second = Open(L"Module2", kCode);
+  host_->Pump(100);
+  const std::wstring expected = L"HookCodePane(" + Handle(first.hwnd()) + L")\nClearIncludes\nProcessIncludes\n" +
+                                L"UnhookCodePane(" + Handle(first.hwnd()) + L")\nHookCodePane(" +
+                                Handle(second.hwnd()) + L")\nClearIncludes\nProcessIncludes\n";
+  EXPECT_NE(std::wstring::npos, Log().find(expected)) << Log();
+}
+
+TEST_P(MainLoopTest, AHostTabWidthChangeAppliesAtTheNextTick) {
+  SetSetting(L"CustomIndentWidth", L"False");
+  Open(L"Module1", kCode);
+  qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\VBA\\6.0\\Common", L"TabWidth", L"2");
+  qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\VBA\\Microsoft Visual Basic", L"TabWidth", L"2");
+  ConnectAndSettle();
+  Caret(3);
+  Caret(4);
+  EXPECT_EQ(L"  If x Then", Line(3));
+}
+
+TEST_P(MainLoopTest, AFailingHostCallLeavesTheLoopRunning) {
+  Open(L"Module1", kCode);
+  ConnectAndSettle();
+  host_->InjectFault(L"CodePane", L"GetSelection");
+  host_->Pump(100);
+  host_->ClearFaults();
+  Caret(3);
+  Caret(4);
+  EXPECT_EQ(L"    If x Then", Line(3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Libraries, MainLoopTest, ::testing::ValuesIn(BuiltLibraries()), LibraryName);
+
+}  // namespace
+}  // namespace sbx::test

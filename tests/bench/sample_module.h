@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace qv::bench {
+
+// A module of about `lines` lines of ordinary code, flush left: procedures with
+// nested blocks, comments, strings, continued statements and error handlers.
+std::wstring MakeModule(long lines);
+
+}  // namespace qv::bench
