@@ -156,9 +156,11 @@ TEST_P(MainLoopTest, AHostTabWidthChangeAppliesAtTheNextTick) {
 TEST_P(MainLoopTest, AFailingHostCallLeavesTheLoopRunning) {
   Open(L"Module1", kCode);
   ConnectAndSettle();
+  const std::wstring before = Log();
   host_->InjectFault(L"CodePane", L"GetSelection");
   host_->Pump(100);
   host_->ClearFaults();
+  EXPECT_EQ(before, Log()) << "a failing read is no reason to let go of the code window";
   Caret(3);
   Caret(4);
   EXPECT_EQ(L"    If x Then", Line(3));
