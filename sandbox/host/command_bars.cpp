@@ -7,6 +7,7 @@
 #include "sandbox/host/enum_variant.h"
 #include "sandbox/host/host_state.h"
 #include "sandbox/host/vbe.h"
+#include "sandbox/ui/bar_band.h"
 
 namespace sbx {
 namespace {
@@ -48,6 +49,45 @@ std::optional<ButtonFace> ClipboardFace() {
   return face;
 }
 
+// The main frame pictures the bars; any change of a bar or control repaints it.
+void Redraw(HostState& state) {
+  if (state.workspace) state.workspace->BarsChanged();
+}
+
+BandRow RowOf(const BarObject& bar, bool menu) {
+  BandRow row{menu, {}};
+  for (const auto& control : bar.controls().items()) {
+    if (!control->visible()) continue;
+    BandControl& drawn = row.controls.emplace_back();
+    drawn.caption = control->caption();
+    drawn.popup = control->type() == kControlPopup;
+    drawn.begin_group = control->begin_group();
+    drawn.enabled = control->Enabled();
+    drawn.pressed = control->state() == -1;  // msoButtonDown, or True
+    if (const auto& face = control->face()) {
+      drawn.face_width = face->width;
+      drawn.face_height = face->height;
+      drawn.face = face->pixels;
+    }
+  }
+  return row;
+}
+
+// The menu bar's row, then the visible bars docked at the top in RowIndex order.
+std::vector<BandRow> BandRowsOf(const HostState& state) {
+  std::vector<BandRow> rows;
+  if (!state.command_bars) return rows;
+  if (const BarObject* menu = state.command_bars->Find(L"Menu Bar")) rows.push_back(RowOf(*menu, true));
+  std::vector<const BarObject*> docked;
+  for (const auto& bar : state.command_bars->items()) {
+    if (bar->position() == kBarTop && bar->visible()) docked.push_back(bar.Get());
+  }
+  std::stable_sort(docked.begin(), docked.end(),
+                   [](const BarObject* a, const BarObject* b) { return a->row_index() < b->row_index(); });
+  for (const BarObject* bar : docked) rows.push_back(RowOf(*bar, false));
+  return rows;
+}
+
 void AppendTree(std::wstring& tree, const BarObject& bar, int depth) {
   const std::wstring indent(static_cast<size_t>(depth) * 2, L' ');
   for (const auto& control : bar.controls().items()) {
@@ -68,13 +108,7 @@ void AppendTree(std::wstring& tree, const BarObject& bar, int depth) {
 ButtonFace FaceOf(HBITMAP bitmap) {
   BITMAP shape{};
   GetObjectW(bitmap, sizeof shape, &shape);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  format.bmiHeader.biWidth = shape.bmWidth;
-  format.bmiHeader.biHeight = -shape.bmHeight;  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO format = FaceFormat(shape.bmWidth, shape.bmHeight);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(shape.bmWidth) * static_cast<size_t>(shape.bmHeight));
   const HDC screen = GetDC(nullptr);
   GetDIBits(screen, bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
@@ -83,7 +117,7 @@ ButtonFace FaceOf(HBITMAP bitmap) {
   for (const std::uint32_t pixel : pixels) {
     for (int shift = 0; shift < 24; shift += 8) checksum = (checksum ^ ((pixel >> shift) & 0xFFu)) * 16777619u;
   }
-  return {shape.bmWidth, shape.bmHeight, checksum};
+  return {shape.bmWidth, shape.bmHeight, checksum, std::move(pixels)};
 }
 
 ControlObject::ControlObject(std::shared_ptr<HostState> state, BarObject& bar, long type, BuiltIn command,
@@ -148,7 +182,10 @@ HRESULT ControlObject::get_Caption(BSTR* result) {
 }
 
 HRESULT ControlObject::put_Caption(BSTR value) {
-  return Guarded([&] { caption_.assign(value, SysStringLen(value)); });
+  return Guarded([&] {
+    caption_.assign(value, SysStringLen(value));
+    Redraw(core_.state());
+  });
 }
 
 HRESULT ControlObject::get_BeginGroup(VARIANT_BOOL* result) {
@@ -156,7 +193,10 @@ HRESULT ControlObject::get_BeginGroup(VARIANT_BOOL* result) {
 }
 
 HRESULT ControlObject::put_BeginGroup(VARIANT_BOOL value) {
-  return Guarded([&] { begin_group_ = value != VARIANT_FALSE; });
+  return Guarded([&] {
+    begin_group_ = value != VARIANT_FALSE;
+    Redraw(core_.state());
+  });
 }
 
 HRESULT ControlObject::get_Visible(VARIANT_BOOL* result) {
@@ -164,12 +204,20 @@ HRESULT ControlObject::get_Visible(VARIANT_BOOL* result) {
 }
 
 HRESULT ControlObject::put_Visible(VARIANT_BOOL value) {
-  return Guarded([&] { visible_ = value != VARIANT_FALSE; });
+  return Guarded([&] {
+    visible_ = value != VARIANT_FALSE;
+    Redraw(core_.state());
+  });
 }
 
 bool ControlObject::Enabled() const {
   if (forced_enabled_) return *forced_enabled_;
   return command_ == BuiltIn::kNone ? enabled_ : BuiltInEnabled(command_, core_.state());
+}
+
+void ControlObject::ForceEnabled(std::optional<bool> enabled) {
+  forced_enabled_ = enabled;
+  Redraw(core_.state());
 }
 
 HRESULT ControlObject::get_Enabled(VARIANT_BOOL* result) {
@@ -178,7 +226,10 @@ HRESULT ControlObject::get_Enabled(VARIANT_BOOL* result) {
 
 HRESULT ControlObject::put_Enabled(VARIANT_BOOL value) {
   // The host keeps computing its own controls' state; writing it has no lasting effect (assumed).
-  return Guarded([&] { enabled_ = value != VARIANT_FALSE; });
+  return Guarded([&] {
+    enabled_ = value != VARIANT_FALSE;
+    Redraw(core_.state());
+  });
 }
 
 long ControlObject::Index() const {
@@ -224,6 +275,7 @@ HRESULT ControlObject::PasteFace() {
   return Guarded([&] {
     face_ = ClipboardFace();
     if (!face_) throw qv::VbError(5, L"Буфер обмена не содержит рисунка");
+    Redraw(core_.state());
   });
 }
 
@@ -236,7 +288,10 @@ HRESULT ControlObject::get_State(LONG* result) {
 }
 
 HRESULT ControlObject::put_State(LONG value) {
-  return Guarded([&] { state_ = value; });
+  return Guarded([&] {
+    state_ = value;
+    Redraw(core_.state());
+  });
 }
 
 HRESULT ControlObject::get_Controls(IDispatch** result) {
@@ -285,11 +340,14 @@ ControlObject& ControlsObject::Add(long type, BuiltIn command, std::wstring capt
   auto control = Make<ControlObject>(state().shared_from_this(), *bar_, type, command, command == BuiltIn::kNone);
   control->SetCaption(std::move(caption));
   const auto at = before == 0 ? items_.end() : items_.begin() + (before - 1);
-  return *items_.insert(at, std::move(control))->Get();
+  ControlObject& added = *items_.insert(at, std::move(control))->Get();
+  Redraw(state());
+  return added;
 }
 
 void ControlsObject::Remove(const ControlObject& control) {
   std::erase_if(items_, [&](const auto& item) { return item.Get() == &control; });
+  Redraw(state());
 }
 
 BarObject::BarObject(std::shared_ptr<HostState> state, std::wstring name, ControlObject* popup, long position,
@@ -332,6 +390,7 @@ HRESULT BarObject::put_Position(LONG value) {
     const bool special = position_ == kBarPopup || position_ == kBarMenuBar;
     if (!special && (value == kBarPopup || value == kBarMenuBar)) throw qv::InvalidCallError();
     position_ = value;
+    Redraw(state());
   });
 }
 
@@ -340,7 +399,10 @@ HRESULT BarObject::get_RowIndex(LONG* result) {
 }
 
 HRESULT BarObject::put_RowIndex(LONG value) {
-  return Guarded([&] { row_index_ = value; });
+  return Guarded([&] {
+    row_index_ = value;
+    Redraw(state());
+  });
 }
 
 HRESULT BarObject::get_Left(LONG* result) {
@@ -364,7 +426,10 @@ HRESULT BarObject::get_Visible(VARIANT_BOOL* result) {
 }
 
 HRESULT BarObject::put_Visible(VARIANT_BOOL value) {
-  return Guarded([&] { visible_ = value != VARIANT_FALSE; });
+  return Guarded([&] {
+    visible_ = value != VARIANT_FALSE;
+    Redraw(state());
+  });
 }
 
 HRESULT BarObject::Delete() {
@@ -400,7 +465,10 @@ void BarObject::Restore(const BarSnapshot& snapshot) {
   }
 }
 
-CommandBarsObject::CommandBarsObject(std::shared_ptr<HostState> state) : CollectionObject(std::move(state)) {}
+CommandBarsObject::CommandBarsObject(std::shared_ptr<HostState> state) : CollectionObject(state) {
+  // The state owns the workspace, so the band never asks a state that has gone.
+  state->workspace->band_rows = [&host = *state] { return BandRowsOf(host); };
+}
 
 HRESULT CommandBarsObject::Add(VARIANT name, VARIANT position, VARIANT, VARIANT temporary, IDispatch** result) {
   // MenuBar is taken and not imitated.
@@ -415,6 +483,7 @@ BarObject& CommandBarsObject::Add(std::wstring name, long position, bool tempora
   if (Find(name)) throw qv::InvalidCallError();
   items_.push_back(
       Make<BarObject>(state().shared_from_this(), std::move(name), nullptr, position, temporary, by_add_in));
+  Redraw(state());
   return *items_.back().Get();
 }
 
@@ -422,6 +491,7 @@ void CommandBarsObject::List(BarObject& bar) { items_.emplace_back(&bar); }
 
 void CommandBarsObject::Remove(const BarObject& bar) {
   std::erase_if(items_, [&](const auto& item) { return item.Get() == &bar; });
+  Redraw(state());
 }
 
 BarObject* CommandBarsObject::Find(std::wstring_view name) const {

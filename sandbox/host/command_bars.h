@@ -33,7 +33,8 @@ inline constexpr GUID kControlObjectIid = {
 struct ButtonFace {
   long width = 0;
   long height = 0;
-  std::uint32_t checksum = 0;  // of the pixels as 32-bit top-down rows
+  std::uint32_t checksum = 0;         // of the pixels
+  std::vector<std::uint32_t> pixels;  // 32-bit top-down rows, for the main frame to draw
 };
 // The face a bitmap gives; the same function serves PasteFace and the tests.
 ButtonFace FaceOf(HBITMAP bitmap);
@@ -89,7 +90,8 @@ class ControlObject final : public CommandBarButton, public CommandBarPopup {
   bool by_add_in() const { return by_add_in_; }
   // Built-ins: computed live (BuiltInEnabled); own controls: as last set; a test may force either.
   bool Enabled() const;
-  void ForceEnabled(std::optional<bool> enabled) { forced_enabled_ = enabled; }
+  void ForceEnabled(std::optional<bool> enabled);
+  long state() const { return state_; }
   long executes() const { return executes_; }
   const std::optional<ButtonFace>& face() const { return face_; }
   // The submenu of a popup, else nullptr.
@@ -183,6 +185,9 @@ class BarObject final : public DispatchObject<CommandBar> {
   const std::wstring& name() const { return name_; }
   void SetName(std::wstring name) { name_ = std::move(name); }
   ControlsObject& controls() const { return *controls_.Get(); }
+  long position() const { return position_; }
+  long row_index() const { return row_index_; }
+  bool visible() const { return visible_; }
   bool temporary() const { return temporary_; }
   bool by_add_in() const { return by_add_in_; }
   bool deleted() const { return deleted_; }
@@ -210,6 +215,7 @@ class BarObject final : public DispatchObject<CommandBar> {
 
 class CommandBarsObject final : public CollectionObject<CommandBars, BarObject, &BarObject::name> {
  public:
+  // Gives the main frame's band its rows: the menu bar, then the visible bars docked at the top.
   explicit CommandBarsObject(std::shared_ptr<HostState> state);
 
   HRESULT STDMETHODCALLTYPE Add(VARIANT name, VARIANT position, VARIANT menu_bar, VARIANT temporary,

@@ -20,6 +20,8 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
 
   HWND MainWindow() const override { return frame_; }
   HWND MdiClient() const override { return client_; }
+  HWND BarBand() const override { return band_; }
+  void BarsChanged() override;
   CodeWindow& OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) override;
   void Activate(CodeWindow& window) override;
   CodeWindow* ActiveCodeWindow() const override;
@@ -32,7 +34,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
  private:
   static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-  void OnActivated(CodeWindowImpl& window) override { last_active_ = &window; }
+  void OnActivated(CodeWindowImpl& window) override;
   void OnCloseReceived(HWND window) override { ++close_messages_[window]; }
   void OnDestroying(CodeWindowImpl& window) override;
   void OnDestroyed(CodeWindowImpl& window) override;
@@ -40,11 +42,15 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
   const std::wstring& IdeSettingsKey() const override { return options_.ide_settings_key; }
 
   CodeWindowImpl* Find(HWND window) const;
+  // The band across the top, the MDI client below it.
+  void Layout() const;
 
   WorkspaceOptions options_;
   HostPopups popups_;
   HWND frame_ = nullptr;
   HWND client_ = nullptr;
+  HWND band_ = nullptr;
+  int band_height_ = 0;
   std::vector<std::unique_ptr<CodeWindowImpl>> windows_;
   CodeWindowImpl* last_active_ = nullptr;
   std::map<HWND, int> close_messages_;
@@ -71,6 +77,8 @@ WorkspaceImpl::WorkspaceImpl(const WorkspaceOptions& options) : options_(options
                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, frame_,
                               nullptr, GetModuleHandleW(nullptr), &client);
   }
+  band_ = CreateBarBand(frame_, band_rows);
+  Layout();
   ShowWindow(frame_, SW_SHOWNORMAL);
   UpdateWindow(frame_);
 }
@@ -85,6 +93,11 @@ LRESULT CALLBACK WorkspaceImpl::FrameProc(HWND window, UINT message, WPARAM wpar
   // Before the frame knows its workspace (while it is created) there is no MDI client yet.
   const auto* self = static_cast<WorkspaceImpl*>(GetPropW(window, kSelfProperty));
   HWND client = self ? self->client_ : nullptr;
+  if (message == WM_SIZE && self) {
+    // Not to DefFrameProc, which would spread the MDI client over the band.
+    self->Layout();
+    return 0;
+  }
   if (message == WM_CLOSE) {
     // Closing the main window ends the host; the workspace destroys the window when it goes.
     PostQuitMessage(0);
@@ -140,6 +153,22 @@ std::vector<CodeWindow*> WorkspaceImpl::CodeWindows() const {
   return windows;
 }
 
+void WorkspaceImpl::BarsChanged() {
+  const int height = band_rows ? BandHeight(band_rows()) : 0;
+  if (height != band_height_) {
+    band_height_ = height;
+    Layout();
+  }
+  InvalidateRect(band_, nullptr, FALSE);
+}
+
+void WorkspaceImpl::Layout() const {
+  RECT area{};
+  GetClientRect(frame_, &area);
+  MoveWindow(band_, 0, 0, area.right, band_height_, TRUE);
+  if (client_) MoveWindow(client_, 0, band_height_, area.right, std::max(0L, area.bottom - band_height_), TRUE);
+}
+
 void WorkspaceImpl::FocusMainWindow() { BringToForeground(frame_); }
 
 int WorkspaceImpl::CloseMessagesReceived(HWND window) const {
@@ -147,10 +176,16 @@ int WorkspaceImpl::CloseMessagesReceived(HWND window) const {
   return found == close_messages_.end() ? 0 : found->second;
 }
 
+void WorkspaceImpl::OnActivated(CodeWindowImpl& window) {
+  last_active_ = &window;
+  InvalidateRect(band_, nullptr, FALSE);  // the host's code-window controls change their Enabled state
+}
+
 void WorkspaceImpl::OnDestroying(CodeWindowImpl& window) {
   if (on_code_window_destroyed) on_code_window_destroyed(window);
   // MDI has activated the next child already, if there is one.
   if (last_active_ == &window) last_active_ = nullptr;
+  InvalidateRect(band_, nullptr, FALSE);
 }
 
 void WorkspaceImpl::OnDestroyed(CodeWindowImpl& window) {

@@ -1,6 +1,6 @@
 #pragma once
-// The host's window tree: the main frame, its MDI client (none in SDI mode), the code windows and
-// the popups created before any add-in connects.
+// The host's window tree: the main frame with its band of command bars, its MDI client (none in SDI
+// mode) below the band, the code windows and the popups created before any add-in connects.
 #include <windows.h>
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sandbox/ui/bar_band.h"
 #include "sandbox/ui/code_window.h"
 #include "sandbox/ui/host_popups.h"
 
@@ -26,6 +27,11 @@ class Workspace {
 
   virtual HWND MainWindow() const = 0;
   virtual HWND MdiClient() const = 0;  // nullptr in SDI mode
+  // The band across the top of the main frame that pictures the command bars.
+  virtual HWND BarBand() const = 0;
+  // The bars changed: the band takes the height of `band_rows` (the MDI client moves below it) and
+  // repaints.
+  virtual void BarsChanged() = 0;
 
   // Opens a code window over `text`; with `activate` it becomes the active document window and
   // takes the focus (the MDI client's WM_MDIACTIVATE path).
@@ -48,6 +54,8 @@ class Workspace {
   // Called while a code window is being destroyed (closed by the user, the add-in or a test), before
   // it leaves CodeWindows(); not when the workspace itself goes.
   std::function<void(CodeWindow&)> on_code_window_destroyed;
+  // What the band shows, read at every paint and by BarsChanged; none while unset.
+  BandRows band_rows;
   // Host switches, read at each use. Enter after a procedure header that no End line closes adds
   // the End line (assumed host behaviour).
   bool complete_procedures = true;

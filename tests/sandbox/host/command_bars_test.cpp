@@ -344,5 +344,26 @@ TEST_F(CommandBarsTest, NonTemporaryBarsSurviveARestartAndTemporaryOnesDoNot) {
   ExpectVbError(9, [&] { Bar(L"Scratch"); });
 }
 
+long BandHeight(Host& host) {
+  RECT band{};
+  GetWindowRect(host.workspace().BarBand(), &band);
+  return band.bottom - band.top;
+}
+
+// The main frame pictures the docked bars: a bar an add-in shows takes a row, and gives it back
+// when it goes.
+TEST_F(CommandBarsTest, TheFramesBandFollowsTheBarsAnAddInShowsAndDeletes) {
+  Host& host = Start();
+  const long before = BandHeight(host);
+  const Variant bar = Invoke(Get(vbe(), L"CommandBars").Object(), L"Add", DISPATCH_METHOD, {L"Probe"});
+  Invoke(Get(bar.Object(), L"Controls").Object(), L"Add", DISPATCH_METHOD, {1L});
+  Put(bar.Object(), L"Visible", true);
+  EXPECT_EQ(before, BandHeight(host)) << "a floating bar takes no row";
+  Put(bar.Object(), L"Position", 1L);  // docked at the top
+  EXPECT_GT(BandHeight(host), before);
+  Invoke(bar.Object(), L"Delete", DISPATCH_METHOD);
+  EXPECT_EQ(before, BandHeight(host));
+}
+
 }  // namespace
 }  // namespace sbx::test
