@@ -23,8 +23,10 @@ struct Rewritten {
 
 // The first character in "A" to "z" and no blank; the rest is not examined,
 // so a(i) and Me.Count are names.
+// A name stands on one physical line: a word that a continuation splits, such as "_" and the line
+// break after it, is none, or its rewrite would carry the break into the code.
 bool IsName(std::wstring_view word) {
-  return !word.empty() && word.find(L' ') == npos && word.front() >= L'A' && word.front() <= L'z';
+  return !word.empty() && word.find_first_of(L" \r\n") == npos && word.front() >= L'A' && word.front() <= L'z';
 }
 
 // What follows Then or Else of a one-line If, else the text itself.

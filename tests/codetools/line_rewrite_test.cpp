@@ -73,6 +73,13 @@ TEST(ApplyLineAutoInsert, NothingToChangeWritesNothing) {
   }
 }
 
+// A lone "_" continues the line: "_" and the break after it are no name to increment.
+TEST(ApplyLineAutoInsert, AContinuationIsNoName) {
+  const std::wstring text = L" _\r\n  --";
+  Check({text, At(2, 5), L"", {}}, true);
+  Check({text, At(2, 1), L"", {}}, false);
+}
+
 TEST(ApplyLineAutoInsert, EnterInsideALine) {
   const ToolCase cases[] = {
       // What stood right of the caret follows the rewritten text, where Enter splits the line.
