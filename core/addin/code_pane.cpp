@@ -13,18 +13,6 @@
 namespace qv {
 namespace {
 
-Selection GetSelection(IDispatch* pane) {
-  Selection s;
-  Invoke(pane, L"GetSelection", DISPATCH_METHOD,
-         {Variant::LongRef(&s.start_line), Variant::LongRef(&s.start_column), Variant::LongRef(&s.end_line),
-          Variant::LongRef(&s.end_column)});
-  return s;
-}
-
-void SetSelection(IDispatch* pane, const Selection& s) {
-  Invoke(pane, L"SetSelection", DISPATCH_METHOD, {s.start_line, s.start_column, s.end_line, s.end_column});
-}
-
 // Busy keeps the timer's ticks out while the paste's wait dispatches messages; the value from
 // before comes back, so a paste inside a tick leaves the tick's own guard set.
 class BusyHold {
@@ -102,6 +90,18 @@ void PasteLines(const CodeEdit& edit, bool FormatAfter, std::optional<long> last
 }
 
 }  // namespace
+
+Selection GetSelection(IDispatch* pane) {
+  Selection s;
+  Invoke(pane, L"GetSelection", DISPATCH_METHOD,
+         {Variant::LongRef(&s.start_line), Variant::LongRef(&s.start_column), Variant::LongRef(&s.end_line),
+          Variant::LongRef(&s.end_column)});
+  return s;
+}
+
+void SetSelection(IDispatch* pane, const Selection& s) {
+  Invoke(pane, L"SetSelection", DISPATCH_METHOD, {s.start_line, s.start_column, s.end_line, s.end_column});
+}
 
 void PasteCode(long FirstLine, long LastLine, const std::wstring& Text, long ColumnShift, bool FormatAfter) {
   PasteLines(CodeEdit{FirstLine, LastLine, Text, ColumnShift}, FormatAfter, std::nullopt);

@@ -12,6 +12,10 @@
 
 namespace qv {
 
+// The selection of a code pane, and setting it.
+Selection GetSelection(IDispatch* pane);
+void SetSelection(IDispatch* pane, const Selection& selection);
+
 // Replaces lines FirstLine..LastLine of the active pane by Text (lines joined by CR LF) so that the
 // host's undo takes the change back in one step, and moves the selection by ColumnShift columns.
 // With FormatAfter the pasted lines are re-indented afterwards. Failures end it silently; the

@@ -15,10 +15,7 @@ void AboutMenuHandler_Click(IDispatch*) { ShowAbout(); }
 
 void FormatHandler_Click(IDispatch*) {
   FormatRequest request;
-  Selection& selection = request.selection;
-  Invoke(Get(State().VBInstance.Object(), L"ActiveCodePane").Object(), L"GetSelection", DISPATCH_METHOD,
-         {Variant::LongRef(&selection.start_line), Variant::LongRef(&selection.start_column),
-          Variant::LongRef(&selection.end_line), Variant::LongRef(&selection.end_column)});
+  request.selection = GetSelection(Get(State().VBInstance.Object(), L"ActiveCodePane").Object());
   Formatting(request);
 }
 

@@ -110,9 +110,11 @@ class Tick {
   bool ReadPane() {
     pane_ = Get(state_.VBInstance.Object(), L"ActiveCodePane");
     if (!pane_.Object()) return false;
-    Invoke(pane_.Object(), L"GetSelection", DISPATCH_METHOD,
-           {Variant::LongRef(&loop_.SelStartLine), Variant::LongRef(&loop_.SelStartCol),
-            Variant::LongRef(&loop_.SelEndLine), Variant::LongRef(&loop_.SelEndCol)});
+    const Selection selection = GetSelection(pane_.Object());
+    loop_.SelStartLine = selection.start_line;
+    loop_.SelStartCol = selection.start_column;
+    loop_.SelEndLine = selection.end_line;
+    loop_.SelEndCol = selection.end_column;
     module_ = Get(pane_.Object(), L"CodeModule");
     if (comment_enabled_) loop_.hWndCode = GetCodeWindow();
     return true;
@@ -168,17 +170,13 @@ class Tick {
     const std::wstring indent(static_cast<std::size_t>(settings_.IndentWidth), L' ');
     const Selection caret{line, settings_.IndentWidth + 1, line, settings_.IndentWidth + 1};
     Invoke(module_.Object(), L"ReplaceLine", DISPATCH_METHOD, {line, indent});
-    SetSelection(caret);
+    SetSelection(pane_.Object(), caret);
     ActivePaneTemplateHost host;
     const std::wstring code = ExpandTemplate(settings_.CustomCode, line, settings_.IndentWidth, settings_.IndentWidth,
                                              host);
     Invoke(module_.Object(), L"ReplaceLine", DISPATCH_METHOD, {line, indent + code});
-    SetSelection(caret);
+    SetSelection(pane_.Object(), caret);
     return false;
-  }
-
-  void SetSelection(const Selection& s) {
-    Invoke(pane_.Object(), L"SetSelection", DISPATCH_METHOD, {s.start_line, s.start_column, s.end_line, s.end_column});
   }
 
   void LeaveLine() {
