@@ -4,7 +4,7 @@
 
 #include "codetools/caret_line.h"
 #include "codetools/module_view.h"
-#include "codetools/object_model_writer.h"
+#include "codetools/code_pane_members.h"
 #include "core/settings.h"
 
 namespace qv {

@@ -5,7 +5,7 @@
 
 #include "codetools/caret_line.h"
 #include "codetools/module_view.h"
-#include "codetools/object_model_writer.h"
+#include "codetools/code_pane_members.h"
 #include "codetools/templates.h"
 #include "core/keyed_collection.h"
 #include "core/settings.h"

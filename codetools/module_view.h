@@ -70,17 +70,9 @@ struct CodeEdit {
   long column_shift = 0;
 };
 
-// Writes an edit back into the host's module; the host glue pastes it as one
-// undoable step.
-class CodeWriter {
- public:
-  virtual ~CodeWriter() = default;
-  virtual void Write(const CodeEdit& edit) = 0;
-};
-
 // A module held in memory that takes edits, with a caret that follows the
 // column shift as the host's selection would.
-class MemoryModule : public CodeModuleView, public CodeWriter {
+class MemoryModule : public CodeModuleView {
  public:
   MemoryModule() = default;
   explicit MemoryModule(std::wstring text) : text_(std::move(text)) {}
@@ -91,7 +83,7 @@ class MemoryModule : public CodeModuleView, public CodeWriter {
   std::wstring ProcOfLine(long line, long& kind) const override { return text_.ProcOfLine(line, kind); }
   long ProcBodyLine(std::wstring_view name, long kind) const override { return text_.ProcBodyLine(name, kind); }
 
-  void Write(const CodeEdit& edit) override;
+  void Write(const CodeEdit& edit);
 
   void SetDeclarationLines(long count) { text_.SetDeclarationLines(count); }
   void SetProcedures(std::vector<ProcedureInfo> procedures) { text_.SetProcedures(std::move(procedures)); }

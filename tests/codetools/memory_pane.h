@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "codetools/module_view.h"
-#include "codetools/object_model_writer.h"
+#include "codetools/code_pane_members.h"
 
 namespace qv::test {
 

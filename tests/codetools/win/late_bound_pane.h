@@ -1,7 +1,7 @@
 #pragma once
 // The active code pane of the sandbox host, called by name as the add-in calls it.
 #include "codetools/module_view.h"
-#include "codetools/object_model_writer.h"
+#include "codetools/code_pane_members.h"
 #include "sandbox/testing/late_bound.h"
 
 namespace sbx::test {
