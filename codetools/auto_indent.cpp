@@ -7,7 +7,7 @@
 #include "codetools/block_table.h"
 #include "codetools/indent_engine.h"
 #include "codetools/logical_line.h"
-#include "core/vb_strings.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "codetools/logical_line.h"
-#include "core/vb_strings.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 namespace {

@@ -7,8 +7,8 @@
 #include "codetools/module_view.h"
 #include "codetools/code_pane_members.h"
 #include "codetools/templates.h"
-#include "core/keyed_collection.h"
-#include "core/settings.h"
+#include "kit/keyed_collection.h"
+#include "kit/settings.h"
 
 namespace qv {
 

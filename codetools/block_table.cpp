@@ -1,8 +1,8 @@
 #include "codetools/block_table.h"
 
-#include "core/case_fold.h"
-#include "core/vb_error.h"
-#include "core/vb_strings.h"
+#include "kit/case_fold.h"
+#include "kit/vb_error.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 namespace {

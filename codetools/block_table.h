@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/like.h"
+#include "kit/like.h"
 
 namespace qv {
 

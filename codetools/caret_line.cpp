@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "codetools/logical_line.h"
-#include "core/vb_strings.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 

@@ -7,8 +7,8 @@
 
 #include "codetools/block_table.h"
 #include "codetools/logical_line.h"
-#include "core/case_fold.h"
-#include "core/vb_strings.h"
+#include "kit/case_fold.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 namespace {

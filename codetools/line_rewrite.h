@@ -5,7 +5,7 @@
 #include "codetools/caret_line.h"
 #include "codetools/module_view.h"
 #include "codetools/code_pane_members.h"
-#include "core/settings.h"
+#include "kit/settings.h"
 
 namespace qv {
 

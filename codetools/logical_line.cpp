@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/case_fold.h"
+#include "kit/case_fold.h"
 
 namespace qv {
 namespace {

@@ -1,7 +1,7 @@
 #include "codetools/templates.h"
 
 #include "codetools/logical_line.h"
-#include "core/like.h"
+#include "kit/like.h"
 
 namespace qv {
 namespace {

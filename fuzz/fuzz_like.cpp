@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/like.h"
-#include "core/vb_error.h"
+#include "kit/like.h"
+#include "kit/vb_error.h"
 
 namespace {
 

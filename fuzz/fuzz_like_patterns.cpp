@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "codetools/block_table.h"
-#include "core/case_fold.h"
-#include "core/vb_error.h"
+#include "kit/case_fold.h"
+#include "kit/vb_error.h"
 #include "tests/codetools/format_properties.h"
 
 namespace {

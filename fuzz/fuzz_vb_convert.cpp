@@ -9,8 +9,8 @@
 #include <limits>
 #include <string>
 
-#include "core/vb_convert.h"
-#include "core/vb_error.h"
+#include "kit/vb_convert.h"
+#include "kit/vb_error.h"
 
 namespace {
 

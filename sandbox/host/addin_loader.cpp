@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/case_fold.h"
-#include "core/win/registry.h"
+#include "kit/case_fold.h"
+#include "win/registry.h"
 #include "sandbox/host/host_state.h"
 #include "sandbox/host/vbe.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/win/extensibility.h"
+#include "win/extensibility.h"
 #include "sandbox/host/dispatch.h"
 
 namespace sbx {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/vb_error.h"
+#include "kit/vb_error.h"
 
 namespace sbx {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/case_fold.h"
+#include "kit/case_fold.h"
 #include "sandbox/host/command_bars.h"
 #include "sandbox/host/host_state.h"
 #include "sandbox/host/project.h"

@@ -1,6 +1,6 @@
 #include "sandbox/host/code_module.h"
 
-#include "core/case_fold.h"
+#include "kit/case_fold.h"
 #include "sandbox/host/code_pane.h"
 #include "sandbox/host/enum_variant.h"
 #include "sandbox/host/host_state.h"

@@ -7,7 +7,7 @@
 
 #include "sandbox/host/command_bars.h"
 #include "sandbox/host/host_state.h"
-#include "core/win/unknown.h"
+#include "win/unknown.h"
 
 namespace sbx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/case_fold.h"
+#include "kit/case_fold.h"
 #include "sandbox/host/command_bar_events.h"
 #include "sandbox/host/enum_variant.h"
 #include "sandbox/host/host_state.h"

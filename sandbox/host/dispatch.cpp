@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/win/files.h"
+#include "win/files.h"
 #include "sandbox/host/host_state.h"
 
 namespace sbx {

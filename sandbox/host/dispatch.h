@@ -17,8 +17,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/case_fold.h"
-#include "core/vb_error.h"
+#include "kit/case_fold.h"
+#include "kit/vb_error.h"
 #include "host_idl.h"
 
 namespace sbx {

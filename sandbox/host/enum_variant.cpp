@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "core/win/unknown.h"
+#include "win/unknown.h"
 
 namespace sbx {
 namespace {

@@ -1,7 +1,7 @@
 #include "sandbox/host/host.h"
 
-#include "core/win/files.h"
-#include "core/win/registry.h"
+#include "win/files.h"
+#include "win/registry.h"
 #include "sandbox/host/ansi_file.h"
 #include "sandbox/host/code_pane.h"
 #include "sandbox/host/command_bar_events.h"

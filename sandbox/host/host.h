@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/vb_error.h"
+#include "kit/vb_error.h"
 #include "sandbox/host/addin_loader.h"
 #include "sandbox/host/command_bars.h"
 #include "sandbox/host/host_options.h"

@@ -2,8 +2,8 @@
 
 #include <cwctype>
 
-#include "core/case_fold.h"
-#include "core/vb_strings.h"
+#include "kit/case_fold.h"
+#include "kit/vb_strings.h"
 #include "sandbox/host/ansi_file.h"
 #include "sandbox/host/code_module.h"
 #include "sandbox/host/enum_variant.h"

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <utility>
 
-#include "core/vb_error.h"
+#include "kit/vb_error.h"
 
 namespace sbx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/case_fold.h"
+#include "kit/case_fold.h"
 
 // The rules are assumed to be the hosts' documented ones: comments right above a procedure belong to
 // it, and the last procedure takes the lines after its End line unless switched off.

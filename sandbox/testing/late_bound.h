@@ -1,6 +1,6 @@
 #pragma once
 // Tests reach the host the way the add-in does, through the add-in's own late-bound calls.
-#include "core/win/late_bound.h"
+#include "win/late_bound.h"
 
 namespace sbx {
 

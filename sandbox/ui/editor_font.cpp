@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <optional>
 
-#include "core/win/registry.h"
+#include "win/registry.h"
 
 namespace sbx {
 namespace {

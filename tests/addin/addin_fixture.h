@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/win/files.h"
-#include "core/win/registry.h"
+#include "win/files.h"
+#include "win/registry.h"
 #include "sandbox/testing/message_box_watcher.h"
 #include "tests/sandbox/host/host_fixture.h"
 

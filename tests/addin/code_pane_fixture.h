@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/addin/addin_state.h"
+#include "addin/addin_state.h"
 #include "tests/sandbox/host/host_fixture.h"
 
 namespace sbx::test {

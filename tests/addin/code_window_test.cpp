@@ -1,7 +1,7 @@
 // Finding the window of the active code pane, in MDI and SDI mode.
 #include <windows.h>
 
-#include "core/addin/code_pane.h"
+#include "addin/code_pane.h"
 #include "tests/addin/code_pane_fixture.h"
 
 namespace sbx::test {

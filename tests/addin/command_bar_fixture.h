@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/addin/command_bar_refs.h"
+#include "addin/command_bar_refs.h"
 #include "tests/addin/addin_fixture.h"
 
 namespace sbx::test {

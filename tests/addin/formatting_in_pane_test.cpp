@@ -2,7 +2,7 @@
 // result pasted once.
 #include <string>
 
-#include "core/addin/code_pane.h"
+#include "addin/code_pane.h"
 #include "tests/addin/code_pane_fixture.h"
 
 namespace sbx::test {

@@ -1,7 +1,7 @@
 // Connecting, starting, stopping and unloading the add-in in the sandbox host.
 #include <windows.h>
 
-#include "core/win/extensibility.h"
+#include "win/extensibility.h"
 #include "tests/addin/addin_fixture.h"
 
 namespace sbx::test {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/win/ansi_file.h"
+#include "win/ansi_file.h"
 #include "tests/addin/addin_fixture.h"
 
 namespace sbx::test {

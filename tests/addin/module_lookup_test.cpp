@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "codetools/templates.h"
-#include "core/addin/code_pane.h"
+#include "addin/code_pane.h"
 #include "sandbox/testing/message_box_watcher.h"
 #include "tests/addin/code_pane_fixture.h"
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "core/addin/clipboard_text.h"
-#include "core/addin/code_pane.h"
+#include "addin/clipboard_text.h"
+#include "addin/code_pane.h"
 #include "tests/addin/code_pane_fixture.h"
 
 namespace sbx::test {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/win/files.h"
+#include "win/files.h"
 #include "sandbox/host/host.h"
 #include "sandbox/testing/registry_fixture.h"
 

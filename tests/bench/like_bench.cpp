@@ -1,5 +1,5 @@
 // Pattern matching is the formatter's inner loop: every logical line meets every block pattern.
-#include "core/like.h"
+#include "kit/like.h"
 
 #include <benchmark/benchmark.h>
 

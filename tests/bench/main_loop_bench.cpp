@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <string>
 
-#include "core/addin/addin_state.h"
-#include "core/addin/code_pane.h"
-#include "core/addin/entry_points.h"
-#include "core/addin/settings_environment.h"
+#include "addin/addin_state.h"
+#include "addin/code_pane.h"
+#include "addin/entry_points.h"
+#include "addin/settings_environment.h"
 #include "sandbox/host/host.h"
 #include "sandbox/testing/late_bound.h"
 #include "sandbox/testing/registry_fixture.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/list_file.h"
+#include "kit/list_file.h"
 #include "tests/codetools/format_properties.h"
 #include "tests/codetools/test_support.h"
 

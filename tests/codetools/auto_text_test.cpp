@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/vb_strings.h"
+#include "kit/vb_strings.h"
 #include "tests/codetools/test_support.h"
 #include "tests/codetools/tool_case.h"
 

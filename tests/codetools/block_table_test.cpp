@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/vb_error_matchers.h"
+#include "tests/kit/vb_error_matchers.h"
 
 namespace qv {
 namespace {

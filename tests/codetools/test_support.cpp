@@ -6,7 +6,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "core/list_file.h"
+#include "kit/list_file.h"
 #include "tests/codetools/format_properties.h"
 
 namespace qv::test {

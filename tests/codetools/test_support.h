@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "codetools/templates.h"
-#include "core/keyed_collection.h"
-#include "core/settings.h"
+#include "kit/keyed_collection.h"
+#include "kit/settings.h"
 
 namespace qv::test {
 

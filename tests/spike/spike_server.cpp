@@ -1,7 +1,7 @@
 #include "tests/spike/spike_server.h"
 
-#include "core/win/com_registration.h"
-#include "core/win/files.h"
+#include "win/com_registration.h"
+#include "win/files.h"
 
 #include <algorithm>
 #include <atomic>

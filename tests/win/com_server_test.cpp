@@ -1,7 +1,7 @@
 // Per-user registration through the system's registration tool, creation by ProgID, and unloading.
-#include "core/win/com_registration.h"
-#include "core/win/files.h"
-#include "core/win/registry.h"
+#include "win/com_registration.h"
+#include "win/files.h"
+#include "win/registry.h"
 #include "tests/spike/spike_server.h"
 #include "tests/win/win_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "core/win/files.h"
+#include "win/files.h"
 
 #include "tests/spike/spike_server.h"
 #include "tests/win/win_test_support.h"

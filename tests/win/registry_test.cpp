@@ -1,4 +1,4 @@
-#include "core/win/registry.h"
+#include "win/registry.h"
 
 #include "tests/win/win_test_support.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/win/unknown.h"
+#include "win/unknown.h"
 #include "tests/sandbox/host/host_fixture.h"
 
 namespace sbx::test {

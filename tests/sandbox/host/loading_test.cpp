@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "core/win/com_registration.h"
-#include "core/win/files.h"
+#include "win/com_registration.h"
+#include "win/files.h"
 #include "sandbox/testing/message_box_watcher.h"
 #include "tests/sandbox/host/host_fixture.h"
 #include "tests/sandbox/test_addin/probe_addin.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/win/files.h"
+#include "win/files.h"
 #include "sandbox/host/code_pane.h"
 #include "tests/sandbox/host/host_fixture.h"
 

@@ -8,9 +8,9 @@
 #include <atomic>
 #include <new>
 
-#include "core/win/com_registration.h"
-#include "core/win/extensibility.h"
-#include "core/win/unknown.h"
+#include "win/com_registration.h"
+#include "win/extensibility.h"
+#include "win/unknown.h"
 #include "sandbox/testing/late_bound.h"
 
 namespace {

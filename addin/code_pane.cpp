@@ -1,0 +1,127 @@
+// Writing lines of the active code pane: one line through the object model, several through one
+// paste that the host's undo takes back in one step.
+#include "addin/code_pane.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "addin/addin_state.h"
+#include "addin/clipboard_text.h"
+#include "addin/keyboard_state.h"
+#include "addin/paste_keys.h"
+
+namespace qv {
+namespace {
+
+// Busy keeps the timer's ticks out while the paste's wait dispatches messages; the value from
+// before comes back, so a paste inside a tick leaves the tick's own guard set.
+class BusyHold {
+ public:
+  BusyHold() : busy_(State().loop.Busy), previous_(busy_) { busy_ = true; }
+  BusyHold(const BusyHold&) = delete;
+  BusyHold& operator=(const BusyHold&) = delete;
+  ~BusyHold() { busy_ = previous_; }
+
+ private:
+  bool& busy_;
+  bool previous_;
+};
+
+// No drawing of the host's window while the lines change. Another program's window, or a lock
+// someone else holds, is left alone.
+class DrawingLock {
+ public:
+  explicit DrawingLock(HWND window)
+      : locked_(window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+                LockWindowUpdate(window)) {}
+  DrawingLock(const DrawingLock&) = delete;
+  DrawingLock& operator=(const DrawingLock&) = delete;
+  ~DrawingLock() {
+    if (locked_) LockWindowUpdate(nullptr);
+  }
+
+ private:
+  bool locked_;
+};
+
+// Keys go to the focus window: a paste from a timer tick could land in the host's Find dialog or in
+// another program.
+bool KeyboardReaches(IDispatch* pane) {
+  const HWND window = GetCodeWindow();
+  const HWND focus = GetFocus();
+  return window && focus && (focus == window || IsChild(window, focus)) && ShowsCodePane(window, pane);
+}
+
+// `last_line_length`: the length of line edit.last_line as it stands, when the caller has read it.
+void PasteLines(const CodeEdit& edit, bool FormatAfter, std::optional<long> last_line_length) {
+  const BusyHold busy;
+  try {
+    const Variant pane = Get(State().VBInstance.Object(), L"ActiveCodePane");
+    const Variant module = Get(pane.Object(), L"CodeModule");
+    Selection restore = GetSelection(pane.Object());
+    restore.start_column = std::max(1L, restore.start_column + edit.column_shift);
+    restore.end_column = std::max(1L, restore.end_column + edit.column_shift);
+    if (edit.first_line == edit.last_line) {
+      Invoke(module.Object(), L"ReplaceLine", DISPATCH_METHOD, {edit.first_line, edit.text});
+      SetSelection(pane.Object(), restore);
+      return;
+    }
+    const long top_line = Get(pane.Object(), L"TopLine").Long();
+    const DrawingLock drawing(GetForegroundWindow());
+    if (CtrlIsDown() || !KeyboardReaches(pane.Object())) {
+      // Through the module: not one undo step, but no keystroke that could go astray.
+      Invoke(module.Object(), L"InsertLines", DISPATCH_METHOD, {edit.last_line + 1, edit.text});
+      Invoke(module.Object(), L"DeleteLines", DISPATCH_METHOD, {edit.first_line, edit.last_line - edit.first_line + 1});
+    } else {
+      if (!last_line_length) {
+        last_line_length = static_cast<long>(Get(module.Object(), L"Lines", {edit.last_line, 1L}).Text().size());
+      }
+      // To the end of the old last line: a longer old line would otherwise keep its tail.
+      const Selection range{edit.first_line, 1, edit.last_line, *last_line_length + 1};
+      const ClipboardLoan clipboard(edit.text);
+      SetSelection(pane.Object(), range);
+      PasteFromKeyboard();
+      if (FormatAfter) Formatting(FormatRequest{false, 0, range});
+    }
+    SetSelection(pane.Object(), restore);
+    Put(pane.Object(), L"TopLine", top_line);
+  } catch (const std::exception&) {  // ends quietly; the guards above undo what they hold
+  }
+}
+
+}  // namespace
+
+Selection GetSelection(IDispatch* pane) {
+  Selection s;
+  Invoke(pane, L"GetSelection", DISPATCH_METHOD,
+         {Variant::LongRef(&s.start_line), Variant::LongRef(&s.start_column), Variant::LongRef(&s.end_line),
+          Variant::LongRef(&s.end_column)});
+  return s;
+}
+
+void SetSelection(IDispatch* pane, const Selection& s) {
+  Invoke(pane, L"SetSelection", DISPATCH_METHOD, {s.start_line, s.start_column, s.end_line, s.end_column});
+}
+
+void PasteCode(long FirstLine, long LastLine, const std::wstring& Text, long ColumnShift, bool FormatAfter) {
+  PasteLines(CodeEdit{FirstLine, LastLine, Text, ColumnShift}, FormatAfter, std::nullopt);
+}
+
+FormatResult Formatting(const FormatRequest& request) {
+  try {
+    const Variant module = Path(State().VBInstance.Object(), {L"ActiveCodePane", L"CodeModule"});
+    const long count = Get(module.Object(), L"CountOfLines").Long();
+    const ModuleText text(count > 0 ? Get(module.Object(), L"Lines", {1L, count}).Text() : std::wstring());
+    FormatResult result = Formatting(text, request, IndentSettings{State().settings.IndentWidth});
+    if (const std::optional<CodeEdit> edit = result.Edit()) {
+      PasteLines(*edit, false, static_cast<long>(text.Line(edit->last_line).size()));
+    }
+    return result;
+  } catch (const std::exception&) {  // nothing is written
+    FormatResult nothing;
+    nothing.FormatStart = request.incremental ? request.FormatStart : request.selection.start_line;
+    return nothing;
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,113 @@
+#include "addin/connect.h"
+
+#include <new>
+
+#include "addin/addin_state.h"
+#include "addin/build_info.h"
+#include "addin/entry_points.h"
+#include "addin/error_box.h"
+#include "addin/lifecycle.h"
+#include "addin/main_form.h"
+#include "win/module_lifetime.h"
+#include "addin/settings_environment.h"
+#include "win/extensibility.h"
+#include "win/unknown.h"
+
+namespace qv {
+namespace {
+
+// Steps of OnConnection, as its error boxes name them.
+enum ConnectionStep : long {
+  kKeysStep = 5,
+  kSettingsStep,
+  kCommandBarsStep = 8,
+  kStartStep,
+  kOptionsStep,
+};
+
+constexpr wchar_t kVbaSettingsKey[] = L"Software\\Velmora\\Quorvane\\VBA";
+constexpr wchar_t kVb6SettingsKey[] = L"Software\\Velmora\\Quorvane\\VB";
+constexpr wchar_t kVb6IdeSettingsKey[] = L"Software\\Microsoft\\VBA\\Microsoft Visual Basic";
+
+class Connect final : public NamelessDispatch<IDTExtensibility2> {
+ public:
+  // The hosts call the connection interface through its table, never by name.
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return DISP_E_MEMBERNOTFOUND;
+  }
+
+  HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode mode, IDispatch*,
+                                         SAFEARRAY**) override {
+    try {
+      if (TypeName(application) == L"VBE") Connected(application, mode);
+    } catch (...) {  // every step reports its own failure
+    }
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
+    try {
+      if (saved_connect_mode_ != ext_cm_External) {
+        StopAddin();
+      } else {
+        UnloadDialogs();
+      }
+    } catch (...) {  // disconnection goes on regardless
+    }
+    State().VBInstance = Variant();
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY**) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY**) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY**) override { return S_OK; }
+
+ private:
+  bool Answers(REFIID iid) const override { return iid == IID_IDispatch || iid == IID_IDTExtensibility2; }
+
+  void Connected(IDispatch* application, ext_ConnectMode mode) {
+    AddinState& state = State();
+    state.IsVBA = Build().IsVBA;
+    state.VBInstance = Variant(application);
+    std::wstring version;
+    RunReported(kKeysStep, [&] {
+      if (state.IsVBA) {
+        version = Get(application, L"Version").Text();
+        state.IDESettingsKey = L"Software\\Microsoft\\VBA\\" + version.substr(0, 3) + L"\\Common";
+        state.SettingsKey = kVbaSettingsKey;
+      } else {
+        state.IDESettingsKey = kVb6IdeSettingsKey;
+        state.SettingsKey = kVb6SettingsKey;
+      }
+    });
+    RunReported(kSettingsStep, [&] {
+      LoadSettings({state.IsVBA, state.IDESettingsKey, state.SettingsKey, version}, state.settings,
+                   state.LanguageFiles);
+    });
+    saved_connect_mode_ = mode;
+    if (mode != ext_cm_External) {
+      RunReported(kCommandBarsStep, [] {
+        MainFormWindow();
+        AddCommandBarButtons();
+      });
+      RunReported(kStartStep, [] { StartAddin(); });
+    } else {
+      RunReported(kOptionsStep, [] { ShowOptions(false); });
+    }
+  }
+
+  ModuleReference module_;
+  ext_ConnectMode saved_connect_mode_ = ext_cm_AfterStartup;
+};
+
+}  // namespace
+
+HRESULT CreateConnect(REFIID iid, void** out) {
+  auto* connect = new (std::nothrow) Connect;
+  if (!connect) return E_OUTOFMEMORY;
+  const HRESULT hr = connect->QueryInterface(iid, out);
+  connect->Release();
+  return hr;
+}
+
+}  // namespace qv

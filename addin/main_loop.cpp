@@ -1,0 +1,248 @@
+// The main loop: the host raises no events from its code editor, so a timer polls it on the host's
+// thread. Each tick keeps the toolbar in step with the code window, follows the active code pane,
+// puts custom code into a new procedure and re-indents the line the caret has left.
+#include <windows.h>
+
+#include <string>
+
+#include "codetools/block_table.h"
+#include "codetools/logical_line.h"
+#include "codetools/templates.h"
+#include "addin/addin_state.h"
+#include "addin/clipboard_text.h"
+#include "addin/code_pane.h"
+#include "addin/command_bar_refs.h"
+#include "addin/entry_points.h"
+#include "host/host_module_view.h"
+#include "addin/keyboard_state.h"
+#include "kit/vb_convert.h"
+#include "kit/vb_strings.h"
+#include "win/registry.h"
+
+namespace qv {
+namespace {
+
+constexpr long kMDIRefreshPeriod = 500;
+constexpr int kFirstProcedureRow = 10;  // block-table rows 10 to 12 are procedure headers
+
+bool Enabled(const Variant& control) { return Get(control.Object(), L"Enabled").Bool(); }
+void SetEnabled(const Variant& control, bool enabled) { Put(control.Object(), L"Enabled", enabled); }
+
+// The clipboard's text saved at load goes back once; text the user copied since stays.
+void GiveBackClipboard(std::wstring& saved) {
+  if (saved.empty()) return;
+  const std::wstring text = std::move(saved);
+  saved.clear();
+  if (!ClipboardText()) SetClipboardText(text);
+}
+
+// The numbering button shows whether the caret's line begins with a line number.
+bool IsNumbered(const std::wstring& text) {
+  const std::wstring word = text.substr(0, text.find(L' '));
+  return !word.empty() && IsLineNumber(word);
+}
+
+class Tick {
+ public:
+  Tick() : state_(State()), loop_(state_.loop), settings_(state_.settings), bars_(Bars()) {}
+
+  void Run() {
+    Step([&] { FollowCommentControl(); });
+    Step([&] { DriveWindows(); });
+    bool pane = true;  // a failing read is not a missing pane: the tick goes on
+    Step([&] { pane = ReadPane(); });
+    if (!pane) return LeaveCodePane();
+    Step([&] { FollowCodeWindow(); });
+    Step([&] { RefreshIndentWidth(); });
+    Step([&] { decl_lines_ = Get(module_.Object(), L"CountOfDeclarationLines").Long(); });
+    Step([&] { ProcessIncludesAfterDeclarations(); });
+    bool ctrl = false;
+    Step([&] { ctrl = InsertCustomCode(); });
+    if (!ctrl) Step([&] { LeaveLine(); });
+    Bookkeeping();
+  }
+
+ private:
+  // A failing statement is not reported: the bookkeeping runs at once, so that the rest of the tick
+  // sees no change of line, and the tick goes on.
+  template <class Statement>
+  void Step(Statement&& statement) {
+    try {
+      statement();
+    } catch (...) {
+      Bookkeeping();
+    }
+  }
+
+  void Bookkeeping() {
+    loop_.FormatStart = loop_.SelStartLine;
+    loop_.PrevDeclLines = decl_lines_;
+    loop_.FormatText.clear();
+  }
+
+  bool LineChanged() const { return loop_.FormatStart != loop_.SelStartLine; }
+
+  void FollowCommentControl() {
+    comment_enabled_ = Enabled(bars_.CommentControl);
+    if (Enabled(bars_.FormatButton) == comment_enabled_) return;
+    Step([&] { SetEnabled(bars_.FormatButton, comment_enabled_); });
+    if (settings_.Numeration) {
+      Step([&] { SetEnabled(bars_.NumerationButton, comment_enabled_); });
+      Step([&] { SetEnabled(bars_.NumerationPopup, comment_enabled_); });
+    }
+    Step([&] { SetEnabled(bars_.DeclarateButton, comment_enabled_); });
+    if (settings_.ErrorHandlers) Step([&] { SetEnabled(bars_.ErrorHandlersPopup, comment_enabled_); });
+  }
+
+  void DriveWindows() {
+    if (settings_.Scrolling) Step([] { WheelPoll(); });
+    if (settings_.ShowPalette) Step([] { PaintPaletteCustomColors(); });
+    if (settings_.MDITabs && loop_.MDIActivated) {
+      Step([] { RefreshTabs(); });
+      if (loop_.MDIRefreshTicks == kMDIRefreshPeriod) {
+        loop_.MDIRefreshTicks = 0;
+        loop_.MDIActivated = false;
+      }
+      ++loop_.MDIRefreshTicks;
+    }
+  }
+
+  bool ReadPane() {
+    pane_ = Get(state_.VBInstance.Object(), L"ActiveCodePane");
+    if (!pane_.Object()) return false;
+    const Selection selection = GetSelection(pane_.Object());
+    loop_.SelStartLine = selection.start_line;
+    loop_.SelStartCol = selection.start_column;
+    loop_.SelEndLine = selection.end_line;
+    loop_.SelEndCol = selection.end_column;
+    module_ = Get(pane_.Object(), L"CodeModule");
+    if (comment_enabled_) loop_.hWndCode = GetCodeWindow();
+    return true;
+  }
+
+  void LeaveCodePane() {
+    loop_.FormatStart = 0;
+    if (loop_.hWndHooked) {
+      Step([&] { UnhookCodePane(loop_.hWndHooked); });
+      loop_.hWndHooked = nullptr;
+    }
+  }
+
+  void FollowCodeWindow() {
+    if (loop_.hWndHooked == loop_.hWndCode) return;
+    if (loop_.hWndHooked) {
+      Step([&] { UnhookCodePane(loop_.hWndHooked); });
+      loop_.hWndHooked = nullptr;
+    }
+    GiveBackClipboard(Tables().SavedClipboard);
+    // A dialog has the focus: nothing to hook until a code window has it again.
+    if (!loop_.hWndCode) return;
+    Step([&] { HookCodePane(loop_.hWndCode); });
+    loop_.hWndHooked = loop_.hWndCode;
+    Step([] { ClearIncludes(); });
+    if (settings_.Include && settings_.AutoInclude) Step([] { ProcessIncludes(); });
+  }
+
+  void RefreshIndentWidth() {
+    if (settings_.CustomIndentWidth) return;
+    const auto text = GetRegValue(HKEY_CURRENT_USER, state_.IDESettingsKey, L"TabWidth");
+    settings_.IndentWidth = CLng(Val(text.value_or(L"4")));
+  }
+
+  void ProcessIncludesAfterDeclarations() {
+    if (!LineChanged() || loop_.FormatStart == 0 || !settings_.Include || !settings_.AutoInclude) return;
+    if (loop_.FormatStart <= loop_.PrevDeclLines || loop_.FormatStart <= decl_lines_) ProcessIncludes();
+  }
+
+  // Custom code goes into a procedure the user has just opened: an empty caret line between a
+  // header and the matching End line. Looked at when the caret reaches a line, so that an idle tick
+  // reads no code. True when Ctrl held skips the rest of the tick.
+  bool InsertCustomCode() {
+    if (!settings_.AutoInsert_CustomCode || loop_.SelStartLine <= 1 || !LineChanged()) return false;
+    if (CtrlIsDown()) return true;
+    const long line = loop_.SelStartLine;
+    const HostModuleView view(module_);
+    int kind = 0;
+    const int row = FindBlock(TrimBlanks(GetLine(view, line - 1).code_text), 2, kind);
+    if (row < kFirstProcedureRow) return false;
+    if (FindBlock(TrimBlanks(GetLine(view, line + 1).code_text), -1, kind) != row) return false;
+    if (!view.Line(line).empty()) return false;
+    const std::wstring indent(static_cast<std::size_t>(settings_.IndentWidth), L' ');
+    const Selection caret{line, settings_.IndentWidth + 1, line, settings_.IndentWidth + 1};
+    Invoke(module_.Object(), L"ReplaceLine", DISPATCH_METHOD, {line, indent});
+    SetSelection(pane_.Object(), caret);
+    ActivePaneTemplateHost host;
+    const std::wstring code = ExpandTemplate(settings_.CustomCode, line, settings_.IndentWidth, settings_.IndentWidth,
+                                             host);
+    Invoke(module_.Object(), L"ReplaceLine", DISPATCH_METHOD, {line, indent + code});
+    SetSelection(pane_.Object(), caret);
+    return false;
+  }
+
+  void LeaveLine() {
+    if (!LineChanged()) return;
+    if (settings_.AutoIndent && settings_.AutoIndent_Automatic) {
+      if (CtrlIsDown()) return;
+      Step([&] { Reindent(); });
+    }
+    if (settings_.Numeration) Step([&] { ShowNumbering(); });
+  }
+
+  // From the line the caret has left down to the first line already right; then from the caret's
+  // new line when that run did not reach it.
+  void Reindent() {
+    const long saved = loop_.FormatStart;
+    if (saved > 0) RunFormatting(saved);
+    const long limit = loop_.FormatEnd != 0 ? loop_.FormatEnd : loop_.FormatStart + 1;
+    if (loop_.SelStartLine < saved || loop_.SelStartLine > limit) {
+      loop_.FormatText.clear();
+      loop_.FormatEnd = 0;
+      RunFormatting(loop_.SelStartLine);
+    }
+    loop_.FormatStart = saved;
+    loop_.FormatText.clear();
+    loop_.FormatEnd = 0;
+  }
+
+  void RunFormatting(long from) {
+    FormatRequest request;
+    request.incremental = true;
+    request.FormatStart = from;
+    request.selection = {loop_.SelStartLine, loop_.SelStartCol, loop_.SelEndLine, loop_.SelEndCol};
+    const FormatResult result = Formatting(request);
+    loop_.FormatStart = result.FormatStart;
+    loop_.FormatEnd = result.FormatEnd;
+  }
+
+  void ShowNumbering() {
+    const bool numbered = IsNumbered(GetLine(HostModuleView(module_), loop_.SelStartLine).text);
+    if (Get(bars_.NumerationButton.Object(), L"State").Bool() == numbered) return;
+    Put(bars_.NumerationButton.Object(), L"State", numbered);
+    Put(bars_.NumerationMenuItem.Object(), L"State", !numbered);
+    Put(bars_.UnNumerationMenuItem.Object(), L"State", numbered);
+  }
+
+  AddinState& state_;
+  MainLoopState& loop_;
+  Settings& settings_;
+  CommandBarRefs& bars_;
+  bool comment_enabled_ = false;
+  long decl_lines_ = 0;
+  Variant pane_;
+  Variant module_;
+};
+
+}  // namespace
+
+void TimerTick() {
+  MainLoopState& loop = State().loop;
+  if (loop.Busy) return;
+  loop.Busy = true;
+  try {
+    Tick().Run();
+  } catch (...) {  // the tick's own statements catch their failures
+  }
+  loop.Busy = false;
+}
+
+}  // namespace qv

@@ -1,0 +1,68 @@
+#include "addin/settings_environment.h"
+
+#include <windows.h>
+
+#include "addin/entry_points.h"
+#include "addin/error_box.h"
+#include "win/ansi_file.h"
+#include "win/files.h"
+#include "win/registry.h"
+
+namespace qv {
+namespace {
+
+class RegistryEnvironment final : public SettingsEnvironment {
+ public:
+  std::optional<std::wstring> ReadValue(std::wstring_view key, std::wstring_view name) override {
+    return GetRegValue(HKEY_CURRENT_USER, key, name);
+  }
+
+  void WriteValue(std::wstring_view key, std::wstring_view name, std::wstring_view value, bool terminated) override {
+    if (!terminated) return SetRegValue(HKEY_CURRENT_USER, key, name, value);
+    const std::wstring text(value);
+    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(key).c_str(), std::wstring(name).c_str(), REG_SZ, text.c_str(),
+                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  }
+
+  std::wstring EnvironmentVariable(std::wstring_view name) override {
+    const std::wstring variable(name);
+    std::wstring value(GetEnvironmentVariableW(variable.c_str(), nullptr, 0), L'\0');
+    if (value.empty()) return {};
+    value.resize(GetEnvironmentVariableW(variable.c_str(), value.data(), static_cast<DWORD>(value.size())));
+    return value;
+  }
+
+  long WheelScrollLines() override {
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    return static_cast<long>(lines);
+  }
+
+  void SetIDEStyle(long style) override { qv::SetIDEStyle(style); }
+
+  // The whole section: the buffer grows until the section fits.
+  std::wstring LanguagesSection(std::wstring_view section) override {
+    const std::wstring file = AppPath() + L"Languages.ini";
+    CreateIfMissing(file);
+    const std::wstring name(section);
+    std::wstring buffer(256, L'\0');
+    for (;;) {
+      const DWORD got = GetPrivateProfileSectionW(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                  file.c_str());
+      // A section cut short comes back with size - 2 characters.
+      if (got + 2 < buffer.size()) return buffer.substr(0, got);
+      buffer.assign(buffer.size() * 2, L'\0');
+    }
+  }
+
+  void ReportError(const VbError& error, long step) override { ShowError(error, step, MB_ICONEXCLAMATION); }
+};
+
+}  // namespace
+
+void LoadSettings(const SettingsContext& context, Settings& settings, KeyedCollection<std::wstring>& LanguageFiles) {
+  RegistryEnvironment environment;
+  LoadSettings(context, settings, LanguageFiles, environment);
+}
+
+}  // namespace qv

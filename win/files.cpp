@@ -1,0 +1,39 @@
+#include "win/files.h"
+
+#include "kit/vb_strings.h"
+
+namespace qv {
+
+std::wstring ModuleFileName(HMODULE module) {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD got = GetModuleFileNameW(module, name.data(), static_cast<DWORD>(name.size()));
+    if (got == 0) return {};
+    if (got < name.size()) {
+      name.resize(got);
+      return name;
+    }
+    name.resize(name.size() * 2);
+  }
+}
+
+std::wstring AppPath() {
+  static const char anchor = 0;  // any address inside this module
+  HMODULE self = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&anchor), &self);
+  // GetDirectory drops the last "\" and what follows, so a drive's root gives "C:" and gets its "\" back.
+  return GetDirectory(ModuleFileName(self)) + L'\\';
+}
+
+bool FileExists(std::wstring_view path) {
+  if (path.empty()) return false;
+  const HANDLE file =
+      CreateFileW(std::wstring(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+}  // namespace qv
