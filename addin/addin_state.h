@@ -9,7 +9,6 @@
 #include "kit/keyed_collection.h"
 #include "kit/palette.h"
 #include "kit/settings.h"
-#include "win/late_bound.h"
 
 namespace qv {
 
@@ -34,11 +33,13 @@ struct MainLoopState {
 
 struct AddinState {
   bool IsVBA = false;
-  Variant VBInstance;  // the host's VBE, from connection to disconnection
   std::wstring IDESettingsKey;
   std::wstring SettingsKey;
   HWND hWndMain = nullptr;
   std::vector<HWND> PopupTabs;
+  // "Английский" or "Русский", from the caption of the host's Add-Ins menu; known after unload, for
+  // an external start that builds no bars.
+  std::wstring HostLanguage;
   Settings settings;
   KeyedCollection<std::wstring> LanguageFiles;
   MainLoopState loop;

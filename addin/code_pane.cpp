@@ -3,12 +3,14 @@
 #include "addin/code_pane.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "addin/addin_state.h"
 #include "addin/clipboard_text.h"
+#include "addin/connection.h"
 #include "addin/keyboard_state.h"
 #include "addin/paste_keys.h"
+#include "host/host_code_pane.h"
+#include "win/failure_log.h"
 
 namespace qv {
 namespace {
@@ -46,7 +48,7 @@ class DrawingLock {
 
 // Keys go to the focus window: a paste from a timer tick could land in the host's Find dialog or in
 // another program.
-bool KeyboardReaches(IDispatch* pane) {
+bool KeyboardReaches(const CodePane& pane) {
   const HWND window = GetCodeWindow();
   const HWND focus = GetFocus();
   return window && focus && (focus == window || IsChild(window, focus)) && ShowsCodePane(window, pane);
@@ -55,73 +57,54 @@ bool KeyboardReaches(IDispatch* pane) {
 // `last_line_length`: the length of line edit.last_line as it stands, when the caller has read it.
 void PasteLines(const CodeEdit& edit, bool FormatAfter, std::optional<long> last_line_length) {
   const BusyHold busy;
-  try {
-    const Variant pane = Get(State().VBInstance.Object(), L"ActiveCodePane");
-    const Variant module = Get(pane.Object(), L"CodeModule");
-    Selection restore = GetSelection(pane.Object());
+  Guarded(L"PasteCode", [&] {
+    const CodePane pane = VBInstance().ActiveCodePane();
+    const CodeModule module = pane.CodeModule();
+    Selection restore = pane.GetSelection();
     restore.start_column = std::max(1L, restore.start_column + edit.column_shift);
     restore.end_column = std::max(1L, restore.end_column + edit.column_shift);
     if (edit.first_line == edit.last_line) {
-      Invoke(module.Object(), L"ReplaceLine", DISPATCH_METHOD, {edit.first_line, edit.text});
-      SetSelection(pane.Object(), restore);
+      module.ReplaceLine(edit.first_line, edit.text);
+      pane.SetSelection(restore);
       return;
     }
-    const long top_line = Get(pane.Object(), L"TopLine").Long();
+    const long top_line = pane.TopLine();
     const DrawingLock drawing(GetForegroundWindow());
-    if (CtrlIsDown() || !KeyboardReaches(pane.Object())) {
+    if (CtrlIsDown() || !KeyboardReaches(pane)) {
       // Through the module: not one undo step, but no keystroke that could go astray.
-      Invoke(module.Object(), L"InsertLines", DISPATCH_METHOD, {edit.last_line + 1, edit.text});
-      Invoke(module.Object(), L"DeleteLines", DISPATCH_METHOD, {edit.first_line, edit.last_line - edit.first_line + 1});
+      module.InsertLines(edit.last_line + 1, edit.text);
+      module.DeleteLines(edit.first_line, edit.last_line - edit.first_line + 1);
     } else {
-      if (!last_line_length) {
-        last_line_length = static_cast<long>(Get(module.Object(), L"Lines", {edit.last_line, 1L}).Text().size());
-      }
+      if (!last_line_length) last_line_length = static_cast<long>(module.Lines(edit.last_line, 1).size());
       // To the end of the old last line: a longer old line would otherwise keep its tail.
       const Selection range{edit.first_line, 1, edit.last_line, *last_line_length + 1};
       const ClipboardLoan clipboard(edit.text);
-      SetSelection(pane.Object(), range);
+      pane.SetSelection(range);
       PasteFromKeyboard();
       if (FormatAfter) Formatting(FormatRequest{false, 0, range});
     }
-    SetSelection(pane.Object(), restore);
-    Put(pane.Object(), L"TopLine", top_line);
-  } catch (const std::exception&) {  // ends quietly; the guards above undo what they hold
-  }
+    pane.SetSelection(restore);
+    pane.SetTopLine(top_line);
+  });
 }
 
 }  // namespace
-
-Selection GetSelection(IDispatch* pane) {
-  Selection s;
-  Invoke(pane, L"GetSelection", DISPATCH_METHOD,
-         {Variant::LongRef(&s.start_line), Variant::LongRef(&s.start_column), Variant::LongRef(&s.end_line),
-          Variant::LongRef(&s.end_column)});
-  return s;
-}
-
-void SetSelection(IDispatch* pane, const Selection& s) {
-  Invoke(pane, L"SetSelection", DISPATCH_METHOD, {s.start_line, s.start_column, s.end_line, s.end_column});
-}
 
 void PasteCode(long FirstLine, long LastLine, const std::wstring& Text, long ColumnShift, bool FormatAfter) {
   PasteLines(CodeEdit{FirstLine, LastLine, Text, ColumnShift}, FormatAfter, std::nullopt);
 }
 
 FormatResult Formatting(const FormatRequest& request) {
-  try {
-    const Variant module = Path(State().VBInstance.Object(), {L"ActiveCodePane", L"CodeModule"});
-    const long count = Get(module.Object(), L"CountOfLines").Long();
-    const ModuleText text(count > 0 ? Get(module.Object(), L"Lines", {1L, count}).Text() : std::wstring());
-    FormatResult result = Formatting(text, request, IndentSettings{State().settings.IndentWidth});
+  FormatResult result;
+  result.FormatStart = request.incremental ? request.FormatStart : request.selection.start_line;
+  Guarded(L"Formatting", [&] {
+    const ModuleText text = HostCodePane(VBInstance().ActiveCodePane()).Snapshot();
+    result = Formatting(text, request, IndentSettings{State().settings.IndentWidth});
     if (const std::optional<CodeEdit> edit = result.Edit()) {
       PasteLines(*edit, false, static_cast<long>(text.Line(edit->last_line).size()));
     }
-    return result;
-  } catch (const std::exception&) {  // nothing is written
-    FormatResult nothing;
-    nothing.FormatStart = request.incremental ? request.FormatStart : request.selection.start_line;
-    return nothing;
-  }
+  });
+  return result;
 }
 
 }  // namespace qv

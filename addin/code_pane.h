@@ -8,30 +8,26 @@
 #include "codetools/indent_engine.h"
 #include "codetools/templates.h"
 #include "host/host_module_view.h"
-#include "win/late_bound.h"
+#include "host/vbe.h"
 
 namespace qv {
 
-// The selection of a code pane, and setting it.
-Selection GetSelection(IDispatch* pane);
-void SetSelection(IDispatch* pane, const Selection& selection);
-
 // Replaces lines FirstLine..LastLine of the active pane by Text (lines joined by CR LF) so that the
 // host's undo takes the change back in one step, and moves the selection by ColumnShift columns.
-// With FormatAfter the pasted lines are re-indented afterwards. Failures end it silently; the
+// With FormatAfter the pasted lines are re-indented afterwards. A failure ends it (recorded); the
 // user's clipboard text is back in every case, and Busy keeps timer ticks out while it runs.
 void PasteCode(long FirstLine, long LastLine, const std::wstring& Text, long ColumnShift, bool FormatAfter);
 
 // The window of the active code pane; null when none is found (another window has the focus).
 HWND GetCodeWindow();
 // Whether `window` shows `pane`: its caption is the one the host gives the pane's window.
-bool ShowsCodePane(HWND window, IDispatch* pane);
+bool ShowsCodePane(HWND window, const CodePane& pane);
 
 // The component of the active project with that name; empty when there is none.
-Variant GetComponent(const std::wstring& Name);
+VBComponent GetComponent(const std::wstring& Name);
 // The code module of the standard module Name, added with Code when it does not exist; empty after
 // an error, which has been shown.
-Variant GetOrAddModule(const std::wstring& Name, const std::wstring& Code);
+CodeModule GetOrAddModule(const std::wstring& Name, const std::wstring& Code);
 
 // The procedure at LineNumber of the active pane's module, its kind and "Sub", "Function" or
 // "Property"; "" outside procedures, where Kind and MemberType are left alone.
@@ -39,7 +35,7 @@ std::wstring GetProcName(long LineNumber, long& Kind, std::wstring& MemberType);
 
 // Formatting of the active pane over request.selection (or incrementally from FormatStart): the
 // module read once, the result pasted once. Gives what the run rewrote (for the main loop's
-// bookkeeping); an error ends it silently.
+// bookkeeping); a failure writes nothing and is recorded.
 FormatResult Formatting(const FormatRequest& request);
 
 // The names a template takes from the host: the active pane's module, project and component.

@@ -4,6 +4,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
+#include "addin/connection.h"
 
 namespace qv {
 namespace {
@@ -24,11 +25,10 @@ HWND GetCodeWindow() {
   if (!foreground) return nullptr;
   if (state.settings.IsSDI) {
     // Each code window is a top-level window titled "<project> - <component> (Code)".
-    IDispatch* vbe = state.VBInstance.Object();
-    const Variant component = Get(vbe, L"SelectedVBComponent");
-    if (!component.Object()) return nullptr;
-    const std::wstring prefix =
-        Path(vbe, {L"ActiveVBProject", L"Name"}).Text() + L" - " + Get(component.Object(), L"Name").Text();
+    const Vbe& vbe = VBInstance();
+    const VBComponent component = vbe.SelectedVBComponent();
+    if (!component) return nullptr;
+    const std::wstring prefix = vbe.ActiveVBProject().Name() + L" - " + component.Name();
     return WindowCaption(foreground).substr(0, kSdiCaptionChars).starts_with(prefix) ? foreground : nullptr;
   }
   if (foreground != state.hWndMain) return nullptr;
@@ -36,8 +36,6 @@ HWND GetCodeWindow() {
   return client ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
 }
 
-bool ShowsCodePane(HWND window, IDispatch* pane) {
-  return WindowCaption(window) == Path(pane, {L"Window", L"Caption"}).Text();
-}
+bool ShowsCodePane(HWND window, const CodePane& pane) { return WindowCaption(window) == pane.Window().Caption(); }
 
 }  // namespace qv

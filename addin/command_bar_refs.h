@@ -1,50 +1,47 @@
 #pragma once
-// The add-in's own command-bar controls and the host's built-in ones it executes or watches, kept
-// from connection to unload. An empty Variant: the step that finds it failed or has not run.
+// The add-in's own command-bar controls and the host's built-in ones it executes or watches, held by
+// the connection. An empty control: the step that finds it failed or has not run. The bindings come
+// last, so that they are released before the controls they listen to.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "host/click_binding.h"
 #include "addin/error_handler_menu.h"
-#include "win/late_bound.h"
+#include "host/click_binding.h"
+#include "host/command_bars.h"
 
 namespace qv {
 
 struct CommandBarRefs {
   // The add-in's controls.
-  Variant AddinsPopup;
-  Variant OptionsButton;
-  Variant AboutButton;
-  Variant Toolbar;
-  Variant FormatButton;
-  Variant DeclarateButton;
-  Variant NumerationButton;
-  Variant NumerationPopup;
-  Variant NumerationMenuItem;
-  Variant UnNumerationMenuItem;
-  Variant ErrorHandlersPopup;
-  Variant ProcsButton;
-  Variant BackupButton;
-  Variant HelpButton;
-  Variant DeleteErrorHandlerItem;
+  CommandBarControl AddinsPopup;
+  CommandBarControl OptionsButton;
+  CommandBarControl AboutButton;
+  CommandBar Toolbar;
+  CommandBarControl FormatButton;
+  CommandBarControl DeclarateButton;
+  CommandBarControl NumerationButton;
+  CommandBarControl NumerationPopup;
+  CommandBarControl NumerationMenuItem;
+  CommandBarControl UnNumerationMenuItem;
+  CommandBarControl ErrorHandlersPopup;
+  CommandBarControl ProcsButton;
+  CommandBarControl BackupButton;
+  CommandBarControl HelpButton;
+  CommandBarControl DeleteErrorHandlerItem;
   // The host's controls.
-  Variant SaveProjectControl;
-  Variant RedoControl;
-  Variant CommentControl;
-  Variant UncommentControl;
-  Variant BookmarkControl;
-  Variant NextBookmarkControl;
-  Variant PrevBookmarkControl;
-  // "Английский" or "Русский", from the caption of the host's Add-Ins menu.
-  std::wstring HostLanguage;
+  CommandBarControl SaveProjectControl;
+  CommandBarControl RedoControl;
+  CommandBarControl CommentControl;
+  CommandBarControl UncommentControl;
+  CommandBarControl BookmarkControl;
+  CommandBarControl NextBookmarkControl;
+  CommandBarControl PrevBookmarkControl;
   // The command window's click bindings: its event members of the menu and the toolbar, the
   // error-handler entries' handler objects in entry order, and the delete command's binding.
   std::vector<ClickBinding> EventMembers;
   std::vector<EHEventHandler> EHHandlers;
   std::optional<ClickBinding> DeleteErrorHandlerHandler;
 };
-
-CommandBarRefs& Bars();
 
 }  // namespace qv

@@ -3,12 +3,12 @@
 // RemoveCommandBarButtons (the command window's unload) are declared with the entry points.
 #include <string>
 
-#include "win/late_bound.h"
+#include "host/command_bars.h"
 
 namespace qv {
 
-// The last control of CommandBar's Controls (a command bar or a menu) that is a button showing
-// exactly ShortCutText; Nothing when there is none. A failing call goes to the caller.
-Variant FindByShortCut(IDispatch* CommandBar, const std::wstring& ShortCutText);
+// The last control of `bar` (a command bar or a menu) that is a button showing exactly
+// ShortCutText; empty when there is none. A failing call goes to the caller.
+CommandBarControl FindByShortCut(const CommandBar& bar, const std::wstring& ShortCutText);
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
+#include "addin/connection.h"
 #include "addin/entry_points.h"
 #include "addin/main_form.h"
 #include "addin/shell_open.h"
@@ -9,37 +10,38 @@
 
 namespace qv {
 
-void OptionsMenuHandler_Click(IDispatch*) { ShowOptions(true); }
+void OptionsMenuHandler_Click(const CommandBarControl&) { ShowOptions(true); }
 
-void AboutMenuHandler_Click(IDispatch*) { ShowAbout(); }
+void AboutMenuHandler_Click(const CommandBarControl&) { ShowAbout(); }
 
-void FormatHandler_Click(IDispatch*) {
+void FormatHandler_Click(const CommandBarControl&) {
   FormatRequest request;
-  request.selection = GetSelection(Get(State().VBInstance.Object(), L"ActiveCodePane").Object());
+  request.selection = VBInstance().ActiveCodePane().GetSelection();
   Formatting(request);
 }
 
-void DeclarateHandler_Click(IDispatch*) { ShowDeclarations(); }
+void DeclarateHandler_Click(const CommandBarControl&) { ShowDeclarations(); }
 
-void NumerationHandler_Click(IDispatch* CommandBarControl) {
-  const Variant state = Get(CommandBarControl, L"State");
-  if (state.type() != VT_NULL && state.Bool()) {
-    UnNumerationMenuHandler_Click(CommandBarControl);
+void NumerationHandler_Click(const CommandBarControl& control) {
+  if (control.State().value_or(false)) {
+    UnNumerationMenuHandler_Click(control);
   } else {
-    NumerationMenuHandler_Click(CommandBarControl);
+    NumerationMenuHandler_Click(control);
   }
 }
 
-void NumerationMenuHandler_Click(IDispatch*) { AddLineNumbers(-1, 0, 0, true, State().settings.SkipLinesInOffensive); }
+void NumerationMenuHandler_Click(const CommandBarControl&) {
+  AddLineNumbers(-1, 0, 0, true, State().settings.SkipLinesInOffensive);
+}
 
-void UnNumerationMenuHandler_Click(IDispatch*) { RemoveLineNumbers(); }
+void UnNumerationMenuHandler_Click(const CommandBarControl&) { RemoveLineNumbers(); }
 
-void ProcHandler_Click(IDispatch*) { ShowProcs(); }
+void ProcHandler_Click(const CommandBarControl&) { ShowProcs(); }
 
-void BackupHandler_Click(IDispatch*) { BackupProject(); }
+void BackupHandler_Click(const CommandBarControl&) { BackupProject(); }
 
-void HelpHandler_Click(IDispatch*) { ShellOpen(MainFormWindow(), AppPath() + L"Quorvane.chm", L"C:\\"); }
+void HelpHandler_Click(const CommandBarControl&) { ShellOpen(MainFormWindow(), AppPath() + L"Quorvane.chm", L"C:\\"); }
 
-void DeleteErrorHandlerHandler_Click(IDispatch*) { DeleteErrorHandler(0, 0); }
+void DeleteErrorHandlerHandler_Click(const CommandBarControl&) { DeleteErrorHandler(0, 0); }
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
+#include "addin/connection.h"
 #include "addin/entry_points.h"
 #include "addin/error_box.h"
 #include "addin/lifecycle.h"
@@ -11,6 +12,7 @@
 #include "win/module_lifetime.h"
 #include "addin/settings_environment.h"
 #include "win/extensibility.h"
+#include "win/failure_log.h"
 #include "win/unknown.h"
 
 namespace qv {
@@ -38,23 +40,21 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
 
   HRESULT STDMETHODCALLTYPE OnConnection(IDispatch* application, ext_ConnectMode mode, IDispatch*,
                                          SAFEARRAY**) override {
-    try {
-      if (TypeName(application) == L"VBE") Connected(application, mode);
-    } catch (...) {  // every step reports its own failure
-    }
+    Guarded(L"OnConnection", [&] {
+      if (TypeName(application) == L"VBE") Connected(Vbe(application), mode);
+    });
     return S_OK;
   }
 
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
-    try {
+    Guarded(L"OnDisconnection", [&] {
       if (saved_connect_mode_ != ext_cm_External) {
         StopAddin();
       } else {
         UnloadDialogs();
       }
-    } catch (...) {  // disconnection goes on regardless
-    }
-    State().VBInstance = Variant();
+    });
+    CloseConnection();
     return S_OK;
   }
 
@@ -65,14 +65,14 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
  private:
   bool Answers(REFIID iid) const override { return iid == IID_IDispatch || iid == IID_IDTExtensibility2; }
 
-  void Connected(IDispatch* application, ext_ConnectMode mode) {
+  void Connected(const Vbe& application, ext_ConnectMode mode) {
     AddinState& state = State();
     state.IsVBA = Build().IsVBA;
-    state.VBInstance = Variant(application);
+    OpenConnection(application);
     std::wstring version;
     RunReported(kKeysStep, [&] {
       if (state.IsVBA) {
-        version = Get(application, L"Version").Text();
+        version = application.Version();
         state.IDESettingsKey = L"Software\\Microsoft\\VBA\\" + version.substr(0, 3) + L"\\Common";
         state.SettingsKey = kVbaSettingsKey;
       } else {

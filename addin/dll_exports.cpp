@@ -3,12 +3,13 @@
 
 #include <unknwn.h>
 
-#include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connect.h"
+#include "addin/connection.h"
 #include "addin/main_tables.h"
 #include "win/module_lifetime.h"
 #include "addin/registration.h"
+#include "win/failure_log.h"
 
 namespace {
 
@@ -72,15 +73,13 @@ HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
   if (clsid != qv::Build().Clsid) return CLASS_E_CLASSNOTAVAILABLE;
-  try {
-    qv::Main();
-  } catch (...) {  // the tables stay as far as they were filled
-  }
+  // A failure leaves the tables as far as they were filled.
+  qv::Guarded(L"Main", [] { qv::Main(); });
   return g_factory.QueryInterface(iid, out);
 }
 
 HRESULT WINAPI DllCanUnloadNow() {
-  return qv::ModuleInUse() || qv::State().VBInstance.Object() ? S_FALSE : S_OK;
+  return qv::ModuleInUse() || qv::IsConnected() ? S_FALSE : S_OK;
 }
 
 }  // extern "C"

@@ -1,6 +1,9 @@
 #include "addin/entry_point_log.h"
 
 #include <string>
+#include <string_view>
+
+#include "win/failure_log.h"
 
 namespace qv {
 namespace {
@@ -9,6 +12,16 @@ std::wstring& Log() {
   static std::wstring log;
   return log;
 }
+
+std::wstring& Failures() {
+  static std::wstring failures;
+  return failures;
+}
+
+void KeepFailure(std::wstring_view line) noexcept { Failures().append(line).append(L"\n"); }
+
+// Set as the library loads, before anything of it can fail.
+const bool g_failures_kept = (SetFailureSink(KeepFailure), true);
 
 }  // namespace
 
@@ -26,3 +39,5 @@ void RecordEntryPoint(const wchar_t* name, HWND window) {
 }  // namespace qv
 
 const wchar_t* WINAPI QvEntryPointLog() { return qv::Log().c_str(); }
+
+const wchar_t* WINAPI QvFailureLog() { return qv::Failures().c_str(); }

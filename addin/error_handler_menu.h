@@ -1,10 +1,6 @@
 #pragma once
 // The entries of the toolbar's popup "Обработчики ошибок": one per template of ErrorHandlers.ini
 // beside the library, then the command that deletes a handler.
-#include <windows.h>
-
-#include <oaidl.h>
-
 #include <string>
 
 #include "host/click_binding.h"
@@ -16,7 +12,7 @@ namespace qv {
 class EHEventHandler {
  public:
   // Binds the click of `value`, the entry's control. Throws CallFailure.
-  EHEventHandler(IDispatch* value, std::wstring Template);
+  EHEventHandler(const CommandBarControl& value, std::wstring Template);
 
  private:
   ClickBinding EHHandler;

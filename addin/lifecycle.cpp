@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "addin/addin_state.h"
-#include "addin/command_bar_refs.h"
+#include "addin/connection.h"
 #include "addin/entry_points.h"
 #include "addin/error_box.h"
 #include "addin/main_form.h"
-#include "addin/quiet_step.h"
 #include "kit/palette.h"
+#include "win/failure_log.h"
 
 namespace qv {
 namespace {
@@ -65,12 +65,12 @@ std::vector<HWND> FindPopupTabs() {
 void StartAddin() {
   AddinState& state = State();
   RunReported(kNumerationButtonStep, [&] {
-    if (IDispatch* button = Bars().NumerationButton.Object()) Put(button, L"Enabled", state.settings.Numeration);
+    if (const CommandBarControl& button = Bars().NumerationButton) button.SetEnabled(state.settings.Numeration);
   });
   RunReported(kPopupTabsStep, [&] { state.PopupTabs = FindPopupTabs(); });
   RunReported(kCustomColorsStep, [&] { SetCustomColors(Tables().PaletteColors, state.settings.CustomColorsValue); });
   RunReported(kMainWindowStep, [&] {
-    Invoke(Get(state.VBInstance.Object(), L"MainWindow").Object(), L"SetFocus", DISPATCH_METHOD);
+    VBInstance().MainWindow().SetFocus();
     state.hWndMain = FindMainWindow();
   });
   RunReported(kTimerStep, [] { StartMainTimer(); });
@@ -90,22 +90,22 @@ void StartMDITabs() {
 }
 
 void StopMDITabs() {
-  Quietly([] { DetachTabs(); });
-  Quietly([] { TerminateTabs(); });
+  Guarded(L"DetachTabs", [] { DetachTabs(); });
+  Guarded(L"TerminateTabs", [] { TerminateTabs(); });
 }
 
 void StopAddin() {
   AddinState& state = State();
-  Quietly([] { StopMainTimer(); });
-  Quietly([&] {
+  Guarded(L"StopMainTimer", [] { StopMainTimer(); });
+  Guarded(L"UnhookWheel", [&] {
     if (!state.settings.IsSDI && WheelHooked()) UnhookWheel(state.hWndMain);
   });
-  Quietly([&] {
+  Guarded(L"UnhookCodePane", [&] {
     if (state.loop.hWndHooked) UnhookCodePane(state.loop.hWndHooked);
   });
-  Quietly([] { UnloadDialogs(); });
-  Quietly([] { UnloadMainForm(); });
-  Quietly([&] {
+  Guarded(L"UnloadDialogs", [] { UnloadDialogs(); });
+  Guarded(L"UnloadMainForm", [] { UnloadMainForm(); });
+  Guarded(L"StopMDITabs", [&] {
     if (state.settings.MDITabs) StopMDITabs();
   });
   // A later connection in this process starts from scratch.

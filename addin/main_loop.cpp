@@ -12,11 +12,13 @@
 #include "addin/clipboard_text.h"
 #include "addin/code_pane.h"
 #include "addin/command_bar_refs.h"
+#include "addin/connection.h"
 #include "addin/entry_points.h"
 #include "host/host_module_view.h"
 #include "addin/keyboard_state.h"
 #include "kit/vb_convert.h"
 #include "kit/vb_strings.h"
+#include "win/failure_log.h"
 #include "win/registry.h"
 
 namespace qv {
@@ -24,9 +26,6 @@ namespace {
 
 constexpr long kMDIRefreshPeriod = 500;
 constexpr int kFirstProcedureRow = 10;  // block-table rows 10 to 12 are procedure headers
-
-bool Enabled(const Variant& control) { return Get(control.Object(), L"Enabled").Bool(); }
-void SetEnabled(const Variant& control, bool enabled) { Put(control.Object(), L"Enabled", enabled); }
 
 // The clipboard's text saved at load goes back once; text the user copied since stays.
 void GiveBackClipboard(std::wstring& saved) {
@@ -44,7 +43,7 @@ bool IsNumbered(const std::wstring& text) {
 
 class Tick {
  public:
-  Tick() : state_(State()), loop_(state_.loop), settings_(state_.settings), bars_(Bars()) {}
+  Tick() : state_(State()), loop_(state_.loop), settings_(state_.settings), vbe_(VBInstance()), bars_(Bars()) {}
 
   void Run() {
     Step([&] { FollowCommentControl(); });
@@ -54,7 +53,7 @@ class Tick {
     if (!pane) return LeaveCodePane();
     Step([&] { FollowCodeWindow(); });
     Step([&] { RefreshIndentWidth(); });
-    Step([&] { decl_lines_ = Get(module_.Object(), L"CountOfDeclarationLines").Long(); });
+    Step([&] { decl_lines_ = module_.CountOfDeclarationLines(); });
     Step([&] { ProcessIncludesAfterDeclarations(); });
     bool ctrl = false;
     Step([&] { ctrl = InsertCustomCode(); });
@@ -63,15 +62,11 @@ class Tick {
   }
 
  private:
-  // A failing statement is not reported: the bookkeeping runs at once, so that the rest of the tick
-  // sees no change of line, and the tick goes on.
+  // A failing statement is not shown to the user: it is recorded, the bookkeeping runs at once, so
+  // that the rest of the tick sees no change of line, and the tick goes on.
   template <class Statement>
   void Step(Statement&& statement) {
-    try {
-      statement();
-    } catch (...) {
-      Bookkeeping();
-    }
+    if (!Guarded(L"main loop", statement)) Bookkeeping();
   }
 
   void Bookkeeping() {
@@ -83,15 +78,15 @@ class Tick {
   bool LineChanged() const { return loop_.FormatStart != loop_.SelStartLine; }
 
   void FollowCommentControl() {
-    comment_enabled_ = Enabled(bars_.CommentControl);
-    if (Enabled(bars_.FormatButton) == comment_enabled_) return;
-    Step([&] { SetEnabled(bars_.FormatButton, comment_enabled_); });
+    comment_enabled_ = bars_.CommentControl.Enabled();
+    if (bars_.FormatButton.Enabled() == comment_enabled_) return;
+    Step([&] { bars_.FormatButton.SetEnabled(comment_enabled_); });
     if (settings_.Numeration) {
-      Step([&] { SetEnabled(bars_.NumerationButton, comment_enabled_); });
-      Step([&] { SetEnabled(bars_.NumerationPopup, comment_enabled_); });
+      Step([&] { bars_.NumerationButton.SetEnabled(comment_enabled_); });
+      Step([&] { bars_.NumerationPopup.SetEnabled(comment_enabled_); });
     }
-    Step([&] { SetEnabled(bars_.DeclarateButton, comment_enabled_); });
-    if (settings_.ErrorHandlers) Step([&] { SetEnabled(bars_.ErrorHandlersPopup, comment_enabled_); });
+    Step([&] { bars_.DeclarateButton.SetEnabled(comment_enabled_); });
+    if (settings_.ErrorHandlers) Step([&] { bars_.ErrorHandlersPopup.SetEnabled(comment_enabled_); });
   }
 
   void DriveWindows() {
@@ -108,14 +103,14 @@ class Tick {
   }
 
   bool ReadPane() {
-    pane_ = Get(state_.VBInstance.Object(), L"ActiveCodePane");
-    if (!pane_.Object()) return false;
-    const Selection selection = GetSelection(pane_.Object());
+    pane_ = vbe_.ActiveCodePane();
+    if (!pane_) return false;
+    const Selection selection = pane_.GetSelection();
     loop_.SelStartLine = selection.start_line;
     loop_.SelStartCol = selection.start_column;
     loop_.SelEndLine = selection.end_line;
     loop_.SelEndCol = selection.end_column;
-    module_ = Get(pane_.Object(), L"CodeModule");
+    module_ = pane_.CodeModule();
     if (comment_enabled_) loop_.hWndCode = GetCodeWindow();
     return true;
   }
@@ -169,13 +164,13 @@ class Tick {
     if (!view.Line(line).empty()) return false;
     const std::wstring indent(static_cast<std::size_t>(settings_.IndentWidth), L' ');
     const Selection caret{line, settings_.IndentWidth + 1, line, settings_.IndentWidth + 1};
-    Invoke(module_.Object(), L"ReplaceLine", DISPATCH_METHOD, {line, indent});
-    SetSelection(pane_.Object(), caret);
+    module_.ReplaceLine(line, indent);
+    pane_.SetSelection(caret);
     ActivePaneTemplateHost host;
     const std::wstring code = ExpandTemplate(settings_.CustomCode, line, settings_.IndentWidth, settings_.IndentWidth,
                                              host);
-    Invoke(module_.Object(), L"ReplaceLine", DISPATCH_METHOD, {line, indent + code});
-    SetSelection(pane_.Object(), caret);
+    module_.ReplaceLine(line, indent + code);
+    pane_.SetSelection(caret);
     return false;
   }
 
@@ -216,20 +211,21 @@ class Tick {
 
   void ShowNumbering() {
     const bool numbered = IsNumbered(GetLine(HostModuleView(module_), loop_.SelStartLine).text);
-    if (Get(bars_.NumerationButton.Object(), L"State").Bool() == numbered) return;
-    Put(bars_.NumerationButton.Object(), L"State", numbered);
-    Put(bars_.NumerationMenuItem.Object(), L"State", !numbered);
-    Put(bars_.UnNumerationMenuItem.Object(), L"State", numbered);
+    if (bars_.NumerationButton.State() == numbered) return;
+    bars_.NumerationButton.SetState(numbered);
+    bars_.NumerationMenuItem.SetState(!numbered);
+    bars_.UnNumerationMenuItem.SetState(numbered);
   }
 
   AddinState& state_;
   MainLoopState& loop_;
   Settings& settings_;
+  const Vbe& vbe_;
   CommandBarRefs& bars_;
   bool comment_enabled_ = false;
   long decl_lines_ = 0;
-  Variant pane_;
-  Variant module_;
+  CodePane pane_;
+  CodeModule module_;
 };
 
 }  // namespace
@@ -238,10 +234,7 @@ void TimerTick() {
   MainLoopState& loop = State().loop;
   if (loop.Busy) return;
   loop.Busy = true;
-  try {
-    Tick().Run();
-  } catch (...) {  // the tick's own statements catch their failures
-  }
+  Guarded(L"main loop", [] { Tick().Run(); });
   loop.Busy = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "win/failure_log.h"
 #include "win/module_lifetime.h"
 #include "win/unknown.h"
 
@@ -20,17 +21,15 @@ class ClickSink final : public NamelessDispatch<IDispatch> {
 
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                                    UINT*) override {
-    AddRef();  // the handler may let go of the binding that advised this sink
-    try {
-      IDispatch* control = nullptr;
+    const ComPtr<ClickSink> keep(this);  // the handler may let go of the binding that advised this sink
+    Guarded(L"command-bar click", [&] {
+      CommandBarControl control;
       if (params && params->cArgs > 0) {
         const VARIANT& first = params->rgvarg[params->cArgs - 1];
-        if (V_VT(&first) == VT_DISPATCH) control = V_DISPATCH(&first);
+        if (V_VT(&first) == VT_DISPATCH) control = CommandBarControl(V_DISPATCH(&first));
       }
       handler_(control);
-    } catch (...) {  // a failing handler ends there; the host's event call goes on
-    }
-    Release();
+    });
     return S_OK;
   }
 
@@ -44,27 +43,25 @@ class ClickSink final : public NamelessDispatch<IDispatch> {
 
 }  // namespace
 
-ClickBinding::ClickBinding(IDispatch* vbe, IDispatch* control, ClickHandler handler)
-    : events_(Get(Get(vbe, L"Events").Object(), L"CommandBarEvents", {Variant(control)})) {
-  IDispatch* events = events_.Object();
-  if (!events) throw CallFailure(E_POINTER, 0, L"no event object");
-  IConnectionPointContainer* container = nullptr;
-  Check(events->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)),
-        L"connection points");
-  const std::unique_ptr<IConnectionPointContainer, Releaser> held_container(container);
-  IEnumConnectionPoints* points = nullptr;
-  Check(container->EnumConnectionPoints(&points), L"connection points");
-  const std::unique_ptr<IEnumConnectionPoints, Releaser> held_points(points);
-  IConnectionPoint* point = nullptr;
-  if (points->Next(1, &point, nullptr) != S_OK || !point) throw CallFailure(E_FAIL, 0, L"no connection point");
-  point_.reset(point);
+ClickBinding::ClickBinding(const Events& events, const CommandBarControl& control, ClickHandler handler)
+    : events_(events.CommandBarEvents(control)) {
+  if (!events_) throw CallFailure(E_POINTER, 0, L"no event object");
+  const auto container = ComPtr<IDispatch>(events_.get()).As<IConnectionPointContainer>();
+  if (!container) throw CallFailure(E_NOINTERFACE, 0, L"connection points");
+  ComPtr<IEnumConnectionPoints> points;
+  Check(container->EnumConnectionPoints(points.ReleaseAndGetAddressOf()), L"connection points");
+  if (points->Next(1, point_.ReleaseAndGetAddressOf(), nullptr) != S_OK || !point_) {
+    point_.Reset();
+    throw CallFailure(E_FAIL, 0, L"no connection point");
+  }
   IID interface_id{};
-  Check(point->GetConnectionInterface(&interface_id), L"event interface");
-  auto* sink = new ClickSink(interface_id, std::move(handler));
-  const HRESULT advised = point->Advise(sink, &cookie_);
-  sink->Release();
-  Check(advised, L"Advise");
+  Check(point_->GetConnectionInterface(&interface_id), L"event interface");
+  const auto sink = ComPtr<ClickSink>::Adopt(new ClickSink(interface_id, std::move(handler)));
+  Check(point_->Advise(sink.Get(), &cookie_), L"Advise");
 }
+
+ClickBinding::ClickBinding(ClickBinding&& other) noexcept
+    : events_(std::move(other.events_)), point_(std::move(other.point_)), cookie_(other.cookie_) {}
 
 ClickBinding& ClickBinding::operator=(ClickBinding&& other) noexcept {
   if (this != &other) {
@@ -78,8 +75,8 @@ ClickBinding& ClickBinding::operator=(ClickBinding&& other) noexcept {
 
 void ClickBinding::Unadvise() noexcept {
   if (point_) point_->Unadvise(cookie_);
-  point_.reset();
-  events_ = Variant();
+  point_.Reset();
+  events_ = HostObject();
 }
 
 }  // namespace qv

@@ -8,20 +8,21 @@
 #include <ocidl.h>
 
 #include <functional>
-#include <memory>
 
-#include "win/late_bound.h"
+#include "host/command_bars.h"
+#include "host/vbe.h"
+#include "win/com_ptr.h"
 
 namespace qv {
 
-// Gets the clicked control. An exception ends the handler and goes no further than the sink.
-using ClickHandler = std::function<void(IDispatch* control)>;
+// Gets the clicked control. A failure ends the handler and is recorded; it goes no further than the sink.
+using ClickHandler = std::function<void(const CommandBarControl& control)>;
 
 class ClickBinding {
  public:
   // Throws CallFailure when the host gives no event object or refuses the sink.
-  ClickBinding(IDispatch* vbe, IDispatch* control, ClickHandler handler);
-  ClickBinding(ClickBinding&&) noexcept = default;
+  ClickBinding(const Events& events, const CommandBarControl& control, ClickHandler handler);
+  ClickBinding(ClickBinding&& other) noexcept;
   ClickBinding& operator=(ClickBinding&& other) noexcept;
   ~ClickBinding() { Unadvise(); }
 
@@ -29,12 +30,8 @@ class ClickBinding {
   // Unadvises the sink and lets the event object go.
   void Unadvise() noexcept;
 
-  struct Releaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-  };
-
-  Variant events_;
-  std::unique_ptr<IConnectionPoint, Releaser> point_;
+  HostObject events_;
+  ComPtr<IConnectionPoint> point_;
   DWORD cookie_ = 0;
 };
 

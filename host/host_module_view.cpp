@@ -3,27 +3,21 @@
 namespace qv {
 
 long HostModuleView::CountOfLines() const {
-  if (!count_) count_ = Get(module_.Object(), L"CountOfLines").Long();
+  if (!count_) count_ = module_.CountOfLines();
   return *count_;
 }
 
 std::wstring_view HostModuleView::Line(long line) const {
   if (line < 1 || line > CountOfLines()) return {};
   auto found = lines_.find(line);
-  if (found == lines_.end()) found = lines_.emplace(line, Get(module_.Object(), L"Lines", {line, 1L}).Text()).first;
+  if (found == lines_.end()) found = lines_.emplace(line, module_.Lines(line, 1)).first;
   return found->second;
 }
 
-long HostModuleView::CountOfDeclarationLines() const {
-  return Get(module_.Object(), L"CountOfDeclarationLines").Long();
-}
+long HostModuleView::CountOfDeclarationLines() const { return module_.CountOfDeclarationLines(); }
 
-std::wstring HostModuleView::ProcOfLine(long line, long& kind) const {
-  return Get(module_.Object(), L"ProcOfLine", {line, Variant::LongRef(&kind)}).Text();
-}
+std::wstring HostModuleView::ProcOfLine(long line, long& kind) const { return module_.ProcOfLine(line, kind); }
 
-long HostModuleView::ProcBodyLine(std::wstring_view name, long kind) const {
-  return Get(module_.Object(), L"ProcBodyLine", {name, kind}).Long();
-}
+long HostModuleView::ProcBodyLine(std::wstring_view name, long kind) const { return module_.ProcBodyLine(name, kind); }
 
 }  // namespace qv

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "codetools/module_view.h"
-#include "win/late_bound.h"
+#include "host/code_module.h"
 
 namespace qv {
 
 class HostModuleView : public CodeModuleView {
  public:
-  explicit HostModuleView(Variant module) : module_(std::move(module)) {}
+  explicit HostModuleView(CodeModule module) : module_(std::move(module)) {}
 
   long CountOfLines() const override;
   std::wstring_view Line(long line) const override;
@@ -21,7 +21,7 @@ class HostModuleView : public CodeModuleView {
   long ProcBodyLine(std::wstring_view name, long kind) const override;
 
  private:
-  Variant module_;
+  CodeModule module_;
   mutable std::optional<long> count_;
   mutable std::map<long, std::wstring> lines_;
 };

@@ -165,18 +165,18 @@ bool AddInLoader::Connect(std::wstring_view prog_id, ext_ConnectMode mode) {
   const auto get_class_object = Export<GetClassObjectFn>(library, "DllGetClassObject");
   ComPtr<IClassFactory> factory;
   HRESULT hr = get_class_object
-                   ? get_class_object(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf()))
+                   ? get_class_object(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory.ReleaseAndGetAddressOf()))
                    : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
   ComPtr<IUnknown> object;
   if (SUCCEEDED(hr))
-    hr = factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.GetAddressOf()));
+    hr = factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));
   factory.Reset();
   if (FAILED(hr)) {
     FreeUnusedLibraries();
     return Fail(prog_id, L"factory", hr);
   }
   ComPtr<IDTExtensibility2> add_in;
-  hr = object->QueryInterface(IID_IDTExtensibility2, reinterpret_cast<void**>(add_in.GetAddressOf()));
+  hr = object->QueryInterface(IID_IDTExtensibility2, reinterpret_cast<void**>(add_in.ReleaseAndGetAddressOf()));
   object.Reset();
   if (FAILED(hr)) {
     FreeUnusedLibraries();

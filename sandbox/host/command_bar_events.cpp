@@ -105,7 +105,7 @@ HRESULT CommandBarEventsObject::Advise(IUnknown* sink, DWORD* cookie) {
   *cookie = 0;
   ComPtr<IDispatch> events;
   if (FAILED(sink->QueryInterface(__uuidof(::_dispCommandBarControlEvents),
-                                  reinterpret_cast<void**>(events.GetAddressOf())))) {
+                                  reinterpret_cast<void**>(events.ReleaseAndGetAddressOf())))) {
     return CONNECT_E_CANNOTCONNECT;
   }
   // The object stays alive while it has sinks (assumed of the hosts).
@@ -153,7 +153,7 @@ HRESULT EventsObject::get_CommandBarEvents(IDispatch* control, IDispatch** resul
   return Guarded([&] {
     ComPtr<ControlObject> bound;
     if (!control ||
-        FAILED(control->QueryInterface(kControlObjectIid, reinterpret_cast<void**>(bound.GetAddressOf())))) {
+        FAILED(control->QueryInterface(kControlObjectIid, reinterpret_cast<void**>(bound.ReleaseAndGetAddressOf())))) {
       throw qv::TypeMismatchError();
     }
     *result = Share(Make<CommandBarEventsObject>(state().shared_from_this(), std::move(bound)));

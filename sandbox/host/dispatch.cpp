@@ -112,19 +112,19 @@ void DispatchType::InjectFault(std::wstring_view member, qv::VbError error) {
 
 TypeLibrary::TypeLibrary() : by_iid_(&GuidLess) {
   const std::wstring file = qv::ModuleFileName(ThisModule());
-  if (FAILED(LoadTypeLibEx(file.c_str(), REGKIND_NONE, &library_)))
+  if (FAILED(LoadTypeLibEx(file.c_str(), REGKIND_NONE, library_.ReleaseAndGetAddressOf())))
     throw qv::VbError(48, L"Ошибка загрузки библиотеки типов");
   const UINT count = library_->GetTypeInfoCount();
   for (UINT i = 0; i < count; ++i) {
     ComPtr<ITypeInfo> info;
     TYPEKIND kind{};
     if (FAILED(library_->GetTypeInfoType(i, &kind)) || kind != TKIND_DISPATCH) continue;
-    if (FAILED(library_->GetTypeInfo(i, &info))) continue;
+    if (FAILED(library_->GetTypeInfo(i, info.ReleaseAndGetAddressOf()))) continue;
     // A dual interface: the vtable half, which DispInvoke calls through.
     HREFTYPE vtable_ref = 0;
     ComPtr<ITypeInfo> vtable_info;
     if (FAILED(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtable_ref)) ||
-        FAILED(info->GetRefTypeInfo(vtable_ref, &vtable_info))) {
+        FAILED(info->GetRefTypeInfo(vtable_ref, vtable_info.ReleaseAndGetAddressOf()))) {
       continue;  // a pure dispinterface: the event interface, implemented by the add-in
     }
     TYPEATTR* attributes = nullptr;

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <oaidl.h>
-#include <wrl/client.h>
 
 #include <map>
 #include <memory>
@@ -19,11 +18,12 @@
 
 #include "kit/case_fold.h"
 #include "kit/vb_error.h"
+#include "win/com_ptr.h"
 #include "host_idl.h"
 
 namespace sbx {
 
-using Microsoft::WRL::ComPtr;
+using qv::ComPtr;
 
 // One object type of the model (an interface of the type library), shared by all its objects.
 class DispatchType {
@@ -175,17 +175,10 @@ std::optional<qv::VbError> DispatchObject<Interface>::Refusal() const {
   return ClosedRefusal(state());
 }
 
-// Takes over the one reference a new object starts with. (mingw's ComPtr::Attach adds another.)
-template <class T>
-ComPtr<T> Adopt(T* fresh) {
-  ComPtr<T> object;
-  *object.GetAddressOf() = fresh;
-  return object;
-}
-
+// A new object, whose first reference the pointer takes over.
 template <class T, class... Args>
 ComPtr<T> Make(Args&&... args) {
-  return Adopt(new T(std::forward<Args>(args)...));
+  return ComPtr<T>::Adopt(new T(std::forward<Args>(args)...));
 }
 
 // An object result: AddRef'd, or nullptr for Nothing.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "addin/addin_state.h"
+#include "addin/connection.h"
 #include "tests/sandbox/host/host_fixture.h"
 
 namespace sbx::test {
@@ -14,6 +15,7 @@ namespace sbx::test {
 class CodePaneTest : public HostTest {
  protected:
   void TearDown() override {
+    qv::CloseConnection();
     qv::State() = qv::AddinState{};
     HostTest::TearDown();
   }
@@ -26,7 +28,7 @@ class CodePaneTest : public HostTest {
   }
   void Connect() {
     qv::AddinState& state = qv::State();
-    state.VBInstance = Variant(vbe());
+    qv::OpenConnection(qv::Vbe(vbe()));
     state.hWndMain = host_->workspace().MainWindow();
     state.settings.IsSDI = host_->state().options.sdi;
     state.settings.IndentWidth = 4;

@@ -104,8 +104,8 @@ class CommandBarsTest : public CommandBarTest {
   ControlObject& HostControl(const wchar_t* bar, size_t index) const {
     return *host_->state().command_bars->Find(bar)->controls().items()[index - 1].Get();
   }
-  void ExpectRef(const Variant& ref, const Variant& control, const char* name) const {
-    EXPECT_TRUE(SameObject(ref.Object(), control.Object())) << name;
+  void ExpectRef(const qv::HostObject& ref, const Variant& control, const char* name) const {
+    EXPECT_TRUE(SameObject(ref.get(), control.Object())) << name;
   }
   void ExpectEditCommandsFrom(long first) const {
     const qv::CommandBarRefs& refs = Refs();
@@ -168,13 +168,13 @@ TEST_P(CommandBarsTest, TheHostLanguageIsEnglishForTheEnglishAddInsCaptionAndRus
   StartHost();
   ASSERT_TRUE(Connect());
   Pin();
-  EXPECT_EQ(L"Английский", Refs().HostLanguage);
+  EXPECT_EQ(L"Английский", HostLanguage());
   Disconnect();
   // The language stays known after unload: an external start later builds no bars.
-  EXPECT_EQ(L"Английский", Refs().HostLanguage);
+  EXPECT_EQ(L"Английский", HostLanguage());
   Control({L"Menu Bar", L"Add-Ins"}).SetCaption(L"&Надстройки");
   ASSERT_TRUE(host_->add_ins().ConnectFromManager(library().prog_id));
-  EXPECT_EQ(L"Русский", Refs().HostLanguage);
+  EXPECT_EQ(L"Русский", HostLanguage());
 }
 
 TEST_P(CommandBarsTest, TheHostsOwnControlsComeFromTheMenuBarAndAfterTheF9Button) {
@@ -260,9 +260,9 @@ TEST_P(CommandBarsTest, UnloadDeletesEveryControlUnadvisesEverySinkAndLetsTheLib
 TEST_P(CommandBarsTest, AMissingEditBarSkipsOnlyTheEditCommands) {
   StartHost({.missing_bars = {L"Edit"}});
   ASSERT_TRUE(Connect());
-  EXPECT_FALSE(Refs().CommentControl.Object());
-  EXPECT_FALSE(Refs().PrevBookmarkControl.Object());
-  EXPECT_TRUE(Refs().RedoControl.Object());
+  EXPECT_FALSE(Refs().CommentControl.get());
+  EXPECT_FALSE(Refs().PrevBookmarkControl.get());
+  EXPECT_TRUE(Refs().RedoControl.get());
   EXPECT_EQ(kToolbarTree, BarTree(L"Quorvane"));
   EXPECT_EQ(kHandlers, host_->live().sinks);
   EXPECT_TRUE(boxes_.boxes().empty());
@@ -283,7 +283,7 @@ TEST_P(CommandBarsTest, ARefusedToolbarLeavesTheMenuEntriesAndBindsNothingElse) 
   host_->InjectFault(L"CommandBars", L"Add");
   ASSERT_TRUE(Connect());
   EXPECT_EQ(L"(no bar Quorvane)", BarTree(L"Quorvane"));
-  EXPECT_FALSE(Refs().FormatButton.Object());
+  EXPECT_FALSE(Refs().FormatButton.get());
   EXPECT_EQ(3, host_->live().controls);
   EXPECT_EQ(2, host_->live().sinks);
   EXPECT_EQ(L"ShowAbout\n", Clicked({L"Add-Ins", L"Quorvane", L"О программе..."}));

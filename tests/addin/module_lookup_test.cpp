@@ -56,21 +56,21 @@ TEST_F(ModuleLookupTest, TemplatesTakeTheirNamesFromTheActivePane) {
 TEST_F(ModuleLookupTest, AnExistingModuleIsFoundAndKeepsItsCode) {
   StartAddin(kProcedures);
   host_->ResetCalls();
-  const Variant module = qv::GetOrAddModule(L"module1", L"' not added");
-  EXPECT_TRUE(SameObject(module.Object(), CodeModule().Object()));
+  const qv::CodeModule module = qv::GetOrAddModule(L"module1", L"' not added");
+  EXPECT_TRUE(SameObject(module.get(), CodeModule().Object()));
   EXPECT_EQ(kProcedures, ModuleText());
   EXPECT_EQ(0, host_->Calls(L"VBComponents", L"Add"));
-  EXPECT_EQ(nullptr, qv::GetComponent(L"Missing").Object());
+  EXPECT_EQ(nullptr, qv::GetComponent(L"Missing").get());
 }
 
 TEST_F(ModuleLookupTest, ANewModuleGetsItsCodeAndOnlyItsOwnWindowIsClosed) {
   CodeWindow& users = StartAddin(L"x = 1");
-  const Variant module = qv::GetOrAddModule(L"Declarations", L"Public y As Long");
-  ASSERT_NE(nullptr, module.Object());
-  EXPECT_EQ(L"Public y As Long", Get(module.Object(), L"Lines", {1L, 1L}).Text());
+  const qv::CodeModule module = qv::GetOrAddModule(L"Declarations", L"Public y As Long");
+  ASSERT_NE(nullptr, module.get());
+  EXPECT_EQ(L"Public y As Long", module.Lines(1, 1));
   const HWND added = host_->workspace().CodeWindows().back()->hwnd();
   host_->Pump(50);
-  EXPECT_EQ(L"Declarations", Get(qv::GetComponent(L"Declarations").Object(), L"Name").Text());
+  EXPECT_EQ(L"Declarations", qv::GetComponent(L"Declarations").Name());
   EXPECT_EQ(1, host_->workspace().CloseMessagesReceived(added));
   EXPECT_EQ(0, host_->workspace().CloseMessagesReceived(users.hwnd()));
 }
@@ -90,18 +90,18 @@ LRESULT CALLBACK KeepUsersWindowInFront(int code, WPARAM wparam, LPARAM lparam) 
 TEST_F(ModuleLookupTest, TheUsersWindowInFrontIsNotClosed) {
   g_users_window = StartAddin(L"x = 1").hwnd();
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, KeepUsersWindowInFront, nullptr, GetCurrentThreadId());
-  const Variant module = qv::GetOrAddModule(L"Declarations", L"Public y As Long");
+  const qv::CodeModule module = qv::GetOrAddModule(L"Declarations", L"Public y As Long");
   UnhookWindowsHookEx(hook);
   host_->Pump(50);
   ASSERT_EQ(g_users_window, qv::GetCodeWindow());
-  EXPECT_NE(nullptr, module.Object());
+  EXPECT_NE(nullptr, module.get());
   EXPECT_EQ(0, host_->workspace().CloseMessagesReceived(g_users_window));
 }
 
 TEST_F(ModuleLookupTest, AFailureIsShownAndGivesNothing) {
   StartAddin(L"x = 1");
-  const Variant module = qv::GetOrAddModule(L"not a name", L"");
-  EXPECT_EQ(nullptr, module.Object());
+  const qv::CodeModule module = qv::GetOrAddModule(L"not a name", L"");
+  EXPECT_EQ(nullptr, module.get());
   ASSERT_EQ(1u, boxes_.boxes().size());
   EXPECT_EQ(L"QuorvaneOffice", boxes_.boxes()[0].caption);
   EXPECT_EQ(static_cast<UINT>(MB_OK), boxes_.boxes()[0].style);

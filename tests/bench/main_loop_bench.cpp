@@ -9,6 +9,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
+#include "addin/connection.h"
 #include "addin/entry_points.h"
 #include "addin/settings_environment.h"
 #include "sandbox/host/host.h"
@@ -42,7 +43,7 @@ int main() {
                                      qv::bench::MakeModule(kLines));
     host.Open(module);
     qv::AddinState& state = qv::State();
-    state.VBInstance = sbx::Variant(host.vbe());
+    qv::OpenConnection(qv::Vbe(host.vbe()));
     state.hWndMain = host.workspace().MainWindow();
     state.SettingsKey = L"Software\\Velmora\\Quorvane\\VBA";
     state.IDESettingsKey = L"Software\\Microsoft\\VBA\\6.0\\Common";
@@ -84,6 +85,7 @@ int main() {
     Print("caret_move_tick_host_calls", static_cast<double>(calls) / (kTicks / 10));
 
     qv::RemoveCommandBarButtons();
+    qv::CloseConnection();
     qv::State() = qv::AddinState{};
     host.ShutDown(0);
   }

@@ -51,11 +51,11 @@ class RecordingSink final : public qv::Unknown<IDispatch> {
 ComPtr<IConnectionPoint> PointOf(const Variant& events) {
   ComPtr<IConnectionPointContainer> container;
   EXPECT_EQ(S_OK, events.Object()->QueryInterface(IID_IConnectionPointContainer,
-                                                  reinterpret_cast<void**>(container.GetAddressOf())));
+                                                  reinterpret_cast<void**>(container.ReleaseAndGetAddressOf())));
   ComPtr<IEnumConnectionPoints> points;
-  container->EnumConnectionPoints(&points);
+  container->EnumConnectionPoints(points.ReleaseAndGetAddressOf());
   ComPtr<IConnectionPoint> point;
-  EXPECT_EQ(S_OK, points->Next(1, &point, nullptr));
+  EXPECT_EQ(S_OK, points->Next(1, point.ReleaseAndGetAddressOf(), nullptr));
   IConnectionPoint* second = nullptr;
   EXPECT_EQ(S_FALSE, points->Next(1, &second, nullptr));
   return point;
@@ -190,9 +190,9 @@ TEST_F(CommandBarsTest, AClickReachesEverySinkInOrderWithTheControlAndAfterUnadv
   const ComPtr<IConnectionPoint> first = PointOf(first_events);
   const ComPtr<IConnectionPoint> second = PointOf(second_events);
   const IID events = InterfaceOf(first.Get());
-  const auto a1 = Adopt(new RecordingSink(events, log, L"a1"));
-  const auto a2 = Adopt(new RecordingSink(events, log, L"a2"));
-  const auto b1 = Adopt(new RecordingSink(events, log, L"b1"));
+  const auto a1 = ComPtr<RecordingSink>::Adopt(new RecordingSink(events, log, L"a1"));
+  const auto a2 = ComPtr<RecordingSink>::Adopt(new RecordingSink(events, log, L"a2"));
+  const auto b1 = ComPtr<RecordingSink>::Adopt(new RecordingSink(events, log, L"b1"));
   DWORD cookies[3] = {};
   ASSERT_EQ(S_OK, second->Advise(b1.Get(), &cookies[2]));
   ASSERT_EQ(S_OK, first->Advise(a1.Get(), &cookies[0]));
@@ -221,7 +221,7 @@ TEST_F(CommandBarsTest, AnEventObjectLivesWhileItHasSinks) {
   std::vector<std::wstring> log;
   ComPtr<IConnectionPoint> point = PointOf(EventsFor(ControlOf(L"Edit", 1)));
   EXPECT_EQ(1, host_->live().event_objects);
-  const auto sink = Adopt(new RecordingSink(InterfaceOf(point.Get()), log, L"s"));
+  const auto sink = ComPtr<RecordingSink>::Adopt(new RecordingSink(InterfaceOf(point.Get()), log, L"s"));
   DWORD cookie = 0;
   ASSERT_EQ(S_OK, point->Advise(sink.Get(), &cookie));
   IConnectionPoint* advised = point.Get();
@@ -237,7 +237,7 @@ TEST_F(CommandBarsTest, AdviseNeedsASinkThatAnswersTheEventInterface) {
   Start();
   const ComPtr<IConnectionPoint> point = PointOf(EventsFor(ControlOf(L"Edit", 1)));
   std::vector<std::wstring> log;
-  const auto sink = Adopt(new RecordingSink(IID_IPersist, log, L"wrong"));
+  const auto sink = ComPtr<RecordingSink>::Adopt(new RecordingSink(IID_IPersist, log, L"wrong"));
   DWORD cookie = 0;
   EXPECT_EQ(CONNECT_E_CANNOTCONNECT, point->Advise(sink.Get(), &cookie));
   EXPECT_EQ(0, host_->live().sinks);
@@ -248,7 +248,7 @@ TEST_F(CommandBarsTest, CancelDefaultStopsTheBuiltInAction) {
   ControlObject& toggle = *host_->FindControl({L"Edit", L"Toggle Breakpoint"});
   std::vector<std::wstring> log;
   const ComPtr<IConnectionPoint> point = PointOf(EventsFor(ControlOf(L"Edit", 8)));
-  const auto sink = Adopt(new RecordingSink(InterfaceOf(point.Get()), log, L"cancel", true));
+  const auto sink = ComPtr<RecordingSink>::Adopt(new RecordingSink(InterfaceOf(point.Get()), log, L"cancel", true));
   DWORD cookie = 0;
   ASSERT_EQ(S_OK, point->Advise(sink.Get(), &cookie));
   host_->Click(toggle);

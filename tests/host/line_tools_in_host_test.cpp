@@ -6,8 +6,9 @@
 #include "codetools/auto_indent.h"
 #include "codetools/auto_text.h"
 #include "codetools/line_rewrite.h"
+#include "host/host_code_pane.h"
+#include "host/vbe.h"
 #include "tests/codetools/test_support.h"
-#include "tests/codetools/win/late_bound_pane.h"
 #include "tests/sandbox/host/host_fixture.h"
 
 namespace sbx::test {
@@ -17,9 +18,9 @@ using qv::test::Lines;
 
 class LineToolsInHostTest : public HostTest {
  protected:
-  LateBoundPane& Open(const std::wstring& text, qv::Selection caret) {
+  qv::HostCodePane& Open(const std::wstring& text, qv::Selection caret) {
     StartWithModule(text);
-    pane_.emplace(vbe());
+    pane_.emplace(qv::Vbe(vbe()).ActiveCodePane());
     pane_->SetSelection(caret);
     host_->ResetCalls();
     return *pane_;
@@ -35,12 +36,12 @@ class LineToolsInHostTest : public HostTest {
     EXPECT_EQ(end_column, s.end_column);
   }
 
-  std::optional<LateBoundPane> pane_;
+  std::optional<qv::HostCodePane> pane_;
   const qv::Settings settings_ = qv::test::ToolSettings();
 };
 
 TEST_F(LineToolsInHostTest, EnterCompletesThenAndLeavesTheCaretWhereTheLineSplits) {
-  LateBoundPane& pane = Open(Lines({L"Sub A()", L"If x > 0", L"End Sub"}), {2, 9, 2, 9});
+  qv::HostCodePane& pane = Open(Lines({L"Sub A()", L"If x > 0", L"End Sub"}), {2, 9, 2, 9});
   qv::ApplyLineAutoInsert(true, pane.Snapshot(), pane, settings_);
   EXPECT_EQ(Lines({L"Sub A()", L"If x > 0 Then", L"End Sub"}), Text());
   ExpectSelection(2, 14, 14);
@@ -49,7 +50,7 @@ TEST_F(LineToolsInHostTest, EnterCompletesThenAndLeavesTheCaretWhereTheLineSplit
 }
 
 TEST_F(LineToolsInHostTest, AnArrowKeyRewritesAContinuedStatementOverAllItsLines) {
-  LateBoundPane& pane = Open(Lines({L"Sub A()", L"total += a + _", L"  b", L"End Sub"}), {2, 1, 2, 1});
+  qv::HostCodePane& pane = Open(Lines({L"Sub A()", L"total += a + _", L"  b", L"End Sub"}), {2, 1, 2, 1});
   qv::ApplyLineAutoInsert(false, pane.Snapshot(), pane, settings_);
   EXPECT_EQ(Lines({L"Sub A()", L"total  = total + a + _", L"  b", L"End Sub"}), Text());
   ExpectSelection(2, 10, 10);
@@ -57,7 +58,7 @@ TEST_F(LineToolsInHostTest, AnArrowKeyRewritesAContinuedStatementOverAllItsLines
 }
 
 TEST_F(LineToolsInHostTest, NothingToChangeWritesNothingAndKeepsTheCaret) {
-  LateBoundPane& pane = Open(Lines({L"Sub A()", L"x = 1", L"End Sub"}), {2, 3, 2, 3});
+  qv::HostCodePane& pane = Open(Lines({L"Sub A()", L"x = 1", L"End Sub"}), {2, 3, 2, 3});
   qv::ApplyLineAutoInsert(true, pane.Snapshot(), pane, settings_);
   qv::AutoIndentNewLine(true, pane.Snapshot(), pane, settings_);
   EXPECT_EQ(0, host_->Calls(L"CodeModule", L"ReplaceLine"));
@@ -66,7 +67,7 @@ TEST_F(LineToolsInHostTest, NothingToChangeWritesNothingAndKeepsTheCaret) {
 }
 
 TEST_F(LineToolsInHostTest, EnterMovesAClosingLineToItsOpenersColumn) {
-  LateBoundPane& pane =
+  qv::HostCodePane& pane =
       Open(Lines({L"Sub A()", L"    If x Then", L"        y = 1", L"        End If", L"End Sub"}), {4, 15, 4, 15});
   qv::AutoIndentNewLine(true, pane.Snapshot(), pane, settings_);
   EXPECT_EQ(Lines({L"Sub A()", L"    If x Then", L"        y = 1", L"    End If", L"End Sub"}), Text());
@@ -74,7 +75,7 @@ TEST_F(LineToolsInHostTest, EnterMovesAClosingLineToItsOpenersColumn) {
 }
 
 TEST_F(LineToolsInHostTest, AShippedAbbreviationExpandsOverSeveralLinesWithItsMarksSelected) {
-  LateBoundPane& pane = Open(Lines({L"Sub A()", L"    ifee ", L"End Sub"}), {2, 10, 2, 10});
+  qv::HostCodePane& pane = Open(Lines({L"Sub A()", L"    ifee ", L"End Sub"}), {2, 10, 2, 10});
   qv::test::NoTemplateHost templates;
   qv::InsertAutoText(pane.Snapshot(), pane, qv::test::ShippedAutoInserts(), settings_, templates);
   EXPECT_EQ(Lines({L"Sub A()", L"    If [Введите условие] Then", L"        ", L"    Else", L"        ", L"    End If",

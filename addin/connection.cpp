@@ -1,0 +1,26 @@
+#include "addin/connection.h"
+
+#include <optional>
+
+namespace qv {
+namespace {
+
+std::optional<Connection>& Slot() {
+  static std::optional<Connection> connection;
+  return connection;
+}
+
+}  // namespace
+
+void OpenConnection(Vbe vbe) { Slot().emplace(std::move(vbe)); }
+
+void CloseConnection() noexcept { Slot().reset(); }
+
+bool IsConnected() { return Slot().has_value(); }
+
+Connection& CurrentConnection() {
+  if (!Slot()) throw VbError(91, L"not connected");
+  return *Slot();
+}
+
+}  // namespace qv

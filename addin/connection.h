@@ -1,0 +1,27 @@
+#pragma once
+// Every host reference the add-in holds across ticks lives here, from OnConnection to
+// OnDisconnection. Members go in the reverse of their order: the click sinks first, then the
+// controls, the VBE last.
+#include "addin/command_bar_refs.h"
+#include "host/vbe.h"
+
+namespace qv {
+
+struct Connection {
+  explicit Connection(Vbe vbe) : VBInstance(std::move(vbe)) {}
+
+  Vbe VBInstance;
+  CommandBarRefs bars;
+};
+
+void OpenConnection(Vbe vbe);
+// Releases everything the connection holds.
+void CloseConnection() noexcept;
+bool IsConnected();
+// Throws VbError 91 between connections.
+Connection& CurrentConnection();
+
+inline const Vbe& VBInstance() { return CurrentConnection().VBInstance; }
+inline CommandBarRefs& Bars() { return CurrentConnection().bars; }
+
+}  // namespace qv

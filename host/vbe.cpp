@@ -1,0 +1,46 @@
+#include "host/vbe.h"
+
+namespace qv {
+namespace {
+
+constexpr std::wstring_view kName = L"Name";
+
+}  // namespace
+
+std::wstring Window::Caption() const { return Read(L"Caption").Text(); }
+
+void Window::SetFocus() const { Call(L"SetFocus"); }
+
+std::wstring VBComponent::Name() const { return Read(kName).Text(); }
+
+void VBComponent::SetName(const std::wstring& name) const { Write(kName, name); }
+
+qv::CodeModule VBComponent::CodeModule() const { return qv::CodeModule(Read(L"CodeModule")); }
+
+VBComponent VBComponents::Find(const std::wstring& name) const { return VBComponent(FindItem(name)); }
+
+VBComponent VBComponents::Add(long type) const { return VBComponent(Call(L"Add", {type})); }
+
+std::wstring VBProject::Name() const { return Read(kName).Text(); }
+
+qv::VBComponents VBProject::VBComponents() const { return qv::VBComponents(Read(L"VBComponents")); }
+
+HostObject Events::CommandBarEvents(const CommandBarControl& control) const {
+  return HostObject(Read(L"CommandBarEvents", {Variant(control.get())}));
+}
+
+std::wstring Vbe::Version() const { return Read(L"Version").Text(); }
+
+qv::Window Vbe::MainWindow() const { return qv::Window(Read(L"MainWindow")); }
+
+qv::CodePane Vbe::ActiveCodePane() const { return qv::CodePane(Read(L"ActiveCodePane")); }
+
+qv::VBProject Vbe::ActiveVBProject() const { return qv::VBProject(Read(L"ActiveVBProject")); }
+
+VBComponent Vbe::SelectedVBComponent() const { return VBComponent(Read(L"SelectedVBComponent")); }
+
+qv::CommandBars Vbe::CommandBars() const { return qv::CommandBars(Read(L"CommandBars")); }
+
+qv::Events Vbe::Events() const { return qv::Events(Read(L"Events")); }
+
+}  // namespace qv

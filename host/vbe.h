@@ -1,0 +1,68 @@
+#pragma once
+// The host's root object and what the add-in reaches through it besides code and command bars.
+#include <string>
+
+#include "host/code_module.h"
+#include "host/command_bars.h"
+#include "host/host_object.h"
+
+namespace qv {
+
+class Window : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  std::wstring Caption() const;
+  void SetFocus() const;
+};
+
+class VBComponent : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  std::wstring Name() const;
+  void SetName(const std::wstring& name) const;
+  qv::CodeModule CodeModule() const;
+};
+
+class VBComponents : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  // Empty when the project has no component of that name.
+  VBComponent Find(const std::wstring& name) const;
+  VBComponent Add(long type) const;
+};
+
+class VBProject : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  std::wstring Name() const;
+  qv::VBComponents VBComponents() const;
+};
+
+// The event objects of the host's controls.
+class Events : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  // The object that raises the control's Click.
+  HostObject CommandBarEvents(const CommandBarControl& control) const;
+};
+
+class Vbe : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  std::wstring Version() const;
+  qv::Window MainWindow() const;
+  // Empty when no code pane is active.
+  qv::CodePane ActiveCodePane() const;
+  qv::VBProject ActiveVBProject() const;
+  VBComponent SelectedVBComponent() const;
+  qv::CommandBars CommandBars() const;
+  qv::Events Events() const;
+};
+
+}  // namespace qv
