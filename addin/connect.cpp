@@ -11,6 +11,7 @@
 #include "addin/main_form.h"
 #include "win/module_lifetime.h"
 #include "addin/settings_environment.h"
+#include "win/com_ptr.h"
 #include "win/extensibility.h"
 #include "win/failure_log.h"
 #include "win/unknown.h"
@@ -103,11 +104,9 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
 }  // namespace
 
 HRESULT CreateConnect(REFIID iid, void** out) {
-  auto* connect = new (std::nothrow) Connect;
-  if (!connect) return E_OUTOFMEMORY;
-  const HRESULT hr = connect->QueryInterface(iid, out);
-  connect->Release();
-  return hr;
+  auto* fresh = new (std::nothrow) Connect;
+  if (!fresh) return E_OUTOFMEMORY;
+  return ComPtr<Connect>::Adopt(fresh)->QueryInterface(iid, out);
 }
 
 }  // namespace qv

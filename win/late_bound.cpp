@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kit/case_fold.h"
+#include "win/com_ptr.h"
 
 namespace qv {
 namespace {
@@ -36,17 +37,17 @@ long VbNumberOf(HRESULT hr, long scode) {
   return 5;
 }
 
-// The object's type description, with a reference for the caller; nullptr when it gives none.
-ITypeInfo* TypeInfoOf(IDispatch* object) {
-  ITypeInfo* info = nullptr;
-  if (FAILED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info))) return nullptr;
+// The object's type description; empty when it gives none.
+ComPtr<ITypeInfo> TypeInfoOf(IDispatch* object) {
+  ComPtr<ITypeInfo> info;
+  if (FAILED(object->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.ReleaseAndGetAddressOf()))) info.Reset();
   return info;
 }
 
 // The interface that describes the object's members. An interface's DISPIDs never change, so every
 // object of one type shares them; nullopt when the object does not say which interface it is.
 std::optional<GUID> InterfaceOf(IDispatch* object) {
-  ITypeInfo* info = TypeInfoOf(object);
+  const ComPtr<ITypeInfo> info = TypeInfoOf(object);
   if (!info) return std::nullopt;
   std::optional<GUID> iid;
   TYPEATTR* attributes = nullptr;
@@ -54,7 +55,6 @@ std::optional<GUID> InterfaceOf(IDispatch* object) {
     if (!IsEqualGUID(attributes->guid, GUID_NULL)) iid = attributes->guid;
     info->ReleaseTypeAttr(attributes);
   }
-  info->Release();
   return iid;
 }
 
@@ -223,22 +223,15 @@ Variant Path(IDispatch* object, std::initializer_list<std::wstring_view> members
 }
 
 bool SameObject(IUnknown* a, IUnknown* b) {
-  IUnknown* identity_a = nullptr;
-  IUnknown* identity_b = nullptr;
-  if (a) a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity_a));
-  if (b) b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity_b));
-  const bool same = identity_a && identity_a == identity_b;
-  if (identity_a) identity_a->Release();
-  if (identity_b) identity_b->Release();
-  return same;
+  const ComPtr<IUnknown> identity_a = ComPtr<IUnknown>(a).As<IUnknown>();
+  return identity_a && identity_a == ComPtr<IUnknown>(b).As<IUnknown>();
 }
 
 std::wstring TypeName(IDispatch* object) {
-  ITypeInfo* info = object ? TypeInfoOf(object) : nullptr;
+  const ComPtr<ITypeInfo> info = object ? TypeInfoOf(object) : nullptr;
   if (!info) return {};
   BSTR name = nullptr;
   info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
-  info->Release();
   std::wstring result = name ? name : L"";
   SysFreeString(name);
   return result;

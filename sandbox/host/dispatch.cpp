@@ -145,8 +145,20 @@ DispatchType* TypeLibrary::Named(std::wstring_view name) {
   return nullptr;
 }
 
+namespace {
+
+long g_live_objects = 0;  // the host's UI thread only
+
+}  // namespace
+
+long LiveModelObjects() { return g_live_objects; }
+
 DispatchCore::DispatchCore(std::shared_ptr<HostState> state, REFIID iid)
-    : state_(std::move(state)), type_(&state_->types.Of(iid)) {}
+    : state_(std::move(state)), type_(&state_->types.Of(iid)) {
+  ++g_live_objects;
+}
+
+DispatchCore::~DispatchCore() { --g_live_objects; }
 
 HRESULT DispatchCore::GetTypeInfo(UINT index, ITypeInfo** info) const {
   if (!info) return E_POINTER;

@@ -95,6 +95,9 @@ class HostState;
 class DispatchCore {
  public:
   DispatchCore(std::shared_ptr<HostState> state, REFIID iid);
+  DispatchCore(const DispatchCore&) = delete;
+  DispatchCore& operator=(const DispatchCore&) = delete;
+  ~DispatchCore();
   HostState& state() const { return *state_; }
 
   ULONG AddRef() { return ++refs_; }
@@ -109,6 +112,10 @@ class DispatchCore {
   DispatchType* type_;
   ULONG refs_ = 1;
 };
+
+// The model objects alive in this process, of every host. Once a host has shut down, any left are
+// held by someone else: an add-in that kept a reference past its disconnection.
+long LiveModelObjects();
 
 // Base of the model objects with one interface. Created with one reference, held by ComPtr.
 template <class Interface>

@@ -87,6 +87,12 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     const auto log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvEntryPointLog")));
     return log ? log() : L"(not loaded)";
   }
+  // The failures the add-in caught and passed over, one per line.
+  std::wstring Failures() const {
+    using LogFn = const wchar_t*(WINAPI*)();
+    const auto log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvFailureLog")));
+    return log ? log() : L"(not loaded)";
+  }
   // Every tick asks the host for its active code pane.
   long Ticks() const { return host_->Calls(L"VBE", L"ActiveCodePane"); }
   // A window as the log writes it.

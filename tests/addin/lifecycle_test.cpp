@@ -42,12 +42,31 @@ TEST_P(LifecycleTest, ConnectionStartsTheMachineryAndDisconnectionTakesItAllDown
   EXPECT_EQ(ticks, Ticks());
   EXPECT_EQ(main_procedure, GetWindowLongPtrW(main, GWLP_WNDPROC));
   EXPECT_TRUE(boxes_.boxes().empty());
+  EXPECT_EQ(L"", Failures());
 
   // Released and unused: the host frees the library, and what it left behind would crash the pump.
   Unpin();
   host_->add_ins().FreeUnusedLibraries();
   EXPECT_EQ(nullptr, Loaded());
   host_->Pump(200);
+}
+
+// Whatever the add-in held of the host goes with its disconnection: once the host has shut down,
+// no object of it is left alive.
+TEST_P(LifecycleTest, AfterDisconnectionTheAddinHoldsNoReferenceIntoTheHost) {
+  StartHost();
+  ComponentObject& module = host_->AddComponent(host_->AddProject(L"VBAProject"), kStdModule, L"Module1",
+                                                L"Sub A()\r\nx = 1\r\nEnd Sub");
+  host_->Open(module);
+  ASSERT_TRUE(Connect());
+  Pin();
+  host_->Pump(200);
+  ASSERT_GT(Ticks(), 5);
+  ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
+  EXPECT_EQ(L"", Failures());
+  host_->ShutDown(0);
+  host_.reset();
+  EXPECT_EQ(0, LiveModelObjects());
 }
 
 TEST_P(LifecycleTest, ASecondConnectionInTheSameProcessStartsAgain) {

@@ -59,6 +59,7 @@ TEST_P(MainLoopTest, TheLineTheCaretLeavesIsReindented) {
   EXPECT_EQ(L"    If x Then", Line(3));
   EXPECT_EQ(L"        y = 1", Line(4));
   EXPECT_EQ(L"    End If", Line(5));
+  EXPECT_EQ(L"", Failures());
 }
 
 TEST_P(MainLoopTest, MovingUpReindentsFromTheLeftLineAndFromTheNewOne) {
