@@ -121,14 +121,7 @@ FormatResult IndentEngine::Format(const FormatRequest& request) {
 }
 
 FormatResult Formatting(const CodeModuleView& module, const FormatRequest& request, const IndentSettings& settings) {
-  try {
-    return IndentEngine(module, settings).Format(request);
-  } catch (const std::exception&) {
-    // Nothing is written when a run fails.
-    FormatResult nothing;
-    nothing.FormatStart = request.incremental ? request.FormatStart : request.selection.start_line;
-    return nothing;
-  }
+  return IndentEngine(module, settings).Format(request);
 }
 
 }  // namespace qv

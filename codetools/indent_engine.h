@@ -192,7 +192,8 @@ long GetLineIndent(const CodeModuleView& module, const IndentSettings& settings,
                    std::wstring_view code_text, std::wstring& label);
 
 // Re-indents the selected lines, or incrementally from the line the caret
-// left; the caller writes the result's edit.
+// left; the caller writes the result's edit. A failing run throws, and then
+// nothing is to be written.
 FormatResult Formatting(const CodeModuleView& module, const FormatRequest& request, const IndentSettings& settings);
 
 }  // namespace qv
