@@ -61,7 +61,7 @@ TEST_P(LifecycleTest, AfterDisconnectionTheAddinHoldsNoReferenceIntoTheHost) {
   ASSERT_TRUE(Connect());
   Pin();
   host_->Pump(200);
-  ASSERT_GT(Ticks(), 5);
+  ASSERT_GT(Ticks(), 0) << "the main loop has run";
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
   EXPECT_EQ(L"", Failures());
   host_->ShutDown(0);
