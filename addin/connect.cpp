@@ -71,14 +71,15 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
     state.IsVBA = Build().IsVBA;
     OpenConnection(application);
     std::wstring version;
+    // The add-in's own key does not depend on the host's version: a failed read must not send the
+    // settings to the root of the user's hive.
+    state.SettingsKey = state.IsVBA ? kVbaSettingsKey : kVb6SettingsKey;
     RunReported(kKeysStep, [&] {
       if (state.IsVBA) {
         version = application.Version();
         state.IDESettingsKey = L"Software\\Microsoft\\VBA\\" + version.substr(0, 3) + L"\\Common";
-        state.SettingsKey = kVbaSettingsKey;
       } else {
         state.IDESettingsKey = kVb6IdeSettingsKey;
-        state.SettingsKey = kVb6SettingsKey;
       }
     });
     RunReported(kSettingsStep, [&] {

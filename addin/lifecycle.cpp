@@ -69,10 +69,9 @@ void StartAddin() {
   });
   RunReported(kPopupTabsStep, [&] { state.PopupTabs = FindPopupTabs(); });
   RunReported(kCustomColorsStep, [&] { SetCustomColors(Tables().PaletteColors, state.settings.CustomColorsValue); });
-  RunReported(kMainWindowStep, [&] {
-    VBInstance().MainWindow().SetFocus();
-    state.hWndMain = FindMainWindow();
-  });
+  RunReported(kMainWindowStep, [] { VBInstance().MainWindow().SetFocus(); });
+  // A refused focus still leaves the main window to be found: without it no code window is hooked.
+  state.hWndMain = FindMainWindow();
   RunReported(kTimerStep, [] { StartMainTimer(); });
   RunReported(kWheelStep, [&] {
     if (state.settings.Scrolling && !state.settings.IsSDI) HookWheel(state.hWndMain);
