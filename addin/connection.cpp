@@ -19,7 +19,7 @@ void CloseConnection() noexcept { Slot().reset(); }
 bool IsConnected() { return Slot().has_value(); }
 
 Connection& CurrentConnection() {
-  if (!Slot()) throw VbError(91, L"not connected");
+  if (!Slot()) throw ObjectNotSetError();
   return *Slot();
 }
 

@@ -18,7 +18,7 @@ void OpenConnection(Vbe vbe);
 // Releases everything the connection holds.
 void CloseConnection() noexcept;
 bool IsConnected();
-// Throws VbError 91 between connections.
+// Throws VbError 91 (an object not set) between connections.
 Connection& CurrentConnection();
 
 inline const Vbe& VBInstance() { return CurrentConnection().VBInstance; }

@@ -10,7 +10,7 @@ namespace qv {
 namespace {
 
 void Check(HRESULT hr, const wchar_t* step) {
-  if (FAILED(hr)) throw CallFailure(hr, 0, step);
+  if (FAILED(hr)) throw CallFailure(hr, 0, L"", step);
 }
 
 // Click is the event interface's only member, so every DISPID is taken for it. The host passes the
@@ -45,14 +45,14 @@ class ClickSink final : public NamelessDispatch<IDispatch> {
 
 ClickBinding::ClickBinding(const Events& events, const CommandBarControl& control, ClickHandler handler)
     : events_(events.CommandBarEvents(control)) {
-  if (!events_) throw CallFailure(E_POINTER, 0, L"no event object");
+  if (!events_) throw CallFailure(E_POINTER, 0, L"", L"no event object");
   const auto container = ComPtr<IDispatch>(events_.get()).As<IConnectionPointContainer>();
-  if (!container) throw CallFailure(E_NOINTERFACE, 0, L"connection points");
+  if (!container) throw CallFailure(E_NOINTERFACE, 0, L"", L"connection points");
   ComPtr<IEnumConnectionPoints> points;
   Check(container->EnumConnectionPoints(points.ReleaseAndGetAddressOf()), L"connection points");
   if (points->Next(1, point_.ReleaseAndGetAddressOf(), nullptr) != S_OK || !point_) {
     point_.Reset();
-    throw CallFailure(E_FAIL, 0, L"no connection point");
+    throw CallFailure(E_FAIL, 0, L"", L"no connection point");
   }
   IID interface_id{};
   Check(point_->GetConnectionInterface(&interface_id), L"event interface");

@@ -13,6 +13,7 @@ VbError InvalidCallError() { return {5, L"Недопустимый вызов п
 VbError OverflowError() { return {6, L"Переполнение"}; }
 VbError SubscriptError() { return {9, L"Индекс выходит за пределы допустимого диапазона"}; }
 VbError TypeMismatchError() { return {13, L"Несоответствие типа"}; }
+VbError ObjectNotSetError() { return {91, L"Не задана объектная переменная или переменная блока With"}; }
 VbError PatternError() { return {93, L"Недопустимая строка шаблона"}; }
 VbError DuplicateKeyError() { return {457, L"Этот ключ уже связан с элементом семейства"}; }
 

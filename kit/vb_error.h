@@ -18,6 +18,7 @@ VbError InvalidCallError();   // 5
 VbError OverflowError();      // 6
 VbError SubscriptError();     // 9
 VbError TypeMismatchError();  // 13
+VbError ObjectNotSetError();  // 91
 VbError PatternError();       // 93
 VbError DuplicateKeyError();  // 457
 

@@ -1,6 +1,8 @@
 #include "win/late_bound.h"
 
 #include <cstdio>
+#include <cwchar>
+#include <iterator>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -16,7 +18,7 @@ namespace {
 Variant Converted(const VARIANT& value, VARTYPE type) {
   Variant converted;
   const HRESULT hr = VariantChangeType(converted.get(), const_cast<VARIANT*>(&value), 0, type);
-  if (FAILED(hr)) throw CallFailure(hr, 0, L"conversion");
+  if (FAILED(hr)) throw CallFailure(hr, 0, L"", L"conversion");
   return converted;
 }
 
@@ -34,7 +36,33 @@ long VbNumberOf(HRESULT hr, long scode) {
   if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND) return 438;
   if (hr == E_POINTER) return 91;
   if (hr == DISP_E_TYPEMISMATCH) return 13;
+  if (hr == DISP_E_OVERFLOW) return 6;
   return 5;
+}
+
+// The user reads the description in a Russian box: the host's own, else what VB would say, else
+// the HRESULT after a Russian lead.
+std::wstring DescriptionOf(long number, HRESULT code, std::wstring host_description) {
+  if (!host_description.empty()) return host_description;
+  switch (number) {
+    case 5:
+      return InvalidCallError().description;
+    case 6:
+      return OverflowError().description;
+    case 9:
+      return SubscriptError().description;
+    case 13:
+      return TypeMismatchError().description;
+    case 91:
+      return ObjectNotSetError().description;
+    case 438:
+      return L"Объект не поддерживает это свойство или метод";
+    default:
+      break;
+  }
+  wchar_t text[16];
+  std::swprintf(text, std::size(text), L"0x%08lX", static_cast<unsigned long>(code));
+  return L"Ошибка вызова объекта приложения, код " + std::wstring(text);
 }
 
 // The object's type description; empty when it gives none.
@@ -80,7 +108,7 @@ DISPID ResolveId(IDispatch* object, std::wstring& name) {
   LPOLESTR names[] = {name.data()};
   DISPID id = DISPID_UNKNOWN;
   const HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(hr)) throw CallFailure(hr, 0, L"unknown name", name);
+  if (FAILED(hr)) throw CallFailure(hr, 0, L"", name);
   return id;
 }
 
@@ -88,9 +116,9 @@ DISPID ResolveId(IDispatch* object, std::wstring& name) {
 
 CallFailure::CallFailure(HRESULT result, long exception_scode, std::wstring exception_description,
                          std::wstring_view member)
-    : VbError(VbNumberOf(result, exception_scode), std::move(exception_description)),
-      hr(result),
-      scode(exception_scode) {
+    : VbError(VbNumberOf(result, exception_scode), L""), hr(result), scode(exception_scode) {
+  // A host exception without words: its own code says more than DISP_E_EXCEPTION.
+  description = DescriptionOf(number, hr == DISP_E_EXCEPTION ? scode : hr, std::move(exception_description));
   char codes[64];
   std::snprintf(codes, sizeof codes, " failed: hr 0x%08lX scode 0x%08lX ", static_cast<unsigned long>(hr),
                 static_cast<unsigned long>(scode));
@@ -165,11 +193,11 @@ std::wstring Variant::Text() const {
 IDispatch* Variant::Object() const {
   if (V_VT(&value_) == VT_DISPATCH) return V_DISPATCH(&value_);
   if (V_VT(&value_) == VT_EMPTY) return nullptr;
-  throw CallFailure(DISP_E_TYPEMISMATCH, 0, L"not an object");
+  throw CallFailure(DISP_E_TYPEMISMATCH, 0, L"", L"not an object");
 }
 
 Variant Invoke(IDispatch* object, std::wstring_view member, WORD flags, std::initializer_list<Variant> args) {
-  if (!object) throw CallFailure(E_POINTER, 0, L"Nothing");
+  if (!object) throw CallFailure(E_POINTER, 0, L"", member);
   std::wstring name(member);
   const std::optional<GUID> iid = InterfaceOf(object);
   const MemberKey key{iid.value_or(GUID_NULL), FoldCase(name)};

@@ -53,8 +53,9 @@ class Variant {
 
 // A failed call: the HRESULT, and for DISP_E_EXCEPTION the exception's scode. As a VbError it
 // carries the host's VB error number and description, or the number VB gives the failure itself
-// (438 for a missing member, 91 for a call on Nothing).
+// (438 for a missing member, 91 for a call on Nothing) with a Russian description.
 struct CallFailure : VbError {
+  // `member`: the member called, or what failed; for test messages only.
   CallFailure(HRESULT result, long exception_scode, std::wstring exception_description, std::wstring_view member = {});
   // The member, the HRESULT and the description, for test messages.
   const char* what() const noexcept override { return message_.c_str(); }
