@@ -123,15 +123,14 @@ class Tick {
     }
   }
 
+  // A code window of 0 (a dialog has the focus) is none known: the hooked one stays.
   void FollowCodeWindow() {
-    if (loop_.hWndHooked == loop_.hWndCode) return;
+    if (!loop_.hWndCode || loop_.hWndHooked == loop_.hWndCode) return;
     if (loop_.hWndHooked) {
       Step([&] { UnhookCodePane(loop_.hWndHooked); });
       loop_.hWndHooked = nullptr;
     }
     GiveBackClipboard(Tables().SavedClipboard);
-    // A dialog has the focus: nothing to hook until a code window has it again.
-    if (!loop_.hWndCode) return;
     Step([&] { HookCodePane(loop_.hWndCode); });
     loop_.hWndHooked = loop_.hWndCode;
     Step([] { ClearIncludes(); });

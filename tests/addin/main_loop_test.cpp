@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "tests/addin/addin_fixture.h"
+#include "tests/addin/focus_thief.h"
 
 namespace sbx::test {
 namespace {
@@ -143,12 +144,32 @@ TEST_P(MainLoopTest, TheSubclassFollowsAWindowSwitchInOneTick) {
   EXPECT_NE(std::wstring::npos, Log().find(expected)) << Log();
 }
 
+// A dialog that takes the focus and gives it back leaves the code window hooked: a window of 0
+// is none known, not a new one.
+TEST_P(MainLoopTest, ADialogThatTakesTheFocusAndGivesItBackLeavesTheWindowHooked) {
+  CodeWindow& window = Open(L"Module1", kCode);
+  ConnectAndSettle();
+  {
+    const FocusThief dialog;
+    host_->Pump(60);
+  }
+  SetForegroundWindow(MainWindow());
+  SetFocus(window.hwnd());
+  host_->Pump(60);
+  EXPECT_EQ(L"HookWheel(" + Handle(MainWindow()) + L")\nHookCodePane(" + Handle(window.hwnd()) +
+                L")\nClearIncludes\nProcessIncludes\n",
+            Log());
+}
+
 TEST_P(MainLoopTest, AHostTabWidthChangeAppliesAtTheNextTick) {
   SetSetting(L"CustomIndentWidth", L"False");
   Open(L"Module1", kCode);
-  qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\VBA\\6.0\\Common", L"TabWidth", L"2");
-  qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\VBA\\Microsoft Visual Basic", L"TabWidth", L"2");
+  const wchar_t* const keys[] = {L"Software\\Microsoft\\VBA\\6.0\\Common",
+                                 L"Software\\Microsoft\\VBA\\Microsoft Visual Basic"};
+  for (const wchar_t* key : keys) qv::SetRegValue(HKEY_CURRENT_USER, key, L"TabWidth", L"4");
   ConnectAndSettle();
+  // Changed while connected: only a read at each tick sees it.
+  for (const wchar_t* key : keys) qv::SetRegValue(HKEY_CURRENT_USER, key, L"TabWidth", L"2");
   Caret(3);
   Caret(4);
   EXPECT_EQ(L"  If x Then", Line(3));
