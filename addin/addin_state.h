@@ -52,7 +52,6 @@ struct LoadTables {
   KeyedCollection<std::wstring> SyntaxTextColors;
   KeyedCollection<std::wstring> IncludingPaths;
   PaletteTable PaletteColors{};
-  std::wstring HelpFile;
 };
 
 AddinState& State();
