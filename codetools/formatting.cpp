@@ -5,13 +5,9 @@
 
 #include "codetools/indent_engine.h"
 #include "codetools/logical_line.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
-namespace {
-
-std::size_t LeadingBlanks(std::wstring_view text) { return std::min(text.find_first_not_of(L' '), text.size()); }
-
-}  // namespace
 
 FormatResult IndentEngine::Format(const FormatRequest& request) {
   if (!lines_.empty()) {

@@ -4,13 +4,12 @@
 #include <limits>
 
 #include "codetools/logical_line.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 namespace {
 
 constexpr std::int64_t kUnknown = std::numeric_limits<std::int64_t>::min();
-
-std::size_t LeadingBlanks(std::wstring_view text) { return std::min(text.find_first_not_of(L' '), text.size()); }
 
 long ToLong(std::int64_t value) {
   return static_cast<long>(
