@@ -86,8 +86,7 @@ FormatResult IndentEngine::Format(const FormatRequest& request) {
         } else {
           const std::int64_t own = static_cast<std::int64_t>(LeadingBlanks(piece));
           const std::wstring_view text = piece.substr(LeadingBlanks(piece));
-          // A last "_" indented would join the next line to this statement.
-          const bool joins = !continued && text == L"_" && physical < count_;
+          const bool joins = IsLoneUnderscore(module_.Line(physical), physical, count_);
           format_text_.append(joins ? 0 : static_cast<std::size_t>(std::max<std::int64_t>(own + delta, 0)), L' ');
           format_text_ += text;
         }

@@ -80,7 +80,7 @@ std::int32_t IndentEngine::Read(long first) {
   std::wstring_view piece = module_.Line(first);
   if (last > first) piece.remove_suffix(2);
   logical.label_length = static_cast<std::uint32_t>(LabelLength(piece, code_));
-  logical.bare_underscore = last == first && first < count_ && piece == L"_";
+  logical.bare_underscore = IsLoneUnderscore(module_.Line(first), first, count_);
 
   for (const std::wstring_view text : pieces_) {
     Statement statement;
@@ -322,7 +322,7 @@ long IndentEngine::GetLineIndent(long line, std::wstring_view raw_text, std::wst
   const std::size_t label_length = LeadingBlanks(piece) == 0 ? LabelLength(piece, code_text) : 0;
   label.assign(piece.substr(0, label_length));
   LabelGeometry geometry;
-  if (!continued && piece == L"_" && line < count_) {
+  if (IsLoneUnderscore(raw_text, line, count_)) {
     geometry.word = kMaxIndent;
   } else if (const auto own = OwnIndent(piece, label_length, geometry)) {
     return ToLong(*own);

@@ -141,6 +141,22 @@ TEST(Formatting, EngineOperationsOutsideARun) {
   EXPECT_EQ(GetPrevIndent(module, {4}, 0), 0);
 }
 
+// A lone "_" with a line below stays in column 1, or it would join that line; it stands where the
+// block is. The module's last line joins nothing and stands in column 1.
+TEST(Formatting, ALoneUnderscoreStaysInColumnOne) {
+  EXPECT_EQ(test::FormatWhole(Lines({L"Sub A()", L"y = 1 + _", L"_", L"z", L"_", L"End Sub", L"_"}), 4),
+            Lines({L"Sub A()", L"    y = 1 + _", L"_", L"    z", L"_", L"End Sub", L"_"}));
+  const MemoryModule module(Lines({L"If a Then", L"_", L"x", L"End If", L"_"}));
+  const struct {
+    long line;
+    long indent;
+  } cases[] = {{2, 4}, {5, 0}};
+  for (const auto& c : cases) {
+    std::wstring label;
+    EXPECT_EQ(GetLineIndent(module, {4}, c.line, L"_", L"_", label), c.indent) << c.line;
+  }
+}
+
 // Modules whose formatting once tripped over its own output.
 TEST(Formatting, KeepsItsPropertiesOnOddInput) {
   const std::wstring modules[] = {
