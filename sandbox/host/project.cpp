@@ -5,11 +5,11 @@
 
 #include "kit/case_fold.h"
 #include "kit/vb_strings.h"
-#include "win/ansi_file.h"
 #include "sandbox/host/ansi_file.h"
 #include "sandbox/host/code_module.h"
 #include "sandbox/host/enum_variant.h"
 #include "sandbox/host/host_state.h"
+#include "win/ansi_file.h"
 
 namespace sbx {
 namespace {

@@ -79,11 +79,12 @@ TEST(Words, ALoneUnderscoreWithALineBelow) {
     long number;
     bool lone;
   } cases[] = {
-      {L"_", 1, true},   {L"_", 2, true},    {L"_", 3, false},  // the last line joins nothing
-      {L" _", 1, false}, {L"_ ", 1, false},  {L"__", 1, false}, {L"x _", 1, false}, {L"", 1, false},
+      {L"_", 1, true},   {L"_", 2, true},   {L"_", 3, false},  // the last line joins nothing
+      {L" _", 1, false}, {L"_ ", 1, false}, {L"__", 1, false}, {L"x _", 1, false}, {L"", 1, false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(IsLoneUnderscore(c.line, c.number, 3), c.lone) << testing::PrintToString(std::wstring(c.line)) << c.number;
+    EXPECT_EQ(IsLoneUnderscore(c.line, c.number, 3), c.lone)
+        << testing::PrintToString(std::wstring(c.line)) << c.number;
   }
 }
 

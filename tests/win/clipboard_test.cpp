@@ -10,7 +10,9 @@
 namespace qv {
 namespace {
 
-HWND MessageWindow() { return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr); }
+HWND MessageWindow() {
+  return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+}
 
 // Whichever way it is opened, the clipboard is this thread's while the object lives and free after.
 TEST(OpenedClipboardTest, HoldsTheClipboardWhileItLives) {

@@ -55,8 +55,8 @@ TEST_F(RegistryTest, SetRegValueWritesTheTextWithOrWithoutItsNul) {
     std::wstring value;
     TextEnd end;
   } cases[] = {
-      {L"", L"default", TextEnd::kNul},  {L"a", L" abc ", TextEnd::kNul}, {L"b", L"", TextEnd::kNul},
-      {L"c", L"Имя", TextEnd::kNul},     {L"d", L" abc ", TextEnd::kNone}, {L"e", L"", TextEnd::kNone},
+      {L"", L"default", TextEnd::kNul}, {L"a", L" abc ", TextEnd::kNul},  {L"b", L"", TextEnd::kNul},
+      {L"c", L"Имя", TextEnd::kNul},    {L"d", L" abc ", TextEnd::kNone}, {L"e", L"", TextEnd::kNone},
       {L"f", L"x\ty", TextEnd::kNone},
   };
   for (const auto& c : cases) {
