@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "codetools/block_table.h"
+#include "codetools/format_request.h"
 #include "codetools/module_view.h"
 
 namespace qv {
@@ -21,36 +21,6 @@ struct IndentSettings {
 // Deeper indentation is written at this many blanks: the host's lines hold
 // at most 1023 characters, and an unbounded depth would only waste memory.
 inline constexpr long kMaxIndent = 1024;
-
-// The selection of the code pane, lines and columns from 1.
-struct Selection {
-  long start_line = 0;
-  long start_column = 1;
-  long end_line = 0;
-  long end_column = 1;
-};
-
-struct FormatRequest {
-  // Incremental: from FormatStart down to the first line that is already right;
-  // otherwise the selected lines.
-  bool incremental = false;
-  long FormatStart = 0;  // incremental only: the line the caret has left
-  Selection selection;
-};
-
-// What a run rewrote: lines FormatStart..last_line are to become FormatText,
-// and the selection's columns move by column_shift. The main loop reads
-// FormatStart and FormatEnd to tell whether the caret's new line was covered.
-struct FormatResult {
-  long FormatStart = 0;
-  long FormatEnd = 0;  // first line of the last logical line written; 0 when none
-  long last_line = 0;
-  std::wstring FormatText;
-  long column_shift = 0;
-
-  // The edit for the writer; none when there is nothing to write.
-  std::optional<CodeEdit> Edit() const;
-};
 
 // The indentation engine over one snapshot of a module. It remembers what it
 // has read and computed, so one engine serves one run; everything is computed
