@@ -53,7 +53,6 @@ struct LoadTables {
   KeyedCollection<std::wstring> SyntaxTextColors;
   KeyedCollection<std::wstring> IncludingPaths;
   PaletteTable PaletteColors{};
-  std::wstring HelpFile;
 };
 
 AddinState& State();

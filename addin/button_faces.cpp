@@ -3,32 +3,15 @@
 #include <windows.h>
 
 #include "addin/main_form.h"
+#include "win/clipboard.h"
 
 namespace qv {
-namespace {
 
-// The clipboard, opened for the command window: emptied by an owner, it can be given data.
-class OpenedClipboard {
- public:
-  OpenedClipboard() : open_(OpenClipboard(MainFormWindow()) != FALSE) {
-    if (open_) EmptyClipboard();
-  }
-  OpenedClipboard(const OpenedClipboard&) = delete;
-  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-  ~OpenedClipboard() {
-    if (open_) CloseClipboard();
-  }
-  bool open() const { return open_; }
-
- private:
-  bool open_;
-};
-
-}  // namespace
-
+// The clipboard is opened for the command window: emptied by an owner, it can be given data.
 void PutFaceOnClipboard(const wchar_t* face) {
-  const OpenedClipboard clipboard;
+  const OpenedClipboard clipboard(MainFormWindow());
   if (!clipboard.open()) return;
+  EmptyClipboard();
   // The library's module, which the command window was made with.
   const auto module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(MainFormWindow(), GWLP_HINSTANCE));
   const auto bitmap = static_cast<HBITMAP>(LoadImageW(module, face, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
@@ -36,6 +19,9 @@ void PutFaceOnClipboard(const wchar_t* face) {
   if (bitmap && !SetClipboardData(CF_BITMAP, bitmap)) DeleteObject(bitmap);
 }
 
-void ClearClipboard() { const OpenedClipboard clipboard; }
+void ClearClipboard() {
+  const OpenedClipboard clipboard(MainFormWindow());
+  if (clipboard.open()) EmptyClipboard();
+}
 
 }  // namespace qv

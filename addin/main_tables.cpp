@@ -35,7 +35,6 @@ void Main() {
   tables.SyntaxTexts = std::move(colors.texts);
   tables.SyntaxTextColors = std::move(colors.colors);
   tables.IncludingPaths = ReadIncludingPaths(ListFileText(L"IncludingPaths.ini"));
-  tables.HelpFile = AppPath() + L"Quorvane.chm::popups.txt";
   FillPalette(tables.PaletteColors);
 }
 

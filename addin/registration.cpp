@@ -4,6 +4,7 @@
 
 #include "addin/build_info.h"
 #include "win/com_registration.h"
+#include "win/registry.h"
 
 namespace qv {
 namespace {
@@ -19,11 +20,6 @@ std::wstring AddinKey() {
   return build.HostKey + std::wstring(list) + build.ProgId;
 }
 
-LSTATUS WriteText(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  return RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, value.c_str(),
-                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
-
 LSTATUS WriteNumber(const std::wstring& key, const wchar_t* name, DWORD value) {
   return RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_DWORD, &value, sizeof value);
 }
@@ -35,7 +31,9 @@ HRESULT RegisterAddin(HMODULE module) {
   HRESULT hr = RegisterInprocServer(build.Clsid, build.ProgId, module);
   if (FAILED(hr)) return hr;
   const std::wstring key = AddinKey();
-  for (const LSTATUS rc : {WriteText(key, L"FriendlyName", kFriendlyName), WriteText(key, L"Description", kDescription),
+  // The host reads the texts itself, with their terminating NUL.
+  for (const LSTATUS rc : {SetRegValue(HKEY_CURRENT_USER, key, L"FriendlyName", kFriendlyName, TextEnd::kNul),
+                           SetRegValue(HKEY_CURRENT_USER, key, L"Description", kDescription, TextEnd::kNul),
                            WriteNumber(key, L"LoadBehavior", kLoadAtStartup),
                            WriteNumber(key, L"CommandLineSafe", build.CommandLineSafe)}) {
     if (rc != ERROR_SUCCESS && SUCCEEDED(hr)) hr = HRESULT_FROM_WIN32(static_cast<DWORD>(rc));

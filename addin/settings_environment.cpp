@@ -18,10 +18,7 @@ class RegistryEnvironment final : public SettingsEnvironment {
   }
 
   void WriteValue(std::wstring_view key, std::wstring_view name, std::wstring_view value, bool terminated) override {
-    if (!terminated) return SetRegValue(HKEY_CURRENT_USER, key, name, value);
-    const std::wstring text(value);
-    RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(key).c_str(), std::wstring(name).c_str(), REG_SZ, text.c_str(),
-                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    SetRegValue(HKEY_CURRENT_USER, key, name, value, terminated ? TextEnd::kNul : TextEnd::kNone);
   }
 
   std::wstring EnvironmentVariable(std::wstring_view name) override {

@@ -79,3 +79,13 @@ function(qv_check_imports target)
   add_test(NAME ${QV_PLATFORM}.imports.${target}
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()
+
+# qv_check_layers(): tests that every include goes down the layers (scripts/check-layers), on the
+# tree and on a fixture that breaks the rule; once per test tree.
+function(qv_check_layers)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_test(NAME ${QV_PLATFORM}.layers
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check-layers ${PROJECT_SOURCE_DIR})
+  add_test(NAME ${QV_PLATFORM}.layers_fixture
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/scripts/check_layers_test.py)
+endfunction()

@@ -1,6 +1,5 @@
 #include "codetools/auto_indent.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,16 +22,11 @@ std::optional<LineEdit> ReindentLine(const CaretLine& line, const CodeModuleView
   const long wanted = engine.GetSpacesCount(current, line.first_line, 0, row, kind);
   if (wanted == current) return std::nullopt;
 
-  const auto label_length = static_cast<long>(label.size());
-  long gap = std::max(wanted - label_length, 0L);
-  if (!label.empty()) gap = std::max(gap, 1L);
-  const std::wstring_view statement = std::wstring_view(line.raw).substr(label.size());
-  const auto blanks = static_cast<long>(std::min(statement.find_first_not_of(L' '), statement.size()));
-  std::wstring text = label + std::wstring(static_cast<std::size_t>(gap), L' ');
-  text += statement.substr(static_cast<std::size_t>(blanks));
+  std::wstring text;
+  const long shift = AppendIndented(text, line.raw, label.size(), wanted, false);
   if (text == line.raw) return std::nullopt;
   // The caret keeps its place in the text; only the first line moves.
-  return EditCaretLine(line, std::move(text), line.caret_line == line.first_line ? gap - blanks : 0);
+  return EditCaretLine(line, std::move(text), line.caret_line == line.first_line ? shift : 0);
 }
 
 void AutoIndentNewLine(bool AtCaret, const CodeModuleView& module, CodePaneMembers& pane, const Settings& settings) {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "codetools/indent_engine.h"
-#include "codetools/module_view.h"
 #include "codetools/code_pane_members.h"
+#include "codetools/module_view.h"
+#include "codetools/selection.h"
 
 namespace qv {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "codetools/indent_engine.h"
+#include "codetools/selection.h"
 
 namespace qv {
 

@@ -5,13 +5,26 @@
 
 #include "codetools/indent_engine.h"
 #include "codetools/logical_line.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
-namespace {
 
-std::size_t LeadingBlanks(std::wstring_view text) { return std::min(text.find_first_not_of(L' '), text.size()); }
-
-}  // namespace
+long AppendIndented(std::wstring& out, std::wstring_view line, std::size_t label_length, std::int64_t indent,
+                    bool lone_underscore) {
+  const std::size_t blanks = LeadingBlanks(line);
+  // A label left where it stood, or brought to column 1, would be read otherwise by the next run.
+  const std::size_t label = blanks == 0 || indent == 0 ? label_length : 0;
+  std::int64_t gap = std::max<std::int64_t>(indent - static_cast<std::int64_t>(label), 0);
+  if (label > 0) gap = std::max<std::int64_t>(gap, 1);
+  if (lone_underscore) gap = 0;
+  const std::wstring_view text = line.substr(blanks);
+  const std::wstring_view rest = text.substr(label);
+  const std::size_t after = LeadingBlanks(rest);
+  out += text.substr(0, label);
+  out.append(static_cast<std::size_t>(gap), L' ');
+  out += rest.substr(after);
+  return static_cast<long>(gap) - static_cast<long>(blanks + after);
+}
 
 FormatResult IndentEngine::Format(const FormatRequest& request) {
   if (!lines_.empty()) {
@@ -65,15 +78,6 @@ FormatResult IndentEngine::Format(const FormatRequest& request) {
       const std::int64_t delta = indent - current;
       if (line == selection.start_line)
         shift = static_cast<long>(std::max<std::int64_t>(delta, 1 - selection.start_column));
-      // A label or line number stays in column 1; so does one that an
-      // indented line brings there, or the next run would read it otherwise.
-      const std::wstring_view head = module_.Line(line);
-      const std::size_t blanks = LeadingBlanks(head);
-      const std::size_t label = blanks == 0 || indent == 0 ? logical.label_length : 0;
-      std::int64_t gap = std::max<std::int64_t>(indent - static_cast<std::int64_t>(label), 0);
-      if (label > 0) gap = std::max<std::int64_t>(gap, 1);
-      if (logical.bare_underscore) gap = 0;
-
       for (long physical = line; physical <= logical.last; ++physical) {
         if (appended) format_text_ += L"\r\n";
         appended = true;
@@ -82,16 +86,11 @@ FormatResult IndentEngine::Format(const FormatRequest& request) {
         const bool continued = physical < logical.last;
         if (continued) piece.remove_suffix(2);
         if (physical == line) {
-          const std::wstring_view text = piece.substr(LeadingBlanks(piece));
-          format_text_ += text.substr(0, label);
-          format_text_.append(static_cast<std::size_t>(gap), L' ');
-          const std::wstring_view rest = text.substr(label);
-          format_text_ += rest.substr(LeadingBlanks(rest));
+          AppendIndented(format_text_, piece, logical.label_length, indent, logical.bare_underscore);
         } else {
           const std::int64_t own = static_cast<std::int64_t>(LeadingBlanks(piece));
           const std::wstring_view text = piece.substr(LeadingBlanks(piece));
-          // A last "_" indented would join the next line to this statement.
-          const bool joins = !continued && text == L"_" && physical < count_;
+          const bool joins = IsLoneUnderscore(module_.Line(physical), physical, count_);
           format_text_.append(joins ? 0 : static_cast<std::size_t>(std::max<std::int64_t>(own + delta, 0)), L' ');
           format_text_ += text;
         }

@@ -4,13 +4,12 @@
 #include <limits>
 
 #include "codetools/logical_line.h"
+#include "kit/vb_strings.h"
 
 namespace qv {
 namespace {
 
 constexpr std::int64_t kUnknown = std::numeric_limits<std::int64_t>::min();
-
-std::size_t LeadingBlanks(std::wstring_view text) { return std::min(text.find_first_not_of(L' '), text.size()); }
 
 long ToLong(std::int64_t value) {
   return static_cast<long>(
@@ -29,6 +28,43 @@ std::size_t LabelLength(std::wstring_view piece, std::wstring_view code) {
   if (code.size() < end || code.substr(start, word.size()).find_first_not_of(L' ') != std::wstring_view::npos) return 0;
   return word.size();
 }
+
+// Where a line stands by its first piece: at its own blanks, or, when its
+// label or line number is in column 1 with the statement close behind, or it
+// is a lone "_", at the block's indentation unless that lies past the
+// statement's column.
+struct Stand {
+  std::optional<std::int64_t> own;  // from the text alone
+  std::int64_t word = 0;
+  std::int64_t position = 0;
+  bool code_blank = false;
+
+  // Where the line stands given the block's indentation.
+  std::int64_t Given(std::int64_t computed) const {
+    computed = ClampIndent(computed);
+    return computed <= word + 1 || code_blank ? computed : position;
+  }
+};
+
+Stand StandOf(std::wstring_view piece, std::size_t label_length, bool lone_underscore, bool code_blank) {
+  Stand stand;
+  stand.code_blank = code_blank;
+  if (lone_underscore) {
+    stand.word = kMaxIndent;  // takes the block's indentation
+    return stand;
+  }
+  const std::size_t blanks = LeadingBlanks(piece);
+  if (blanks > 0 || piece.empty() || label_length == 0) {
+    stand.own = static_cast<std::int64_t>(blanks);
+    return stand;
+  }
+  stand.word = static_cast<std::int64_t>(label_length);
+  stand.position = static_cast<std::int64_t>(std::min(piece.find_first_not_of(L' ', label_length), piece.size()));
+  if (stand.position >= stand.word + 2) stand.own = stand.position;
+  return stand;
+}
+
+bool IsBlank(std::wstring_view code) { return code.find_first_not_of(L' ') == std::wstring_view::npos; }
 
 }  // namespace
 
@@ -77,11 +113,11 @@ std::int32_t IndentEngine::Read(long first) {
   logical.statement_begin = static_cast<std::uint32_t>(statements_.size());
   logical.statement_count = static_cast<std::uint32_t>(pieces_.size());
   logical.slot_begin = static_cast<std::uint32_t>(slots_.size() / 2);
-  logical.code_blank = code_.find_first_not_of(L' ') == std::wstring::npos;
+  logical.code_blank = IsBlank(code_);
   std::wstring_view piece = module_.Line(first);
   if (last > first) piece.remove_suffix(2);
   logical.label_length = static_cast<std::uint32_t>(LabelLength(piece, code_));
-  logical.bare_underscore = last == first && first < count_ && piece == L"_";
+  logical.bare_underscore = IsLoneUnderscore(module_.Line(first), first, count_);
 
   for (const std::wstring_view text : pieces_) {
     Statement statement;
@@ -181,18 +217,6 @@ std::wstring_view IndentEngine::FirstPiece(std::int32_t line, bool fresh) const 
   return piece;
 }
 
-std::optional<std::int64_t> IndentEngine::OwnIndent(std::wstring_view piece, std::size_t label_length,
-                                                    LabelGeometry& geometry) const {
-  const std::size_t blanks = LeadingBlanks(piece);
-  if (blanks > 0) return static_cast<std::int64_t>(blanks);
-  if (piece.empty() || label_length == 0) return 0;
-  const std::size_t after = std::min(piece.find_first_not_of(L' ', label_length), piece.size());
-  geometry.word = static_cast<std::int64_t>(label_length);
-  geometry.position = static_cast<std::int64_t>(after);
-  if (geometry.position >= geometry.word + 2) return geometry.position;
-  return std::nullopt;
-}
-
 std::int64_t IndentEngine::CaseStep(const Statement& statement) const {
   return statement.close_row == BlockTable::kSelectRow && statement.close_kind == kMiddle ? indent_width_ : 0;
 }
@@ -207,14 +231,12 @@ std::int64_t& IndentEngine::Slot(Node node) {
 bool IndentEngine::TryCompute(Node node, Node& missing, std::int64_t& value) {
   const Logical logical = lines_[static_cast<std::size_t>(node.line)];
   if (node.slot == 0) {
-    LabelGeometry geometry;
-    if (logical.bare_underscore) {
-      geometry.word = kMaxIndent;  // takes the computed indentation below
-    } else if (const auto own = OwnIndent(FirstPiece(node.line, node.fresh), logical.label_length, geometry)) {
-      value = *own;
+    const Stand stand =
+        StandOf(FirstPiece(node.line, node.fresh), logical.label_length, logical.bare_underscore, logical.code_blank);
+    if (stand.own) {
+      value = *stand.own;
       return true;
     }
-    // A label in column 1 with its statement close by: the block's indentation decides.
     std::int64_t computed = 0;
     const std::int32_t prev = Prev(node.line);
     if (prev != kNoLine) {
@@ -234,8 +256,7 @@ bool IndentEngine::TryCompute(Node node, Node& missing, std::int64_t& value) {
       }
       computed += CaseStep(statements_[logical.statement_begin]);
     }
-    computed = ClampIndent(computed);
-    value = computed <= geometry.word + 1 || logical.code_blank ? computed : geometry.position;
+    value = stand.Given(computed);
     return true;
   }
   const Node before{node.line, node.slot - 1, node.fresh};
@@ -320,23 +341,17 @@ long IndentEngine::GetLineIndent(long line, std::wstring_view raw_text, std::wst
   std::wstring_view piece = raw_text.substr(0, raw_text.find(L"\r\n"));
   const bool continued = piece.size() < raw_text.size();
   if (continued && IsContinued(piece)) piece.remove_suffix(2);
-  const std::size_t label_length = LeadingBlanks(piece) == 0 ? LabelLength(piece, code_text) : 0;
-  label.assign(piece.substr(0, label_length));
-  LabelGeometry geometry;
-  if (!continued && piece == L"_" && line < count_) {
-    geometry.word = kMaxIndent;
-  } else if (const auto own = OwnIndent(piece, label_length, geometry)) {
-    return ToLong(*own);
-  }
+  const std::size_t label_length = LabelLength(piece, code_text);
+  label.assign(piece.substr(LeadingBlanks(piece), label_length));
+  const Stand stand = StandOf(piece, label_length, IsLoneUnderscore(raw_text, line, count_), IsBlank(code_text));
+  if (stand.own) return ToLong(*stand.own);
   const long first = line >= 1 && line <= count_ ? FirstOf(line) : line;
   std::int64_t computed = GetPrevIndent(first - 1);
   const std::vector<std::wstring_view> statements = SplitStatements(code_text);
   int kind = 0;
   const int row = statements.empty() ? -1 : FindBlock(statements.front(), -1, kind);
   if (row >= 0) computed = GetSpacesCount(ToLong(computed), first, 0, row, kind);
-  computed = ClampIndent(computed);
-  const bool alone = code_text.find_first_not_of(L' ') == std::wstring_view::npos;
-  return ToLong(computed <= geometry.word + 1 || alone ? computed : geometry.position);
+  return ToLong(stand.Given(computed));
 }
 
 long GetPrevIndent(const CodeModuleView& module, const IndentSettings& settings, long line) {

@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "codetools/block_table.h"
+#include "codetools/format_request.h"
 #include "codetools/module_view.h"
 
 namespace qv {
@@ -21,36 +21,6 @@ struct IndentSettings {
 // Deeper indentation is written at this many blanks: the host's lines hold
 // at most 1023 characters, and an unbounded depth would only waste memory.
 inline constexpr long kMaxIndent = 1024;
-
-// The selection of the code pane, lines and columns from 1.
-struct Selection {
-  long start_line = 0;
-  long start_column = 1;
-  long end_line = 0;
-  long end_column = 1;
-};
-
-struct FormatRequest {
-  // Incremental: from FormatStart down to the first line that is already right;
-  // otherwise the selected lines.
-  bool incremental = false;
-  long FormatStart = 0;  // incremental only: the line the caret has left
-  Selection selection;
-};
-
-// What a run rewrote: lines FormatStart..last_line are to become FormatText,
-// and the selection's columns move by column_shift. The main loop reads
-// FormatStart and FormatEnd to tell whether the caret's new line was covered.
-struct FormatResult {
-  long FormatStart = 0;
-  long FormatEnd = 0;  // first line of the last logical line written; 0 when none
-  long last_line = 0;
-  std::wstring FormatText;
-  long column_shift = 0;
-
-  // The edit for the writer; none when there is nothing to write.
-  std::optional<CodeEdit> Edit() const;
-};
 
 // The indentation engine over one snapshot of a module. It remembers what it
 // has read and computed, so one engine serves one run; everything is computed
@@ -71,8 +41,8 @@ class IndentEngine {
   // from its opener; default_indent when it has none.
   long GetSpacesCount(long default_indent, long line, long statement_index, int row, int kind);
   // The indentation that a line has now. raw_text and code_text are GetLine's
-  // for it (the raw text may be cut at the caret); label receives a leading
-  // line number or label in column 1.
+  // for it (the raw text may be cut at the caret); label receives the line
+  // number or label it starts with, after its blanks.
   long GetLineIndent(long line, std::wstring_view raw_text, std::wstring_view code_text, std::wstring& label);
 
   // Re-indents whole logical lines: on command the selected ones; incrementally
@@ -150,14 +120,6 @@ class IndentEngine {
 
   std::int64_t Value(Node node);
   bool TryCompute(Node node, Node& missing, std::int64_t& value);
-  // The indentation a line has from its text alone, or nullopt when its
-  // label leaves it to the block indentation.
-  struct LabelGeometry {
-    std::int64_t word = 0;
-    std::int64_t position = 0;
-  };
-  std::optional<std::int64_t> OwnIndent(std::wstring_view piece, std::size_t label_length,
-                                        LabelGeometry& geometry) const;
   std::int64_t CaseStep(const Statement& statement) const;
   std::int64_t Step(std::int64_t indent, std::int32_t line, std::uint32_t statement);
   std::int64_t& Slot(Node node);
@@ -190,6 +152,15 @@ long GetSpacesCount(const CodeModuleView& module, const IndentSettings& settings
                     long statement_index, int row, int kind);
 long GetLineIndent(const CodeModuleView& module, const IndentSettings& settings, long line, std::wstring_view raw_text,
                    std::wstring_view code_text, std::wstring& label);
+
+// Appends the first physical line of a logical line (line, without " _" or
+// with the lines below) to `out` at `indent`. Its label or line number of
+// label_length characters stays in column 1 when it stands there or the line
+// comes to column 1, with a blank at least before the statement; otherwise
+// the whole line moves. A lone "_" stays in column 1. Gives how many columns
+// the statement moved.
+long AppendIndented(std::wstring& out, std::wstring_view line, std::size_t label_length, std::int64_t indent,
+                    bool lone_underscore);
 
 // Re-indents the selected lines, or incrementally from the line the caret
 // left; the caller writes the result's edit. A failing run throws, and then

@@ -43,5 +43,8 @@ std::wstring RepeatString(std::wstring_view text, long count);
 
 // Whether a physical line continues on the next one.
 inline bool IsContinued(std::wstring_view line) { return line.ends_with(L" _"); }
+// Whether physical line `number` of `count` is a lone "_" with a line below: indented, it would read
+// as " _" and join that line, so it stays in column 1.
+inline bool IsLoneUnderscore(std::wstring_view line, long number, long count) { return line == L"_" && number < count; }
 
 }  // namespace qv

@@ -3,20 +3,15 @@
 #include <algorithm>
 
 #include "kit/case_fold.h"
+#include "kit/line_breaks.h"
 
 namespace qv {
 
 ModuleText::ModuleText(std::wstring text) : text_(std::move(text)) {
   if (text_.empty()) return;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text_.size(); ++i) {
-    const wchar_t c = text_[i];
-    if (c > L'\r' || (c != L'\r' && c != L'\n')) continue;
-    lines_.emplace_back(start, i - start);
-    if (c == L'\r' && i + 1 < text_.size() && text_[i + 1] == L'\n') ++i;
-    start = i + 1;
+  for (const std::wstring_view line : SplitLines(text_)) {
+    lines_.emplace_back(static_cast<std::size_t>(line.data() - text_.data()), line.size());
   }
-  lines_.emplace_back(start, text_.size() - start);
 }
 
 std::wstring_view ModuleText::Line(long line) const {

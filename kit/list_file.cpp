@@ -1,5 +1,6 @@
 #include "kit/list_file.h"
 
+#include "kit/line_breaks.h"
 #include "kit/vb_strings.h"
 
 namespace qv {
@@ -17,21 +18,9 @@ std::wstring TrimKey(std::wstring_view key) {
 
 std::vector<std::wstring> ListLines(std::wstring_view text) {
   std::vector<std::wstring> lines;
-  std::wstring line;
-  bool open = false;  // characters seen since the last break
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const wchar_t c = text[i];
-    if (c == L'\r' || c == L'\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      open = false;
-      if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-    } else if (c != L'\0') {
-      line.push_back(c);
-      open = true;
-    }
-  }
-  if (open) lines.push_back(std::move(line));
+  for (const std::wstring_view line : SplitLines(text)) std::erase(lines.emplace_back(line), L'\0');
+  // Nothing but NULs after the last break is no line.
+  if (lines.back().empty()) lines.pop_back();
   return lines;
 }
 

@@ -7,10 +7,7 @@ namespace {
 
 constexpr auto npos = std::wstring_view::npos;
 
-std::wstring_view WithoutLeadingBlanks(std::wstring_view text) {
-  const std::size_t first = text.find_first_not_of(L' ');
-  return first == npos ? std::wstring_view() : text.substr(first);
-}
+std::wstring_view WithoutLeadingBlanks(std::wstring_view text) { return text.substr(LeadingBlanks(text)); }
 
 std::wstring_view WithoutTrailingBlanks(std::wstring_view text) {
   return text.substr(0, text.find_last_not_of(L' ') + 1);  // npos + 1 is 0
@@ -23,6 +20,11 @@ std::wstring TrimBlanks(std::wstring_view text) {
 }
 std::wstring LTrimBlanks(std::wstring_view text) { return std::wstring(WithoutLeadingBlanks(text)); }
 std::wstring RTrimBlanks(std::wstring_view text) { return std::wstring(WithoutTrailingBlanks(text)); }
+
+std::size_t LeadingBlanks(std::wstring_view text) noexcept {
+  const std::size_t first = text.find_first_not_of(L' ');
+  return first == npos ? text.size() : first;
+}
 
 bool StartsWith(std::wstring_view text, std::wstring_view prefix) noexcept { return text.starts_with(prefix); }
 bool EndsWith(std::wstring_view text, std::wstring_view suffix) noexcept { return text.ends_with(suffix); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,8 @@ namespace qv {
 std::wstring TrimBlanks(std::wstring_view text);
 std::wstring LTrimBlanks(std::wstring_view text);
 std::wstring RTrimBlanks(std::wstring_view text);
+// How many blanks the text starts with.
+std::size_t LeadingBlanks(std::wstring_view text) noexcept;
 
 // Exact letter case.
 bool StartsWith(std::wstring_view text, std::wstring_view prefix) noexcept;

@@ -1,6 +1,7 @@
 #include "win/com_registration.h"
 
 #include "win/files.h"
+#include "win/registry.h"
 
 #include <objbase.h>
 
@@ -10,17 +11,6 @@ namespace qv {
 namespace {
 
 const std::wstring kClasses = L"Software\\Classes\\";
-
-// COM reads these values itself, so they are stored the usual way, with their terminating NUL.
-LSTATUS WriteDefault(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  HKEY handle = nullptr;
-  LSTATUS rc = RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr);
-  if (rc != ERROR_SUCCESS) return rc;
-  rc = RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(handle);
-  return rc;
-}
 
 }  // namespace
 
@@ -35,14 +25,15 @@ HRESULT RegisterInprocServer(const CLSID& clsid, std::wstring_view progId, HMODU
   const std::wstring progIdText(progId);
   const std::wstring file = ModuleFileName(module);
   if (file.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  // COM reads these values itself, so they are stored the usual way, with their terminating NUL.
   for (const auto& [key, name, value] : {
-           std::tuple{clsidKey, static_cast<const wchar_t*>(nullptr), progIdText},
-           std::tuple{clsidKey + L"\\InprocServer32", static_cast<const wchar_t*>(nullptr), file},
+           std::tuple{clsidKey, L"", progIdText},
+           std::tuple{clsidKey + L"\\InprocServer32", L"", file},
            std::tuple{clsidKey + L"\\InprocServer32", L"ThreadingModel", std::wstring(L"Apartment")},
-           std::tuple{clsidKey + L"\\ProgID", static_cast<const wchar_t*>(nullptr), progIdText},
-           std::tuple{kClasses + progIdText + L"\\CLSID", static_cast<const wchar_t*>(nullptr), ClsidText(clsid)},
+           std::tuple{clsidKey + L"\\ProgID", L"", progIdText},
+           std::tuple{kClasses + progIdText + L"\\CLSID", L"", ClsidText(clsid)},
        }) {
-    const LSTATUS rc = WriteDefault(key, name, value);
+    const LSTATUS rc = SetRegValue(HKEY_CURRENT_USER, key, name, value, TextEnd::kNul);
     if (rc != ERROR_SUCCESS) return HRESULT_FROM_WIN32(static_cast<DWORD>(rc));
   }
   return S_OK;

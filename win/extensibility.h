@@ -1,7 +1,7 @@
 #pragma once
 // The hosts' add-in connection interface, IDTExtensibility2 of the add-in designer's type library.
 // mingw-w64 ships no header for it. Dual: the host calls through the vtable after QueryInterface,
-// a script host through IDispatch with the DISPIDs below.
+// a script host through IDispatch.
 #include <windows.h>
 
 #include <oaidl.h>
@@ -16,14 +16,6 @@ enum ext_ConnectMode : int {
 enum ext_DisconnectMode : int {
   ext_dm_HostShutdown = 0,
   ext_dm_UserClosed = 1,
-};
-
-enum ExtensibilityDispid : DISPID {
-  kDispidOnConnection = 1,
-  kDispidOnDisconnection = 2,
-  kDispidOnAddInsUpdate = 3,
-  kDispidOnStartupComplete = 4,
-  kDispidOnBeginShutdown = 5,
 };
 
 // {B65AD801-ABAF-11D0-BB8B-00A0C90F2744}

@@ -10,21 +10,6 @@
 namespace qv {
 namespace {
 
-class RegKey {
- public:
-  RegKey() = default;
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  ~RegKey() {
-    if (handle_) RegCloseKey(handle_);
-  }
-  HKEY* out() { return &handle_; }
-  HKEY get() const { return handle_; }
-
- private:
-  HKEY handle_ = nullptr;
-};
-
 std::optional<std::vector<BYTE>> ReadData(HKEY key, const std::wstring& name, DWORD size) {
   std::vector<BYTE> data(size);
   DWORD got = size;
@@ -86,16 +71,18 @@ std::optional<std::wstring> GetRegValue(HKEY root, std::wstring_view key, std::w
   return text;
 }
 
-void SetRegValue(HKEY root, std::wstring_view key, std::wstring_view valueName, std::wstring_view value) {
+LSTATUS SetRegValue(HKEY root, std::wstring_view key, std::wstring_view valueName, std::wstring_view value,
+                    TextEnd end) {
   RegKey handle;
-  if (RegCreateKeyExW(root, std::wstring(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, handle.out(), nullptr) !=
-      ERROR_SUCCESS) {
-    return;
-  }
-  // The system stores a NUL anyway when one follows the counted text; a blank after it keeps the count exact.
-  const std::wstring data = std::wstring(value) + L' ';
-  RegSetValueExW(handle.get(), std::wstring(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                 static_cast<DWORD>(value.size() * sizeof(wchar_t)));
+  const LSTATUS rc =
+      RegCreateKeyExW(root, std::wstring(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, handle.out(), nullptr);
+  if (rc != ERROR_SUCCESS) return rc;
+  // Without its NUL: the system stores one anyway when one follows the counted text; a blank after it
+  // keeps the count exact.
+  const std::wstring data = std::wstring(value) + (end == TextEnd::kNul ? L'\0' : L' ');
+  const std::size_t count = value.size() + (end == TextEnd::kNul ? 1 : 0);
+  return RegSetValueExW(handle.get(), std::wstring(valueName).c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(count * sizeof(wchar_t)));
 }
 
 }  // namespace qv

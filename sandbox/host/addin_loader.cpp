@@ -106,16 +106,15 @@ std::wstring AddInLoader::AddinsKey() const {
 std::vector<std::wstring> AddInLoader::RegisteredWith(DWORD load_behavior_bit) const {
   std::vector<std::wstring> prog_ids;
   const std::wstring root = AddinsKey();
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, root.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return prog_ids;
+  qv::RegKey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, root.c_str(), 0, KEY_READ, key.out()) != ERROR_SUCCESS) return prog_ids;
   wchar_t name[256];
   for (DWORD index = 0;; ++index) {
     DWORD length = static_cast<DWORD>(std::size(name));
-    if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    if (RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
     const auto behavior = qv::GetRegValue(HKEY_CURRENT_USER, root + L"\\" + name, L"LoadBehavior");
     if (behavior && (std::wcstoul(behavior->c_str(), nullptr, 10) & load_behavior_bit)) prog_ids.emplace_back(name);
   }
-  RegCloseKey(key);
   return prog_ids;
 }
 

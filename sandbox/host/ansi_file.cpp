@@ -3,22 +3,10 @@
 #include <windows.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "kit/vb_error.h"
 
 namespace sbx {
-
-std::wstring ReadAnsiFile(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  if (!file) throw qv::VbError(53, L"Файл не найден");
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::wstring text(bytes.size(), L'\0');
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                                         static_cast<int>(text.size()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
 
 void WriteAnsiFile(const std::wstring& path, std::wstring_view text) {
   const int length =

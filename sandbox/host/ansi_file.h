@@ -5,8 +5,7 @@
 
 namespace sbx {
 
-// Raises qv::VbError 53 when the file cannot be read.
-std::wstring ReadAnsiFile(const std::wstring& path);
+// Reading them is qv::ReadAnsiFile's (win/ansi_file.h).
 // Raises qv::VbError 75 when the file cannot be written.
 void WriteAnsiFile(const std::wstring& path, std::wstring_view text);
 

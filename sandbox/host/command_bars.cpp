@@ -8,6 +8,7 @@
 #include "sandbox/host/host_state.h"
 #include "sandbox/host/vbe.h"
 #include "sandbox/ui/bar_band.h"
+#include "win/clipboard.h"
 
 namespace sbx {
 namespace {
@@ -28,7 +29,8 @@ std::wstring WithoutAccelerator(std::wstring_view caption) {
 
 // The clipboard's picture; the system converts between CF_DIB and CF_BITMAP where it can.
 std::optional<ButtonFace> ClipboardFace() {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
+  const qv::OpenedClipboard clipboard(nullptr);
+  if (!clipboard.open()) return std::nullopt;
   std::optional<ButtonFace> face;
   if (const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
     face = FaceOf(bitmap);
@@ -45,7 +47,6 @@ std::optional<ButtonFace> ClipboardFace() {
       DeleteObject(copy);
     }
   }
-  CloseClipboard();
   return face;
 }
 

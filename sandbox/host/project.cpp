@@ -1,6 +1,7 @@
 #include "sandbox/host/project.h"
 
 #include <cwctype>
+#include <optional>
 
 #include "kit/case_fold.h"
 #include "kit/vb_strings.h"
@@ -8,6 +9,7 @@
 #include "sandbox/host/code_module.h"
 #include "sandbox/host/enum_variant.h"
 #include "sandbox/host/host_state.h"
+#include "win/ansi_file.h"
 
 namespace sbx {
 namespace {
@@ -187,12 +189,13 @@ HRESULT ComponentsObject::AddFile(BSTR path_name, VARIANT_BOOL is_related_docume
   return Guarded([&] {
     const std::wstring path(path_name, SysStringLen(path_name));
     const long type = is_related_document ? kRelatedDocument : TypeOfFile(path);
-    const std::wstring file_text = ReadAnsiFile(path);
+    const std::optional<std::wstring> file_text = qv::ReadAnsiFile(path);
+    if (!file_text) throw qv::VbError(53, L"Файл не найден");
     const bool has_code = type != kRelatedDocument && type != kResFile;
     std::wstring name = FileNamePart(path);
     name = name.substr(0, name.rfind(L'.'));
     ComponentObject& component =
-        Add(type, IsIdentifier(name) && !Find(name) ? name : L"", has_code ? CodeOfModuleFile(file_text) : L"");
+        Add(type, IsIdentifier(name) && !Find(name) ? name : L"", has_code ? CodeOfModuleFile(*file_text) : L"");
     component.SetFileName(path);
     project_.SetSaved(false);
     *result = ShareObject(component);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "kit/vb_strings.h"
 #include "sandbox/model/procedure_geometry.h"
 
 namespace sbx {
@@ -13,11 +14,6 @@ const std::wstring& LineAt(const ModuleText& text, int line) {
 }
 
 int LineEnd(const ModuleText& text, int line) { return static_cast<int>(LineAt(text, line).size()) + 1; }
-
-size_t LeadingBlanks(std::wstring_view line) {
-  const size_t end = line.find_first_not_of(L' ');
-  return end == std::wstring_view::npos ? line.size() : end;
-}
 
 // The procedure whose one-line header is `line` when no End line closes it.
 const Procedure* OpenHeaderAt(const ModuleText& text, int line) {
@@ -52,12 +48,12 @@ TextPos DeleteRight(ModuleText& text, TextPos from, TextPos to) {
 
 TextPos SplitLine(ModuleText& text, TextPos from, TextPos to, bool complete_procedures) {
   const std::wstring& first_line = LineAt(text, from.line);
-  const std::wstring indent(LeadingBlanks(first_line.substr(0, static_cast<size_t>(from.column - 1))), L' ');
+  const std::wstring indent(qv::LeadingBlanks(first_line.substr(0, static_cast<size_t>(from.column - 1))), L' ');
   const bool at_end = from == to && to.column == LineEnd(text, to.line);
   if (complete_procedures && at_end) {
     if (const Procedure* procedure = OpenHeaderAt(text, from.line)) {
       // The End line stands at the header's indentation (assumed host behaviour).
-      const std::wstring header_indent(LeadingBlanks(first_line), L' ');
+      const std::wstring header_indent(qv::LeadingBlanks(first_line), L' ');
       text.ReplaceRange(from, to, L"\r\n\r\n" + header_indent + procedure->end_statement);
       return {from.line + 1, 1};
     }
@@ -65,7 +61,7 @@ TextPos SplitLine(ModuleText& text, TextPos from, TextPos to, bool complete_proc
   // The new line's indentation replaces the blanks that led the text after the caret (assumed host
   // behaviour); "the line above" is the split line's part before the caret.
   const size_t blanks_after =
-      LeadingBlanks(std::wstring_view(LineAt(text, to.line)).substr(static_cast<size_t>(to.column - 1)));
+      qv::LeadingBlanks(std::wstring_view(LineAt(text, to.line)).substr(static_cast<size_t>(to.column - 1)));
   return text.ReplaceRange(from, {to.line, to.column + static_cast<int>(blanks_after)}, L"\r\n" + indent);
 }
 

@@ -5,24 +5,16 @@
 #include <iterator>
 #include <utility>
 
+#include "kit/line_breaks.h"
 #include "kit/vb_error.h"
 
 namespace sbx {
 namespace {
 
-// CR LF, a lone CR and a lone LF each end a line (the lone ones: assumed host behaviour); the empty
-// text is one empty line.
+// The lone CR and LF breaking a line too: assumed host behaviour.
 std::vector<std::wstring> SplitLines(std::wstring_view text) {
-  std::vector<std::wstring> lines(1);
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == L'\r' || text[i] == L'\n') {
-      if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-      lines.emplace_back();
-    } else {
-      lines.back() += text[i];
-    }
-  }
-  return lines;
+  const std::vector<std::wstring_view> lines = qv::SplitLines(text);
+  return {lines.begin(), lines.end()};
 }
 
 std::wstring Join(std::vector<std::wstring>::const_iterator first, std::vector<std::wstring>::const_iterator last) {

@@ -2,20 +2,22 @@
 
 #include <iterator>
 
+#include "win/registry.h"
+
 namespace sbx {
 namespace {
 
 void Write(HKEY parent, const std::wstring& name, const RegistryFixture::Key& key) {
-  HKEY handle = nullptr;
-  if (RegCreateKeyExW(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) !=
+  qv::RegKey handle;
+  if (RegCreateKeyExW(parent, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, handle.out(), nullptr) !=
       ERROR_SUCCESS) {
     return;
   }
   for (const auto& value : key.values) {
-    RegSetValueExW(handle, value.name.c_str(), 0, value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
+    RegSetValueExW(handle.get(), value.name.c_str(), 0, value.type, value.data.data(),
+                   static_cast<DWORD>(value.data.size()));
   }
-  for (const auto& [subkey_name, subkey] : key.subkeys) Write(handle, subkey_name, subkey);
-  RegCloseKey(handle);
+  for (const auto& [subkey_name, subkey] : key.subkeys) Write(handle.get(), subkey_name, subkey);
 }
 
 RegistryFixture::Key ReadOpen(HKEY handle) {
@@ -34,10 +36,9 @@ RegistryFixture::Key ReadOpen(HKEY handle) {
   for (DWORD index = 0;; ++index) {
     DWORD name_length = static_cast<DWORD>(std::size(name));
     if (RegEnumKeyExW(handle, index, name, &name_length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    HKEY subkey = nullptr;
-    if (RegOpenKeyExW(handle, name, 0, KEY_READ, &subkey) != ERROR_SUCCESS) continue;
-    key.subkeys.emplace_back(std::wstring(name, name_length), ReadOpen(subkey));
-    RegCloseKey(subkey);
+    qv::RegKey subkey;
+    if (RegOpenKeyExW(handle, name, 0, KEY_READ, subkey.out()) != ERROR_SUCCESS) continue;
+    key.subkeys.emplace_back(std::wstring(name, name_length), ReadOpen(subkey.get()));
   }
   return key;
 }
@@ -55,16 +56,14 @@ RegistryFixture::RegistryFixture(std::vector<std::wstring> more) {
 }
 
 RegistryFixture::Key RegistryFixture::Read(const std::wstring& path) {
-  HKEY handle = nullptr;
-  const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &handle);
+  qv::RegKey handle;
+  const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, handle.out());
   if (status != ERROR_SUCCESS) {
     Key key;
     key.unreadable = status != ERROR_FILE_NOT_FOUND;
     return key;
   }
-  Key key = ReadOpen(handle);
-  RegCloseKey(handle);
-  return key;
+  return ReadOpen(handle.get());
 }
 
 void RegistryFixture::Restore() const {

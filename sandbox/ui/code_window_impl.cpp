@@ -7,6 +7,7 @@
 
 #include "sandbox/model/keyboard_edit.h"
 #include "sandbox/ui/window_class.h"
+#include "win/clipboard.h"
 
 namespace sbx {
 namespace {
@@ -45,7 +46,8 @@ std::optional<CaretMove> MoveFor(WPARAM key) {
 // CF_TEXT is in the ANSI code page.
 std::wstring ClipboardText(HWND owner) {
   std::wstring text;
-  if (!OpenClipboard(owner)) return text;
+  const qv::OpenedClipboard clipboard(owner);
+  if (!clipboard.open()) return text;
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     if (const auto* ansi = static_cast<const char*>(GlobalLock(data))) {
       const int length = static_cast<int>(strnlen(ansi, GlobalSize(data)));
@@ -54,7 +56,6 @@ std::wstring ClipboardText(HWND owner) {
       GlobalUnlock(data);
     }
   }
-  CloseClipboard();
   return text;
 }
 

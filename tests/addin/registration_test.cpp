@@ -83,10 +83,11 @@ TEST_P(RegistrationTest, WritesTheClassAndTheHostsEntryAndTheHostLoadsFromThem) 
 TEST_P(RegistrationTest, UnregistrationRemovesExactlyWhatRegistrationWrote) {
   ASSERT_EQ(S_OK, RegisterServer(path(), true));
   // An installed host has its add-ins key already.
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, AddinsKey().c_str(), 0, nullptr, 0, KEY_READ, nullptr,
-                                           &key, nullptr));
-  RegCloseKey(key);
+  {
+    qv::RegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, AddinsKey().c_str(), 0, nullptr, 0, KEY_READ, nullptr,
+                                             key.out(), nullptr));
+  }
   const RegistryFixture::Key classes = RegistryFixture::Read(L"Software\\Classes");
   const RegistryFixture::Key addins = RegistryFixture::Read(AddinsKey());
   ASSERT_EQ(S_OK, RegisterServer(path()));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "codetools/indent_engine.h"
 #include "tests/codetools/test_support.h"
 #include "tests/codetools/tool_case.h"
 
@@ -62,6 +63,30 @@ TEST(AutoIndentNewLine, WholeLineMovesTheCaretButNotBeforeColumnOne) {
   Check({Lines({L"Select Case a", L"        Case 1, _", L"             2"}), At(3, 5),
          Lines({L"Select Case a", L"    Case 1, _", L"             2"}), At(3, 5)},
         false);
+}
+
+// A label or line number follows the formatter's rules, the same on Enter as on command: one that
+// its line's move brings to column 1 stays a label there, a blank before its statement; one in
+// column 1 stays; an indented one moves with its line.
+TEST(AutoIndentNewLine, LabelsMoveAsTheFormatterMovesThem) {
+  const struct {
+    std::wstring_view above;
+    std::wstring_view line;
+    std::wstring_view expected;
+  } cases[] = {
+      {L"If a Then", L"    10   End If", L"10 End If"},  {L"If a Then", L"  L1:   End If", L"L1: End If"},
+      {L"If a Then", L"  L1: End If", L"L1: End If"},    {L"If a Then", L"        10   End If ' c", L"10 End If ' c"},
+      {L"    If x Then", L"10   End If", L"10  End If"}, {L"    If x Then", L"        10 End If", L"    10 End If"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.line)));
+    const auto statement = [](std::wstring_view text) { return static_cast<long>(text.find(L"End")) + 1; };
+    Check({Lines({c.above, c.line}), At(2, statement(c.line)), Lines({c.above, c.expected}),
+           At(2, statement(c.expected))},
+          false);
+    const FormatRequest request{false, 0, At(2, 1)};
+    EXPECT_EQ(Formatting(MemoryModule(Lines({c.above, c.line})), request, {4}).FormatText, c.expected);
+  }
 }
 
 }  // namespace

@@ -141,6 +141,51 @@ TEST(Formatting, EngineOperationsOutsideARun) {
   EXPECT_EQ(GetPrevIndent(module, {4}, 0), 0);
 }
 
+// Where a line stands, for GetLineIndent as for the formatter's own reading: at its blanks; a label
+// or line number in column 1 with its statement close behind, at the block's indentation unless
+// that lies past the statement; alone, at the block's. With a column, the line is read up to it.
+TEST(Formatting, GetLineIndentReadsLabelsAsTheFormatterDoes) {
+  const struct {
+    std::wstring_view above;  // the block: 4 or 8
+    std::wstring_view line;
+    long column;
+    long indent;
+    std::wstring_view label;
+  } cases[] = {
+      {L"    If a Then", L"L1: x = 1", 0, 4, L"L1:"}, {L"    If a Then", L"L1:  x = 1", 0, 5, L"L1:"},
+      {L"    If a Then", L"L1:", 0, 8, L"L1:"},       {L"    If a Then", L"L1: ' note", 0, 8, L"L1:"},
+      {L"    If a Then", L"10 x = 1", 0, 3, L"10"},   {L"    If a Then", L"10 End If", 0, 3, L"10"},
+      {L"    If a Then", L"    10 x", 0, 4, L"10"},   {L"    If a Then", L"x = 1", 0, 0, L""},
+      {L"    If a Then", L"L1: x = 1", 4, 8, L"L1:"}, {L"    If a Then", L"L1:   x = 1", 5, 8, L"L1:"},
+      {L"    x = 0", L"Lab: x = 1", 0, 4, L"Lab:"},   {L"    x = 0", L"L1: x = 1", 0, 4, L"L1:"},
+      {L"    x = 0", L"123456 x", 0, 4, L"123456"},   {L"    x = 0", L"Метка:  x", 0, 8, L"Метка:"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.line)) + " column " + std::to_string(c.column));
+    const MemoryModule module(Lines({L"Sub A()", c.above, c.line, L"End Sub"}));
+    const LogicalLine read = GetLine(module, 3, c.column);
+    std::wstring label;
+    EXPECT_EQ(GetLineIndent(module, {4}, 3, read.text, read.code_text, label), c.indent);
+    EXPECT_EQ(label, c.label);
+  }
+}
+
+// A lone "_" with a line below stays in column 1, or it would join that line; it stands where the
+// block is. The module's last line joins nothing and stands in column 1.
+TEST(Formatting, ALoneUnderscoreStaysInColumnOne) {
+  EXPECT_EQ(test::FormatWhole(Lines({L"Sub A()", L"y = 1 + _", L"_", L"z", L"_", L"End Sub", L"_"}), 4),
+            Lines({L"Sub A()", L"    y = 1 + _", L"_", L"    z", L"_", L"End Sub", L"_"}));
+  const MemoryModule module(Lines({L"If a Then", L"_", L"x", L"End If", L"_"}));
+  const struct {
+    long line;
+    long indent;
+  } cases[] = {{2, 4}, {5, 0}};
+  for (const auto& c : cases) {
+    std::wstring label;
+    EXPECT_EQ(GetLineIndent(module, {4}, c.line, L"_", L"_", label), c.indent) << c.line;
+  }
+}
+
 // Modules whose formatting once tripped over its own output.
 TEST(Formatting, KeepsItsPropertiesOnOddInput) {
   const std::wstring modules[] = {

@@ -73,5 +73,20 @@ TEST(Words, LabelsAndLineNumbers) {
   EXPECT_EQ(RepeatString(L"ab", -2), L"");
 }
 
+TEST(Words, ALoneUnderscoreWithALineBelow) {
+  const struct {
+    std::wstring_view line;
+    long number;
+    bool lone;
+  } cases[] = {
+      {L"_", 1, true},   {L"_", 2, true},   {L"_", 3, false},  // the last line joins nothing
+      {L" _", 1, false}, {L"_ ", 1, false}, {L"__", 1, false}, {L"x _", 1, false}, {L"", 1, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsLoneUnderscore(c.line, c.number, 3), c.lone)
+        << testing::PrintToString(std::wstring(c.line)) << c.number;
+  }
+}
+
 }  // namespace
 }  // namespace qv

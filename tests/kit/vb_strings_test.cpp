@@ -15,20 +15,22 @@ TEST(TrimBlanks, RemovesBlanksOnlyNeverTabs) {
     const wchar_t* both;
     const wchar_t* left;
     const wchar_t* right;
+    std::size_t leading;
   } cases[] = {
-      {L"  a b  ", L"a b", L"a b  ", L"  a b"},
-      {L"\t a \t", L"\t a \t", L"\t a \t", L"\t a \t"},
-      {L" \ta ", L"\ta", L"\ta ", L" \ta"},
-      {L"   ", L"", L"", L""},
-      {L"", L"", L"", L""},
-      {L"x", L"x", L"x", L"x"},
-      {L"\u00A0x\u00A0", L"\u00A0x\u00A0", L"\u00A0x\u00A0", L"\u00A0x\u00A0"},  // no-break space stays
+      {L"  a b  ", L"a b", L"a b  ", L"  a b", 2},
+      {L"\t a \t", L"\t a \t", L"\t a \t", L"\t a \t", 0},
+      {L" \ta ", L"\ta", L"\ta ", L" \ta", 1},
+      {L"   ", L"", L"", L"", 3},
+      {L"", L"", L"", L"", 0},
+      {L"x", L"x", L"x", L"x", 0},
+      {L"\u00A0x\u00A0", L"\u00A0x\u00A0", L"\u00A0x\u00A0", L"\u00A0x\u00A0", 0},  // no-break space stays
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
     EXPECT_EQ(TrimBlanks(c.text), c.both);
     EXPECT_EQ(LTrimBlanks(c.text), c.left);
     EXPECT_EQ(RTrimBlanks(c.text), c.right);
+    EXPECT_EQ(LeadingBlanks(c.text), c.leading);
   }
 }
 

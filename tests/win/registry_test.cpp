@@ -48,6 +48,35 @@ TEST_F(RegistryTest, SetRegValueStoresWithoutNulAndReadsBackTrimmed) {
   EXPECT_EQ(L"\tx\t", Get(L"tab"));
 }
 
+// The exact bytes: COM and the hosts count the NUL, the add-in's own settings go without it.
+TEST_F(RegistryTest, SetRegValueWritesTheTextWithOrWithoutItsNul) {
+  const struct {
+    const wchar_t* name;
+    std::wstring value;
+    TextEnd end;
+  } cases[] = {
+      {L"", L"default", TextEnd::kNul}, {L"a", L" abc ", TextEnd::kNul},  {L"b", L"", TextEnd::kNul},
+      {L"c", L"Имя", TextEnd::kNul},    {L"d", L" abc ", TextEnd::kNone}, {L"e", L"", TextEnd::kNone},
+      {L"f", L"x\ty", TextEnd::kNone},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+    ASSERT_EQ(ERROR_SUCCESS, SetRegValue(HKEY_CURRENT_USER, key_.path(), c.name, c.value, c.end));
+    const std::size_t count = c.value.size() + (c.end == TextEnd::kNul ? 1 : 0);
+    std::vector<wchar_t> data(count + 4, L'#');
+    DWORD type = 0;
+    auto bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegQueryValueExW(key_.handle(), c.name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &bytes));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+    EXPECT_EQ(count * sizeof(wchar_t), bytes);
+    EXPECT_EQ(std::wstring(c.value) + (c.end == TextEnd::kNul ? std::wstring(1, L'\0') : L""),
+              std::wstring(data.data(), count));
+  }
+  // A key that cannot be made gives the registry's status.
+  EXPECT_NE(ERROR_SUCCESS, SetRegValue(nullptr, key_.path(), L"v", L"x"));
+}
+
 TEST_F(RegistryTest, SetRegValueCreatesMissingParentsAndKeepsCyrillic) {
   const std::wstring deep = key_.path() + L"\\VBA\\Вложенный";
   SetRegValue(HKEY_CURRENT_USER, deep, L"Имя", L"Значение ёЁ");

@@ -1,5 +1,7 @@
 #include "tests/win/win_test_support.h"
 
+#include "win/registry.h"
+
 namespace qv::test {
 
 ScratchKey::ScratchKey()
@@ -15,10 +17,8 @@ ScratchKey::~ScratchKey() {
 }
 
 bool KeyExists(HKEY root, const std::wstring& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
+  RegKey key;
+  return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.out()) == ERROR_SUCCESS;
 }
 
 }  // namespace qv::test

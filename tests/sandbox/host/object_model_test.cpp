@@ -240,6 +240,12 @@ TEST_F(ObjectModelTest, Vb6AddFileTakesTheCodeAfterTheHeaderAndTheTypeFromTheExt
   EXPECT_EQ(10, Get(related.Object(), L"Type").Long());
   EXPECT_EQ(0, Path(related.Object(), {L"CodeModule", L"CountOfLines"}).Long());
   DeleteFileW(file.c_str());
+  try {
+    Invoke(components.Object(), L"AddFile", DISPATCH_METHOD, {file});
+    FAIL() << "a missing file was added";
+  } catch (const CallFailure& failure) {
+    EXPECT_EQ(static_cast<long>(0x800A0035), failure.scode);  // 53: file not found
+  }
 }
 
 TEST_F(ObjectModelTest, ErrorsComeBackAsExceptionsWithTheVbNumber) {

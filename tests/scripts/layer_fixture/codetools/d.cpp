@@ -1,0 +1,3 @@
+#include "kit/a.h"
+#include "codetools/d.h"
+#include "win/e.h"

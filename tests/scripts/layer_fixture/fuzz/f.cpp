@@ -1,0 +1,2 @@
+#include "tests/kit/g.h"
+#include "addin/b.h"

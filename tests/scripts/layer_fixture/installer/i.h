@@ -1,0 +1,3 @@
+#pragma once
+#include "dialogs/j.h"
+#include "fuzz/k.h"

@@ -1,0 +1,4 @@
+#pragma once
+#include <string>
+#include "kit/c.h"
+#include "addin/b.h"

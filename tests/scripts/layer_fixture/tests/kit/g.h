@@ -1,0 +1,3 @@
+#pragma once
+#include "installer/i.h"
+#include "sandbox/ui/h.h"
