@@ -4,8 +4,7 @@
 
 namespace qv {
 
-PaintDc::PaintDc(PaintDc&& other) noexcept
-    : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_) {}
+PaintDc::PaintDc(PaintDc&& other) noexcept : window_(std::exchange(other.window_, nullptr)), paint_(other.paint_) {}
 
 PaintDc& PaintDc::operator=(PaintDc&& other) noexcept {
   std::swap(window_, other.window_);

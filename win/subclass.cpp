@@ -23,15 +23,14 @@ void Subclass::Unhook() {
   ReleaseModule();
 }
 
-LRESULT CALLBACK Subclass::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                     DWORD_PTR) {
+LRESULT CALLBACK Subclass::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR) {
   auto* self = reinterpret_cast<Subclass*>(id);
   UINT new_message = message;
   WPARAM new_wparam = wparam;
   LPARAM new_lparam = lparam;
   std::optional<LRESULT> answer;
-  const bool handled = Guarded(
-      L"subclass procedure", [&] { answer = self->OnMessage(window, new_message, new_wparam, new_lparam); });
+  const bool handled =
+      Guarded(L"subclass procedure", [&] { answer = self->OnMessage(window, new_message, new_wparam, new_lparam); });
   if (message == WM_NCDESTROY) {
     // The last message goes on as it came; the system keeps the rest of the chain for this call.
     self->Unhook();

@@ -9,7 +9,7 @@
 // always goes on down the chain, and then the hook removes itself.
 //
 // While hooked, the object holds a module reference: its procedure is this module's code. Hook,
-// unhook and destroy it on the window's thread, and not from inside its own handler.
+// unhook and destroy it on the window's thread; never delete it inside its own handler.
 #include <windows.h>
 
 #include <optional>

@@ -31,12 +31,11 @@ Window::~Window() {
   DestroyWindow(window);
 }
 
-bool Window::Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style, RECT place,
-                    HWND parent) {
+bool Window::Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style,
+                    WindowPlace place, HWND parent) {
   Register(window_class, Procedure);
-  const HWND window =
-      CreateWindowExW(ex_style, window_class.name, title, style, place.left, place.top, place.right - place.left,
-                      place.bottom - place.top, parent, nullptr, ThisModule(), this);
+  const HWND window = CreateWindowExW(ex_style, window_class.name, title, style, place.x, place.y, place.width,
+                                      place.height, parent, nullptr, ThisModule(), this);
   if (!window && hwnd_) Unbind();  // refused after WM_NCCREATE
   return window != nullptr;
 }
@@ -52,8 +51,7 @@ bool Window::CreateMdiChild(HWND client, const WindowClass& window_class, const 
 LRESULT Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) { return Default(message, wparam, lparam); }
 
 LRESULT Window::Default(UINT message, WPARAM wparam, LPARAM lparam) {
-  return mdi_child_ ? DefMDIChildProcW(hwnd_, message, wparam, lparam)
-                    : DefWindowProcW(hwnd_, message, wparam, lparam);
+  return mdi_child_ ? DefMDIChildProcW(hwnd_, message, wparam, lparam) : DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
 void Window::Bind(HWND window, bool mdi_child) {
@@ -74,8 +72,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPA
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
     // An MDI child's creation parameter comes wrapped in the client's MDICREATESTRUCT.
     const bool mdi_child = (create->dwExStyle & WS_EX_MDICHILD) != 0;
-    void* param = mdi_child ? reinterpret_cast<void*>(static_cast<const MDICREATESTRUCTW*>(create->lpCreateParams)->lParam)
-                            : create->lpCreateParams;
+    void* param = mdi_child
+                      ? reinterpret_cast<void*>(static_cast<const MDICREATESTRUCTW*>(create->lpCreateParams)->lParam)
+                      : create->lpCreateParams;
     if (param) static_cast<Window*>(param)->Bind(window, mdi_child);
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));

@@ -16,6 +16,14 @@ struct WindowClass {
   HBRUSH background = nullptr;
 };
 
+// Where a window goes and its size; CW_USEDEFAULT leaves them to the system.
+struct WindowPlace {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // Unregisters a class of this module; no window of it may be left.
 void UnregisterWindowClass(const wchar_t* name);
 
@@ -28,7 +36,7 @@ class Window {
   virtual ~Window();
 
   // False when the window could not be created.
-  bool Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style, RECT place,
+  bool Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style, WindowPlace place,
               HWND parent);
   // An MDI child of `client`, at the place the client chooses.
   bool CreateMdiChild(HWND client, const WindowClass& window_class, const wchar_t* title, DWORD style);

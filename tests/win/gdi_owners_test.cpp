@@ -32,8 +32,8 @@ TEST(GdiOwnersTest, TenThousandPaintsGiveBackEveryObject) {
       const Selected<HBITMAP> bitmap(dc.get(), Bitmap(CreateCompatibleBitmap(screen.get(), 32, 16)));
       const Selected<HPEN> pen(dc.get(), Pen(CreatePen(PS_SOLID, 1, RGB(i % 256, 0, 0))));
       const Selected<HBRUSH> brush(dc.get(), Brush(CreateSolidBrush(RGB(0, i % 256, 0))));
-      const Selected<HFONT> font(dc.get(), Font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
-                                                            0, L"Courier New")));
+      const Selected<HFONT> font(
+          dc.get(), Font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Courier New")));
       made = {bitmap.get(), pen.get(), brush.get(), font.get()};
       Rectangle(dc.get(), 0, 0, 32, 16);
       TextOutW(dc.get(), 1, 1, L"Ab", 2);

@@ -1,12 +1,11 @@
-// Hooks on the system's subclass chain: what the previous procedure sees, removal in any order,
-// removal at WM_NCDESTROY, and the module reference each hook holds.
+// Hooks on the subclass chain: what the previous procedure sees, removal in any order, by the
+// destructor and at WM_NCDESTROY, and the module reference each hook holds.
 #include "win/subclass.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <stdexcept>
-#include <string>
 #include <tuple>
 #include <vector>
 
@@ -17,16 +16,15 @@ namespace qv {
 namespace {
 
 using Call = std::tuple<UINT, WPARAM, LPARAM>;
-std::vector<Call> g_reached;  // what the window's own procedure received
+using Handling = std::function<std::optional<LRESULT>(UINT&, WPARAM&, LPARAM&)>;
+std::vector<Call> g_reached;  // by the window's own procedure
 std::wstring g_failures;
 
-LRESULT CALLBACK TargetProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK Target(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message < WM_APP) return DefWindowProcW(window, message, wparam, lparam);
   g_reached.emplace_back(message, wparam, lparam);
   return 1;
 }
-
-using Handling = std::function<std::optional<LRESULT>(UINT&, WPARAM&, LPARAM&)>;
 
 class Recorder final : public Subclass {
  public:
@@ -42,44 +40,50 @@ class Recorder final : public Subclass {
   Handling handling_;
 };
 
+std::optional<LRESULT> Rewrite(UINT& message, WPARAM& wparam, LPARAM& lparam) {
+  message = WM_APP + 1;
+  wparam = 3;
+  lparam = 4;
+  return std::nullopt;
+}
+std::optional<LRESULT> Answer(UINT&, WPARAM&, LPARAM&) { return 42; }
+std::optional<LRESULT> FailAfterRewriting(UINT& message, WPARAM&, LPARAM&) {
+  message = WM_APP + 1;
+  throw std::runtime_error("x");
+}
+
 class SubclassTest : public ::testing::Test {
  protected:
   void SetUp() override {
     WNDCLASSW target{};
-    target.lpfnWndProc = TargetProcedure;
+    target.lpfnWndProc = Target;
     target.lpszClassName = L"QvSubclassTarget";
     RegisterClassW(&target);
     window_ = CreateWindowExW(0, L"QvSubclassTarget", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, window_);
     g_reached.clear();
     ASSERT_FALSE(ModuleInUse());
   }
   void TearDown() override { DestroyWindow(window_); }
-
   LRESULT Send() { return SendMessageW(window_, WM_APP, 1, 2); }
 
   HWND window_ = nullptr;
 };
 
-struct HandlingCase {
-  const char* name;
-  Handling handling;
-  LRESULT result;
-  std::vector<Call> reached;
-};
-
 TEST_F(SubclassTest, ThePreviousProcedureSeesWhatTheHandlerLeavesOfTheMessageOnce) {
-  const HandlingCase cases[] = {
-      {"passed on", {}, 1, {{WM_APP, 1, 2}}},
-      {"rewritten", [](UINT& m, WPARAM& w, LPARAM& l) { m = WM_APP + 1, w = 3, l = 4; return std::nullopt; }, 1,
-       {{WM_APP + 1, 3, 4}}},
-      {"answered", [](UINT&, WPARAM&, LPARAM&) { return std::optional<LRESULT>(42); }, 42, {}},
-      {"failed after rewriting",
-       [](UINT& m, WPARAM&, LPARAM&) -> std::optional<LRESULT> { m = WM_APP + 1; throw std::runtime_error("x"); }, 1,
-       {{WM_APP, 1, 2}}},
+  const struct {
+    const char* name;
+    Handling handling;
+    LRESULT result;
+    std::vector<Call> reached;
+    bool recorded;
+  } cases[] = {
+      {"passed on", {}, 1, {{WM_APP, 1, 2}}, false},
+      {"rewritten", Rewrite, 1, {{WM_APP + 1, 3, 4}}, false},
+      {"answered", Answer, 42, {}, false},
+      {"failed after rewriting", FailAfterRewriting, 1, {{WM_APP, 1, 2}}, true},
   };
   SetFailureSink([](std::wstring_view line) noexcept { g_failures += line; });
-  for (const HandlingCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     g_reached.clear();
     g_failures.clear();
@@ -87,57 +91,46 @@ TEST_F(SubclassTest, ThePreviousProcedureSeesWhatTheHandlerLeavesOfTheMessageOnc
     ASSERT_TRUE(hook.Hook(window_));
     EXPECT_EQ(c.result, Send());
     EXPECT_EQ(c.reached, g_reached);
-    EXPECT_EQ(std::string(c.name) == "failed after rewriting", g_failures.find(L"subclass procedure") != std::wstring::npos);
+    EXPECT_EQ(c.recorded, g_failures.find(L"subclass procedure: x") != std::wstring::npos);
   }
   SetFailureSink(nullptr);
 }
 
 TEST_F(SubclassTest, HooksRemovedInEitherOrderLeaveTheChainWhole) {
   for (const bool first_goes_first : {true, false}) {
-    SCOPED_TRACE(first_goes_first);
     Recorder first, second;
-    ASSERT_TRUE(first.Hook(window_));
-    ASSERT_TRUE(second.Hook(window_));
-    EXPECT_EQ(1, Send());
+    ASSERT_TRUE(first.Hook(window_) && second.Hook(window_));
+    Send();
     Recorder& gone = first_goes_first ? first : second;
     Recorder& left = first_goes_first ? second : first;
     gone.Unhook();
     EXPECT_TRUE(ModuleInUse());
-    EXPECT_EQ(1, Send());
+    Send();
     left.Unhook();
     EXPECT_FALSE(ModuleInUse());
     g_reached.clear();
     EXPECT_EQ(1, Send());
-    EXPECT_EQ(1, gone.seen);
-    EXPECT_EQ(2, left.seen);
     EXPECT_EQ(1u, g_reached.size());
+    EXPECT_EQ(1, gone.seen) << first_goes_first;
+    EXPECT_EQ(2, left.seen) << first_goes_first;
   }
 }
 
-TEST_F(SubclassTest, OneObjectHooksOneWindowOnce) {
+TEST_F(SubclassTest, OneObjectHooksOneWindowOnceTillItsDestructorOrTheWindowsEnd) {
+  {
+    Recorder hook;
+    ASSERT_TRUE(hook.Hook(window_));
+    EXPECT_FALSE(hook.Hook(window_));
+    EXPECT_FALSE(hook.Hook(GetDesktopWindow()));
+    EXPECT_EQ(1, Send());
+    EXPECT_EQ(1, hook.seen);
+  }
+  EXPECT_FALSE(ModuleInUse());
   Recorder hook;
   ASSERT_TRUE(hook.Hook(window_));
-  EXPECT_FALSE(hook.Hook(window_));
-  EXPECT_FALSE(hook.Hook(GetDesktopWindow()));
-  Send();
-  EXPECT_EQ(1, hook.seen);
-  hook.Unhook();
-  EXPECT_TRUE(hook.Hook(window_));
-}
-
-TEST_F(SubclassTest, TheWindowsEndRemovesTheHookAndItsModuleReference) {
-  Recorder hook;
-  ASSERT_TRUE(hook.Hook(window_));
-  EXPECT_TRUE(ModuleInUse());
   DestroyWindow(std::exchange(window_, nullptr));
   EXPECT_FALSE(hook.Hooked());
   EXPECT_FALSE(ModuleInUse());
-}
-
-TEST_F(SubclassTest, TheDestructorUnhooks) {
-  { Recorder hook; ASSERT_TRUE(hook.Hook(window_)); }
-  EXPECT_FALSE(ModuleInUse());
-  EXPECT_EQ(1, Send());
 }
 
 }  // namespace
