@@ -38,7 +38,7 @@ BITMAPINFO FaceFormat(long width, long height);
 // The height the rows take in the band.
 int BandHeight(const std::vector<BandRow>& rows);
 
-// The band window. It asks `rows` at every paint.
+// The band window. It asks `rows` at every paint; `rows` must outlive it.
 class BarBandWindow final : public qv::Window {
  public:
   explicit BarBandWindow(const BandRows& rows) : rows_(rows) {}

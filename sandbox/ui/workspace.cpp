@@ -63,8 +63,9 @@ void BringToForeground(HWND window) {
 
 WorkspaceImpl::WorkspaceImpl(const WorkspaceOptions& options) : options_(options) {
   // In SDI mode the main window holds only menus and toolbars.
-  if (!Window::Create(0, {L"SbxMainFrame", 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE)}, options.main_caption.c_str(),
-              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, {0, 0, 1000, options.sdi ? 120 : 740}, nullptr)) {
+  if (!Window::Create(0, {L"SbxMainFrame", 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE)},
+                      options.main_caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                      {0, 0, 1000, options.sdi ? 120 : 740}, nullptr)) {
     throw std::runtime_error("main window not created");
   }
   if (!options.sdi) {
