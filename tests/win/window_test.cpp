@@ -50,6 +50,9 @@ TEST(WindowTest, TheObjectSeesItsWindowFromNcCreateToNcDestroy) {
     ASSERT_FALSE(probe.seen.empty());
     EXPECT_EQ(static_cast<UINT>(WM_NCCREATE), probe.seen.front());
     EXPECT_TRUE(Saw(probe, WM_CREATE));
+    // The MDI default procedure makes a new visible child the active one.
+    const auto active = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
+    EXPECT_EQ(mdi_child, active == probe.hwnd());
     SetWindowPos(probe.hwnd(), nullptr, 0, 0, 250, 150, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_TRUE(Saw(probe, WM_GETMINMAXINFO));
     EXPECT_TRUE(ModuleInUse());
