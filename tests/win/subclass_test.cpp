@@ -97,22 +97,20 @@ TEST_F(SubclassTest, ThePreviousProcedureSeesWhatTheHandlerLeavesOfTheMessageOnc
 }
 
 TEST_F(SubclassTest, HooksRemovedInEitherOrderLeaveTheChainWhole) {
-  for (const bool first_goes_first : {true, false}) {
-    Recorder first, second;
-    ASSERT_TRUE(first.Hook(window_) && second.Hook(window_));
+  for (const size_t gone : {0u, 1u}) {
+    g_reached.clear();
+    Recorder hooks[2];
+    ASSERT_TRUE(hooks[0].Hook(window_) && hooks[1].Hook(window_));
     Send();
-    Recorder& gone = first_goes_first ? first : second;
-    Recorder& left = first_goes_first ? second : first;
-    gone.Unhook();
+    hooks[gone].Unhook();
     EXPECT_TRUE(ModuleInUse());
     Send();
-    left.Unhook();
+    hooks[1 - gone].Unhook();
     EXPECT_FALSE(ModuleInUse());
-    g_reached.clear();
     EXPECT_EQ(1, Send());
-    EXPECT_EQ(1u, g_reached.size());
-    EXPECT_EQ(1, gone.seen) << first_goes_first;
-    EXPECT_EQ(2, left.seen) << first_goes_first;
+    EXPECT_EQ(3u, g_reached.size());  // each message reached the window once
+    EXPECT_EQ(1, hooks[gone].seen) << gone;
+    EXPECT_EQ(2, hooks[1 - gone].seen) << gone;
   }
 }
 
