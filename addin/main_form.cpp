@@ -1,61 +1,52 @@
 #include "addin/main_form.h"
 
 #include "addin/entry_points.h"
-#include "win/module_lifetime.h"
+#include "win/failure_log.h"
+#include "win/window.h"
 
 namespace qv {
 namespace {
 
-constexpr wchar_t kClassName[] = L"QuorvaneMainForm";
+const WindowClass kClass{L"QuorvaneMainForm"};
 constexpr UINT_PTR kTimerId = 0;
 
-HWND g_window = nullptr;
-
-HINSTANCE ThisModule() {
-  HMODULE self = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&g_window), &self);
-  return self;
-}
-
 void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD) {
-  try {
-    TimerTick();
-  } catch (...) {  // nothing may reach the host's message loop
-  }
+  // Nothing may reach the host's message loop.
+  Guarded(L"main loop timer", [] { TimerTick(); });
 }
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCDESTROY && window == g_window) {
-    g_window = nullptr;
-    ReleaseModule();
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
+// The hidden window's object lives as long as its window.
+class MainForm final : public Window {
+  void OnWindowDestroyed() override;
+};
+
+MainForm* g_form = nullptr;
+
+void MainForm::OnWindowDestroyed() {
+  g_form = nullptr;
+  delete this;
 }
 
 }  // namespace
 
 HWND MainFormWindow() {
-  if (g_window) return g_window;
-  const HINSTANCE module = ThisModule();
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = module;
-  window_class.lpszClassName = kClassName;
-  // A class left by an earlier load of the library would point into freed code.
-  UnregisterClassW(kClassName, module);
-  if (!RegisterClassExW(&window_class)) return nullptr;
-  g_window = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, module, nullptr);
-  if (g_window) AddRefModule();
-  return g_window;
+  if (!g_form) {
+    // A class left by an earlier load of the library would point into freed code.
+    UnregisterWindowClass(kClass.name);
+    g_form = new MainForm;
+    if (!g_form->Create(0, kClass, L"", WS_POPUP, {}, nullptr)) {
+      delete g_form;  // null when the window's end has taken it already
+      g_form = nullptr;
+    }
+  }
+  return g_form ? g_form->hwnd() : nullptr;
 }
 
 void UnloadMainForm() {
-  if (!g_window) return;
+  if (!g_form) return;
   RemoveCommandBarButtons();
-  DestroyWindow(g_window);
-  UnregisterClassW(kClassName, ThisModule());
+  DestroyWindow(g_form->hwnd());
+  UnregisterWindowClass(kClass.name);
 }
 
 void StartMainTimer() {
@@ -63,7 +54,7 @@ void StartMainTimer() {
 }
 
 void StopMainTimer() {
-  if (g_window) KillTimer(g_window, kTimerId);
+  if (g_form) KillTimer(g_form->hwnd(), kTimerId);
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #include "win/files.h"
 
 #include "kit/vb_strings.h"
+#include "win/this_module.h"
 
 namespace qv {
 
@@ -18,12 +19,8 @@ std::wstring ModuleFileName(HMODULE module) {
 }
 
 std::wstring AppPath() {
-  static const char anchor = 0;  // any address inside this module
-  HMODULE self = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&anchor), &self);
   // GetDirectory drops the last "\" and what follows, so a drive's root gives "C:" and gets its "\" back.
-  return GetDirectory(ModuleFileName(self)) + L'\\';
+  return GetDirectory(ModuleFileName(ThisModule())) + L'\\';
 }
 
 bool FileExists(std::wstring_view path) {

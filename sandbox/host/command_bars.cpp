@@ -9,6 +9,7 @@
 #include "sandbox/host/vbe.h"
 #include "sandbox/ui/bar_band.h"
 #include "win/clipboard.h"
+#include "win/gdi_owners.h"
 
 namespace sbx {
 namespace {
@@ -38,14 +39,10 @@ std::optional<ButtonFace> ClipboardFace() {
     const auto* info = static_cast<const BITMAPINFO*>(GlobalLock(dib));
     const auto* bits =
         reinterpret_cast<const BYTE*>(info) + info->bmiHeader.biSize + info->bmiHeader.biClrUsed * sizeof(RGBQUAD);
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP copy = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const qv::Bitmap copy(
+        CreateDIBitmap(qv::ClientDc(nullptr).get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS));
     GlobalUnlock(dib);
-    if (copy) {
-      face = FaceOf(copy);
-      DeleteObject(copy);
-    }
+    if (copy) face = FaceOf(copy.get());
   }
   return face;
 }
@@ -111,9 +108,8 @@ ButtonFace FaceOf(HBITMAP bitmap) {
   GetObjectW(bitmap, sizeof shape, &shape);
   BITMAPINFO format = FaceFormat(shape.bmWidth, shape.bmHeight);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(shape.bmWidth) * static_cast<size_t>(shape.bmHeight));
-  const HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  GetDIBits(qv::ClientDc(nullptr).get(), bitmap, 0, static_cast<UINT>(shape.bmHeight), pixels.data(), &format,
+            DIB_RGB_COLORS);
   std::uint32_t checksum = 2166136261u;  // FNV-1a over the colours, not the unused fourth byte
   for (const std::uint32_t pixel : pixels) {
     for (int shift = 0; shift < 24; shift += 8) checksum = (checksum ^ ((pixel >> shift) & 0xFFu)) * 16777619u;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "win/files.h"
+#include "win/this_module.h"
 #include "sandbox/host/host_state.h"
 
 namespace sbx {
@@ -12,13 +13,6 @@ namespace {
 thread_local std::optional<qv::VbError> t_raised;
 
 bool GuidLess(const GUID& a, const GUID& b) { return std::memcmp(&a, &b, sizeof(GUID)) < 0; }
-
-HMODULE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-  return module;
-}
 
 HRESULT FillException(EXCEPINFO* exception, const qv::VbError& error) {
   if (exception) {
@@ -111,7 +105,7 @@ void DispatchType::InjectFault(std::wstring_view member, qv::VbError error) {
 }
 
 TypeLibrary::TypeLibrary() : by_iid_(&GuidLess) {
-  const std::wstring file = qv::ModuleFileName(ThisModule());
+  const std::wstring file = qv::ModuleFileName(qv::ThisModule());
   if (FAILED(LoadTypeLibEx(file.c_str(), REGKIND_NONE, library_.ReleaseAndGetAddressOf())))
     throw qv::VbError(48, L"Ошибка загрузки библиотеки типов");
   const UINT count = library_->GetTypeInfoCount();

@@ -1,11 +1,13 @@
 #include "sandbox/ui/bar_band.h"
 
-#include "sandbox/ui/window_class.h"
+#include <utility>
+
+#include "win/failure_log.h"
+#include "win/gdi_owners.h"
 
 namespace sbx {
 namespace {
 
-constexpr wchar_t kBandClass[] = L"SbxCommandBand";
 constexpr int kMenuRowHeight = 20;
 constexpr int kBarRowHeight = 26;
 constexpr int kButtonSize = 22;  // a button with a face is square
@@ -43,13 +45,12 @@ void DrawFace(HDC dc, const BandControl& control, int x, int y) {
 
 // A small triangle pointing down, 5 pixels wide, in the text colour.
 void DrawArrow(HDC dc, int left, int middle) {
-  const HGDIOBJ previous = SelectObject(dc, GetStockObject(DC_PEN));
+  const qv::Selection pen(dc, GetStockObject(DC_PEN));
   SetDCPenColor(dc, GetTextColor(dc));
   for (int i = 0; i < 3; ++i) {
     MoveToEx(dc, left + i, middle - 1 + i, nullptr);
     LineTo(dc, left + 5 - i, middle - 1 + i);
   }
-  SelectObject(dc, previous);
 }
 
 // Draws one control of a toolbar row from `left`; gives its width.
@@ -99,53 +100,11 @@ void DrawBarRow(HDC dc, const BandRow& row, int top) {
   DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
 }
 
-// The provider's rows; none when it fails, so no exception leaves the window procedure.
-std::vector<BandRow> RowsOf(const BandRows* rows) noexcept {
-  try {
-    return rows && *rows ? (*rows)() : std::vector<BandRow>{};
-  } catch (...) {
-    return {};
-  }
-}
-
-// Draws into a memory bitmap first: the model asks for repaints often, and flicker would show.
-void Paint(HWND band, const BandRows* rows) {
-  PAINTSTRUCT paint;
-  const HDC target = BeginPaint(band, &paint);
-  RECT area{};
-  GetClientRect(band, &area);
-  const HDC dc = CreateCompatibleDC(target);
-  const HBITMAP bitmap = CreateCompatibleBitmap(target, area.right, area.bottom);
-  if (bitmap) {
-    const HGDIOBJ previous_bitmap = SelectObject(dc, bitmap);
-    const HGDIOBJ previous_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-    SetBkMode(dc, TRANSPARENT);
-    int top = 0;
-    for (const BandRow& row : RowsOf(rows)) {
-      row.menu ? DrawMenuRow(dc, row, top) : DrawBarRow(dc, row, top);
-      top += row.menu ? kMenuRowHeight : kBarRowHeight;
-    }
-    BitBlt(target, 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, previous_font);
-    SelectObject(dc, previous_bitmap);
-    DeleteObject(bitmap);
-  }
-  DeleteDC(dc);
-  EndPaint(band, &paint);
-}
-
-LRESULT CALLBACK BandProc(HWND band, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    SetWindowLongPtrW(band, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
-  } else if (message == WM_PAINT) {
-    Paint(band, reinterpret_cast<const BandRows*>(GetWindowLongPtrW(band, GWLP_USERDATA)));
-    return 0;
-  } else if (message == WM_ERASEBKGND) {
-    return 1;  // the paint covers every pixel
-  }
-  return DefWindowProcW(band, message, wparam, lparam);
+// The provider's rows; none when it fails.
+std::vector<BandRow> RowsOf(const BandRows& rows) {
+  std::vector<BandRow> got;
+  if (rows) qv::Guarded(L"command band rows", [&] { got = rows(); });
+  return got;
 }
 
 }  // namespace
@@ -167,10 +126,37 @@ int BandHeight(const std::vector<BandRow>& rows) {
   return height;
 }
 
-HWND CreateBarBand(HWND frame, const BandRows& rows) {
-  RegisterWindowClass(kBandClass, BandProc, 0, IDC_ARROW, nullptr);
-  return CreateWindowExW(0, kBandClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, frame, nullptr,
-                         GetModuleHandleW(nullptr), const_cast<BandRows*>(&rows));
+void BarBandWindow::CreateIn(HWND frame) {
+  Create(0, {L"SbxCommandBand"}, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, {}, frame);
+}
+
+LRESULT BarBandWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_PAINT) {
+    Paint();
+    return 0;
+  }
+  if (message == WM_ERASEBKGND) return 1;  // the paint covers every pixel
+  return Default(message, wparam, lparam);
+}
+
+// Draws into a memory bitmap first: the model asks for repaints often, and flicker would show.
+void BarBandWindow::Paint() const {
+  const qv::PaintDc target(hwnd());
+  RECT area{};
+  GetClientRect(hwnd(), &area);
+  const qv::MemoryDc dc(CreateCompatibleDC(target.get()));
+  qv::Bitmap bitmap(CreateCompatibleBitmap(target.get(), area.right, area.bottom));
+  if (!bitmap) return;
+  const qv::Selected<HBITMAP> picture(dc.get(), std::move(bitmap));
+  const qv::Selection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+  FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
+  SetBkMode(dc.get(), TRANSPARENT);
+  int top = 0;
+  for (const BandRow& row : RowsOf(rows_)) {
+    row.menu ? DrawMenuRow(dc.get(), row, top) : DrawBarRow(dc.get(), row, top);
+    top += row.menu ? kMenuRowHeight : kBarRowHeight;
+  }
+  BitBlt(target.get(), 0, 0, area.right, area.bottom, dc.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace sbx

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "win/window.h"
+
 namespace sbx {
 
 // One visible control as the band draws it.
@@ -36,8 +38,18 @@ BITMAPINFO FaceFormat(long width, long height);
 // The height the rows take in the band.
 int BandHeight(const std::vector<BandRow>& rows);
 
-// The band window, a child of `frame` whose class has no "Window" in its name. It asks `rows` at
-// every paint; `rows` must outlive the window.
-HWND CreateBarBand(HWND frame, const BandRows& rows);
+// The band window. It asks `rows` at every paint; `rows` must outlive it.
+class BarBandWindow final : public qv::Window {
+ public:
+  explicit BarBandWindow(const BandRows& rows) : rows_(rows) {}
+  // A child of `frame`, of a class with no "Window" in its name.
+  void CreateIn(HWND frame);
+
+ private:
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Paint() const;
+
+  const BandRows& rows_;
+};
 
 }  // namespace sbx

@@ -6,19 +6,16 @@
 #include <utility>
 
 #include "sandbox/model/keyboard_edit.h"
-#include "sandbox/ui/window_class.h"
 #include "win/clipboard.h"
+#include "win/gdi_owners.h"
 
 namespace sbx {
 namespace {
 
-// The add-in finds document windows by "Window" in their class name.
-constexpr wchar_t kClassName[] = L"SbxCodeWindow";
-constexpr wchar_t kSelfProperty[] = L"SbxCodeWindow.this";
+// The add-in finds document windows by "Window" in their class name. No CS_OWNDC or CS_CLASSDC:
+// the add-in's painter takes GetDC's default state.
+const qv::WindowClass kClass{L"SbxCodeWindow", CS_HREDRAW | CS_VREDRAW, IDC_IBEAM};
 constexpr int kLastColumn = 1024;  // the host's longest line is 1023 characters
-
-// The window being created: its first messages come before CreateWindow returns.
-thread_local CodeWindowImpl* g_creating = nullptr;
 
 std::optional<CaretMove> MoveFor(WPARAM key) {
   switch (key) {
@@ -76,54 +73,27 @@ CodeWindowImpl::CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text) : owner
 CodeWindowImpl::~CodeWindowImpl() { text_.Unsubscribe(listener_); }
 
 void CodeWindowImpl::Create(HWND mdi_client, HWND owner_window, const std::wstring& caption) {
-  // No CS_OWNDC or CS_CLASSDC: the add-in's painter takes GetDC's default state.
-  RegisterWindowClass(kClassName, WindowProc, CS_HREDRAW | CS_VREDRAW, IDC_IBEAM, nullptr);
   mdi_ = mdi_client != nullptr;
-  g_creating = this;
   if (mdi_) {
-    CreateMDIWindowW(kClassName, caption.c_str(), WS_VISIBLE | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                     CW_USEDEFAULT, CW_USEDEFAULT, mdi_client, GetModuleHandleW(nullptr), 0);
-  } else {
-    // SDI: a top-level window owned by the main window (assumed for the real host).
-    CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, owner_window, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (hwnd_) ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    CreateMdiChild(mdi_client, kClass, caption.c_str(), WS_VISIBLE | WS_CLIPCHILDREN);
+    return;
   }
-  g_creating = nullptr;
-}
-
-CodeWindowImpl* CodeWindowImpl::FromHandle(HWND window) {
-  return static_cast<CodeWindowImpl*>(GetPropW(window, kSelfProperty));
+  // SDI: a top-level window owned by the main window (assumed for the real host).
+  if (Window::Create(0, kClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                     {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT}, owner_window)) {
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  }
 }
 
 template <class Use>
 auto CodeWindowImpl::WithDrawing(HDC dc, Use use) const {
   const EditorFontSettings settings = ReadEditorFontSettings(owner_.IdeSettingsKey());
   const EditorFont font(dc, settings);
-  const CodeLayout layout = ComputeCodeLayout(hwnd_, split_, settings.indicator_bar);
+  const CodeLayout layout = ComputeCodeLayout(hwnd(), split_, settings.indicator_bar);
   return use(CodeDrawing{layout, font, settings.indicator_bar, text_, breakpoints_});
 }
 
-LRESULT CALLBACK CodeWindowImpl::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  CodeWindowImpl* self = FromHandle(window);
-  if (!self && g_creating) {
-    self = std::exchange(g_creating, nullptr);
-    self->hwnd_ = window;
-    SetPropW(window, kSelfProperty, self);
-  }
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  try {
-    return self->Handle(message, wparam, lparam);
-  } catch (...) {
-    return 0;
-  }
-}
-
-LRESULT CodeWindowImpl::Default(UINT message, WPARAM wparam, LPARAM lparam) {
-  return mdi_ ? DefMDIChildProcW(hwnd_, message, wparam, lparam) : DefWindowProcW(hwnd_, message, wparam, lparam);
-}
-
-LRESULT CodeWindowImpl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CodeWindowImpl::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
       CreateBars();
@@ -134,20 +104,18 @@ LRESULT CodeWindowImpl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd_, &paint);
-      WithDrawing(dc, [&](const CodeDrawing& drawing) {
+      const qv::PaintDc dc(hwnd());
+      WithDrawing(dc.get(), [&](const CodeDrawing& drawing) {
         const PaneView views[2] = {ViewOf(0), ViewOf(1)};
-        PaintCodeWindow(dc, drawing, std::span(views, static_cast<size_t>(PaneCount())));
+        PaintCodeWindow(dc.get(), drawing, std::span(views, static_cast<size_t>(PaneCount())));
       });
-      EndPaint(hwnd_, &paint);
       return 0;
     }
     case WM_SETFOCUS: {
-      const ClientDc dc(hwnd_);
-      CreateCaret(hwnd_, nullptr, 1, WithDrawing(dc.get(), [](const CodeDrawing& d) { return d.font.LineHeight(); }));
+      const qv::WindowDc dc = qv::ClientDc(hwnd());
+      CreateCaret(hwnd(), nullptr, 1, WithDrawing(dc.get(), [](const CodeDrawing& d) { return d.font.LineHeight(); }));
       PlaceCaret();
-      ShowCaret(hwnd_);
+      ShowCaret(hwnd());
       break;
     }
     case WM_KILLFOCUS:
@@ -168,23 +136,17 @@ LRESULT CodeWindowImpl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       OnClick({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       break;
     case WM_MDIACTIVATE:
-      if (reinterpret_cast<HWND>(lparam) == hwnd_) owner_.OnActivated(*this);
+      if (reinterpret_cast<HWND>(lparam) == hwnd()) owner_.OnActivated(*this);
       break;
     case WM_ACTIVATE:
       if (!mdi_ && LOWORD(wparam) != WA_INACTIVE) owner_.OnActivated(*this);
       break;
     case WM_CLOSE:
-      owner_.OnCloseReceived(hwnd_);
+      owner_.OnCloseReceived(hwnd());
       break;
     case WM_DESTROY:
       owner_.OnDestroying(*this);
       break;
-    case WM_NCDESTROY: {
-      const LRESULT result = Default(message, wparam, lparam);
-      RemovePropW(hwnd_, kSelfProperty);
-      owner_.OnDestroyed(*this);  // deletes this
-      return result;
-    }
     default:
       break;
   }
@@ -194,7 +156,7 @@ LRESULT CodeWindowImpl::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 void CodeWindowImpl::CreateBars() {
   // Child order matters to the add-in: the lower pane's vertical bar comes first.
   auto bar = [this](DWORD style) {
-    return CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | style, 0, 0, 0, 0, hwnd_, nullptr,
+    return CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | style, 0, 0, 0, 0, hwnd(), nullptr,
                            GetModuleHandleW(nullptr), nullptr);
   };
   panes_[1].vertical_bar = bar(SBS_VERT);
@@ -205,7 +167,7 @@ void CodeWindowImpl::CreateBars() {
 
 void CodeWindowImpl::Layout() {
   // The bars do not depend on the indicator bar.
-  const CodeLayout layout = ComputeCodeLayout(hwnd_, split_, true);
+  const CodeLayout layout = ComputeCodeLayout(hwnd(), split_, true);
   for (size_t i = 0; i < panes_.size(); ++i) {
     const bool shown = i == 0 || split_;
     for (const auto& [bar, rect] : {std::pair(panes_[i].vertical_bar, layout.panes[i].vertical_bar),
@@ -263,18 +225,18 @@ void CodeWindowImpl::SetFirstColumn(int pane, int column) {
 }
 
 int CodeWindowImpl::CountOfVisibleLines(int pane) const {
-  const ClientDc dc(hwnd_);
+  const qv::WindowDc dc = qv::ClientDc(hwnd());
   return WithDrawing(dc.get(),
                      [pane](const CodeDrawing& d) { return VisibleRows(d.layout, pane, d.font.LineHeight()); });
 }
 
 std::wstring CodeWindowImpl::Caption() const {
-  std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-  caption.resize(static_cast<size_t>(GetWindowTextW(hwnd_, caption.data(), static_cast<int>(caption.size()))));
+  std::wstring caption(static_cast<size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
+  caption.resize(static_cast<size_t>(GetWindowTextW(hwnd(), caption.data(), static_cast<int>(caption.size()))));
   return caption;
 }
 
-void CodeWindowImpl::SetCaption(std::wstring_view caption) { SetWindowTextW(hwnd_, std::wstring(caption).c_str()); }
+void CodeWindowImpl::SetCaption(std::wstring_view caption) { SetWindowTextW(hwnd(), std::wstring(caption).c_str()); }
 
 void CodeWindowImpl::ToggleBreakpoint(int line) {
   if (!breakpoints_.erase(line)) breakpoints_.insert(line);
@@ -353,7 +315,7 @@ void CodeWindowImpl::OnChar(wchar_t c) {
 }
 
 void CodeWindowImpl::Paste() {
-  const std::wstring pasted = ClipboardText(hwnd_);
+  const std::wstring pasted = ClipboardText(hwnd());
   if (pasted.empty()) return;
   const Selection selection = GetSelection(active_pane_);
   MoveTo(TypeText(text_, selection.start, selection.end, pasted), false);
@@ -401,13 +363,13 @@ void CodeWindowImpl::OnScroll(HWND bar, int request, bool vertical) {
 }
 
 void CodeWindowImpl::OnClick(POINT point) {
-  const ClientDc dc(hwnd_);
+  const qv::WindowDc dc = qv::ClientDc(hwnd());
   WithDrawing(dc.get(), [&](const CodeDrawing& drawing) {
     active_pane_ = split_ && point.y >= drawing.layout.panes[1].vertical_bar.top ? 1 : 0;
     panes_[Index(active_pane_)].caret = PositionAt(drawing, active_pane_, ViewOf(active_pane_), point);
   });
   MoveTo(panes_[Index(active_pane_)].caret, false);
-  SetFocus(hwnd_);
+  SetFocus(hwnd());
 }
 
 void CodeWindowImpl::OnTextChanged(const LineChange& change) {
@@ -448,7 +410,7 @@ void CodeWindowImpl::ScrollCaretIntoView(int pane) {
 
 void CodeWindowImpl::UpdateBars() {
   if (!panes_[0].vertical_bar) return;  // before WM_CREATE
-  const ClientDc dc(hwnd_);
+  const qv::WindowDc dc = qv::ClientDc(hwnd());
   WithDrawing(dc.get(), [this](const CodeDrawing& drawing) {
     const int visible_columns =
         std::max(1, (drawing.layout.text_right - drawing.layout.text_left) / std::max(1, drawing.font.ScrollShift(1)));
@@ -474,8 +436,8 @@ void CodeWindowImpl::UpdateBars() {
 }
 
 void CodeWindowImpl::PlaceCaret() {
-  if (GetFocus() != hwnd_) return;
-  const ClientDc dc(hwnd_);
+  if (GetFocus() != hwnd()) return;
+  const qv::WindowDc dc = qv::ClientDc(hwnd());
   const POINT point = WithDrawing(dc.get(), [this](const CodeDrawing& drawing) {
     const PaneView view = ViewOf(active_pane_);
     const PaneArea& area = drawing.layout.panes[Index(active_pane_)];
@@ -487,8 +449,8 @@ void CodeWindowImpl::PlaceCaret() {
 }
 
 void CodeWindowImpl::Repaint() {
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  UpdateWindow(hwnd_);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  UpdateWindow(hwnd());
 }
 
 PaneView CodeWindowImpl::ViewOf(int pane) const {

@@ -9,6 +9,7 @@
 #include "sandbox/model/caret.h"
 #include "sandbox/ui/code_painter.h"
 #include "sandbox/ui/code_window.h"
+#include "win/window.h"
 
 namespace sbx {
 
@@ -29,7 +30,7 @@ class CodeWindowOwner {
   ~CodeWindowOwner() = default;
 };
 
-class CodeWindowImpl final : public CodeWindow {
+class CodeWindowImpl final : public CodeWindow, private qv::Window {
  public:
   CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text);
   CodeWindowImpl(const CodeWindowImpl&) = delete;
@@ -39,7 +40,7 @@ class CodeWindowImpl final : public CodeWindow {
   // An MDI child of `mdi_client`, or with no client a top-level window owned by `owner_window`.
   void Create(HWND mdi_client, HWND owner_window, const std::wstring& caption);
 
-  HWND hwnd() const override { return hwnd_; }
+  HWND hwnd() const override { return Window::hwnd(); }
   ModuleText& text() const override { return text_; }
   int PaneCount() const override { return split_ ? 2 : 1; }
   void Split(bool on) override;
@@ -70,10 +71,9 @@ class CodeWindowImpl final : public CodeWindow {
     HWND horizontal_bar = nullptr;
   };
 
-  static CodeWindowImpl* FromHandle(HWND window);
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // The owner deletes the object here.
+  void OnWindowDestroyed() override { owner_.OnDestroyed(*this); }
   static size_t Index(int pane) { return static_cast<size_t>(pane); }
   // Calls `use` with the drawing geometry and the editor font selected into `dc`.
   template <class Use>
@@ -101,7 +101,6 @@ class CodeWindowImpl final : public CodeWindow {
   CodeWindowOwner& owner_;
   ModuleText& text_;
   int listener_ = 0;
-  HWND hwnd_ = nullptr;
   bool mdi_ = false;
   bool split_ = false;
   int active_pane_ = 0;

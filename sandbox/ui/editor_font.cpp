@@ -24,6 +24,14 @@ std::string ToAnsi(const std::wstring& text) {
   return ansi;
 }
 
+// The add-in's painter creates its font with exactly this ANSI call; the same call makes the system
+// fall back to the same face when FontFace is not installed.
+HFONT CreateEditorFont(HDC dc, const EditorFontSettings& settings) {
+  return CreateFontA(-MulDiv(settings.height, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, 400, 0, 0, 0,
+                     static_cast<DWORD>(settings.charset), OUT_DEFAULT_PRECIS, CLIP_CHARACTER_PRECIS, PROOF_QUALITY, 0,
+                     ToAnsi(settings.face).c_str());
+}
+
 SIZE ExtentOf(HDC dc, std::wstring_view text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
@@ -43,21 +51,10 @@ EditorFontSettings ReadEditorFontSettings(const std::wstring& settings_key) {
   return settings;
 }
 
-EditorFont::EditorFont(HDC dc, const EditorFontSettings& settings) : dc_(dc) {
-  // The add-in's painter creates its font with exactly this ANSI call; the same call makes the
-  // system fall back to the same face when FontFace is not installed.
-  const std::string face = ToAnsi(settings.face);
-  font_ = CreateFontA(-MulDiv(settings.height, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, 400, 0, 0, 0,
-                      static_cast<DWORD>(settings.charset), OUT_DEFAULT_PRECIS, CLIP_CHARACTER_PRECIS, PROOF_QUALITY, 0,
-                      face.c_str());
-  previous_ = SelectObject(dc, font_);
+EditorFont::EditorFont(HDC dc, const EditorFontSettings& settings)
+    : dc_(dc), font_(dc, qv::Font(CreateEditorFont(dc, settings))) {
   line_height_ = ExtentOf(dc, L" ").cy;
   scroll_step2_ = ExtentOf(dc, L"d").cx + ExtentOf(dc, L"i").cx;
-}
-
-EditorFont::~EditorFont() {
-  SelectObject(dc_, previous_);
-  DeleteObject(font_);
 }
 
 int EditorFont::Extent(std::wstring_view text) const { return ExtentOf(dc_, text).cx; }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "win/gdi_owners.h"
+
 namespace sbx {
 
 struct EditorFontSettings {
@@ -22,9 +24,6 @@ EditorFontSettings ReadEditorFontSettings(const std::wstring& settings_key);
 class EditorFont {
  public:
   EditorFont(HDC dc, const EditorFontSettings& settings);
-  EditorFont(const EditorFont&) = delete;
-  EditorFont& operator=(const EditorFont&) = delete;
-  ~EditorFont();
 
   int LineHeight() const { return line_height_; }
   int Extent(std::wstring_view text) const;  // GetTextExtentPoint32 width
@@ -33,24 +32,9 @@ class EditorFont {
 
  private:
   HDC dc_;
-  HFONT font_;
-  HGDIOBJ previous_;
+  qv::Selected<HFONT> font_;
   int line_height_ = 0;
   int scroll_step2_ = 0;  // width of "d" plus width of "i"
-};
-
-// A window's client DC, released when it goes.
-class ClientDc {
- public:
-  explicit ClientDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ClientDc(const ClientDc&) = delete;
-  ClientDc& operator=(const ClientDc&) = delete;
-  ~ClientDc() { ReleaseDC(window_, dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
 };
 
 }  // namespace sbx

@@ -4,15 +4,12 @@
 
 #include <initializer_list>
 
-#include "sandbox/ui/window_class.h"
-
 namespace sbx {
 namespace {
 
-HWND CreatePopup(const wchar_t* class_name, int width, int height) {
-  RegisterWindowClass(class_name, DefWindowProcW, 0, IDC_ARROW, GetSysColorBrush(COLOR_BTNFACE));
-  return CreateWindowExW(WS_EX_TOOLWINDOW, class_name, L"", WS_POPUP | WS_BORDER, 100, 100, width, height, nullptr,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
+void CreatePopup(qv::Window& popup, const wchar_t* class_name, int width, int height) {
+  popup.Create(WS_EX_TOOLWINDOW, {class_name, 0, IDC_ARROW, GetSysColorBrush(COLOR_BTNFACE)}, L"", WS_POPUP | WS_BORDER,
+               {100, 100, width, height}, nullptr);
 }
 
 }  // namespace
@@ -20,8 +17,8 @@ HWND CreatePopup(const wchar_t* class_name, int width, int height) {
 HostPopups::HostPopups() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  colour_popup_ = CreatePopup(L"CBarPopup", 200, 200);
-  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, colour_popup_, nullptr,
+  CreatePopup(colour_popup_, L"CBarPopup", 200, 200);
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, colour_popup_.hwnd(), nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   // Tab captions of the real colour popup are not known; these are ours.
   for (const wchar_t* caption : {L"Palette", L"System"}) {
@@ -31,21 +28,17 @@ HostPopups::HostPopups() {
     const auto count = SendMessageW(tabs_, TCM_GETITEMCOUNT, 0, 0);
     SendMessageW(tabs_, TCM_INSERTITEMW, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&item));
   }
-  plain_popup_ = CreatePopup(L"CBarPopup", 150, 100);
-  name_list_ = CreatePopup(L"NameListWndClass", 200, 150);
+  CreatePopup(plain_popup_, L"CBarPopup", 150, 100);
+  CreatePopup(name_list_, L"NameListWndClass", 200, 150);
 }
 
-HostPopups::~HostPopups() {
-  for (HWND popup : {colour_popup_, plain_popup_, name_list_}) DestroyWindow(popup);
-}
-
-void HostPopups::ShowNameList(bool shown) { ShowWindow(name_list_, shown ? SW_SHOWNOACTIVATE : SW_HIDE); }
+void HostPopups::ShowNameList(bool shown) { ShowWindow(name_list_.hwnd(), shown ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
 void HostPopups::OpenColourPopup(int tab) {
-  ShowWindow(colour_popup_, SW_SHOWNOACTIVATE);
+  ShowWindow(colour_popup_.hwnd(), SW_SHOWNOACTIVATE);
   SendMessageW(tabs_, TCM_SETCURFOCUS, static_cast<WPARAM>(tab), 0);
 }
 
-void HostPopups::CloseColourPopup() { ShowWindow(colour_popup_, SW_HIDE); }
+void HostPopups::CloseColourPopup() { ShowWindow(colour_popup_.hwnd(), SW_HIDE); }
 
 }  // namespace sbx

@@ -4,14 +4,13 @@
 // "NameListWndClass". All start hidden; tests show them.
 #include <windows.h>
 
+#include "win/window.h"
+
 namespace sbx {
 
 class HostPopups {
  public:
   HostPopups();
-  HostPopups(const HostPopups&) = delete;
-  HostPopups& operator=(const HostPopups&) = delete;
-  ~HostPopups();
 
   void ShowNameList(bool shown);
   // Shows the colour popup and moves the tab focus to `tab` with TCM_SETCURFOCUS, not relying on
@@ -20,10 +19,10 @@ class HostPopups {
   void CloseColourPopup();
 
  private:
-  HWND colour_popup_ = nullptr;
+  qv::Window colour_popup_;
   HWND tabs_ = nullptr;
-  HWND plain_popup_ = nullptr;
-  HWND name_list_ = nullptr;
+  qv::Window plain_popup_;
+  qv::Window name_list_;
 };
 
 }  // namespace sbx

@@ -1,9 +1,11 @@
 #include "sandbox/ui/screenshot.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "sandbox/model/png_encoder.h"
+#include "win/gdi_owners.h"
 
 namespace sbx {
 namespace {
@@ -18,26 +20,21 @@ std::vector<std::uint8_t> CaptureWindow(HWND window, int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC source = GetWindowDC(window);
-  HDC memory = CreateCompatibleDC(source);
-  HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const qv::WindowDc source = qv::WholeWindowDc(window);
+  const qv::MemoryDc memory(CreateCompatibleDC(source.get()));
+  qv::Bitmap bitmap(CreateDIBSection(source.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   std::vector<std::uint8_t> rgb;
-  if (bitmap) {
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    // The window's own DC reads what was drawn, children included; the screen DC reads the X server,
-    // which Wine updates a little later, and PrintWindow would have the window draw itself again.
-    if (BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY)) {
-      GdiFlush();
-      const auto* bgrx = static_cast<const std::uint8_t*>(bits);
-      const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
-      rgb.reserve(pixels * 3);
-      for (size_t i = 0; i < pixels; ++i) rgb.insert(rgb.end(), {bgrx[i * 4 + 2], bgrx[i * 4 + 1], bgrx[i * 4]});
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
+  if (!bitmap) return rgb;
+  const qv::Selected<HBITMAP> picture(memory.get(), std::move(bitmap));
+  // The window's own DC reads what was drawn, children included; the screen DC reads the X server,
+  // which Wine updates a little later, and PrintWindow would have the window draw itself again.
+  if (BitBlt(memory.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY)) {
+    GdiFlush();
+    const auto* bgrx = static_cast<const std::uint8_t*>(bits);
+    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+    rgb.reserve(pixels * 3);
+    for (size_t i = 0; i < pixels; ++i) rgb.insert(rgb.end(), {bgrx[i * 4 + 2], bgrx[i * 4 + 1], bgrx[i * 4]});
   }
-  DeleteDC(memory);
-  ReleaseDC(window, source);
   return rgb;
 }
 

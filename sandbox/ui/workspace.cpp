@@ -5,22 +5,20 @@
 #include <stdexcept>
 
 #include "sandbox/ui/code_window_impl.h"
-#include "sandbox/ui/window_class.h"
+#include "win/window.h"
 
 namespace sbx {
 namespace {
 
-constexpr wchar_t kFrameClass[] = L"SbxMainFrame";
-constexpr wchar_t kSelfProperty[] = L"SbxMainFrame.this";
-
-class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
+// The main frame is the workspace's own window.
+class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private qv::Window {
  public:
   explicit WorkspaceImpl(const WorkspaceOptions& options);
   ~WorkspaceImpl() override;
 
-  HWND MainWindow() const override { return frame_; }
+  HWND MainWindow() const override { return hwnd(); }
   HWND MdiClient() const override { return client_; }
-  HWND BarBand() const override { return band_; }
+  HWND BarBand() const override { return band_.hwnd(); }
   void BarsChanged() override;
   CodeWindow& OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) override;
   void Activate(CodeWindow& window) override;
@@ -32,7 +30,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
   HostPopups& Popups() override { return popups_; }
 
  private:
-  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   void OnActivated(CodeWindowImpl& window) override;
   void OnCloseReceived(HWND window) override { ++close_messages_[window]; }
@@ -47,9 +45,8 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner {
 
   WorkspaceOptions options_;
   HostPopups popups_;
-  HWND frame_ = nullptr;
   HWND client_ = nullptr;
-  HWND band_ = nullptr;
+  BarBandWindow band_{band_rows};
   int band_height_ = 0;
   std::vector<std::unique_ptr<CodeWindowImpl>> windows_;
   CodeWindowImpl* last_active_ = nullptr;
@@ -65,37 +62,34 @@ void BringToForeground(HWND window) {
 }
 
 WorkspaceImpl::WorkspaceImpl(const WorkspaceOptions& options) : options_(options) {
-  RegisterWindowClass(kFrameClass, FrameProc, 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE));
   // In SDI mode the main window holds only menus and toolbars.
-  frame_ = CreateWindowExW(0, kFrameClass, options.main_caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                           1000, options.sdi ? 120 : 740, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!frame_) throw std::runtime_error("main window not created");
-  SetPropW(frame_, kSelfProperty, this);
+  if (!Window::Create(0, {L"SbxMainFrame", 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE)},
+                      options.main_caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                      {0, 0, 1000, options.sdi ? 120 : 740}, nullptr)) {
+    throw std::runtime_error("main window not created");
+  }
   if (!options.sdi) {
     CLIENTCREATESTRUCT client{nullptr, 0xFF00};
     client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, frame_,
+                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, hwnd(),
                               nullptr, GetModuleHandleW(nullptr), &client);
   }
-  band_ = CreateBarBand(frame_, band_rows);
+  band_.CreateIn(hwnd());
   Layout();
-  ShowWindow(frame_, SW_SHOWNORMAL);
-  UpdateWindow(frame_);
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  UpdateWindow(hwnd());
 }
 
 WorkspaceImpl::~WorkspaceImpl() {
   on_code_window_destroyed = nullptr;
   // Takes the MDI children, and in SDI mode the owned code windows, with it.
-  DestroyWindow(frame_);
+  DestroyWindow(hwnd());
 }
 
-LRESULT CALLBACK WorkspaceImpl::FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  // Before the frame knows its workspace (while it is created) there is no MDI client yet.
-  const auto* self = static_cast<WorkspaceImpl*>(GetPropW(window, kSelfProperty));
-  HWND client = self ? self->client_ : nullptr;
-  if (message == WM_SIZE && self) {
+LRESULT WorkspaceImpl::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_SIZE) {
     // Not to DefFrameProc, which would spread the MDI client over the band.
-    self->Layout();
+    Layout();
     return 0;
   }
   if (message == WM_CLOSE) {
@@ -103,9 +97,8 @@ LRESULT CALLBACK WorkspaceImpl::FrameProc(HWND window, UINT message, WPARAM wpar
     PostQuitMessage(0);
     return 0;
   }
-  if (message == WM_NCDESTROY) RemovePropW(window, kSelfProperty);
   // WM_MOUSEWHEEL included: the add-in subclasses this window for the wheel.
-  return DefFrameProcW(window, client, message, wparam, lparam);
+  return DefFrameProcW(hwnd(), client_, message, wparam, lparam);
 }
 
 CodeWindow& WorkspaceImpl::OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) {
@@ -113,7 +106,7 @@ CodeWindow& WorkspaceImpl::OpenCodeWindow(ModuleText& text, std::wstring caption
   CodeWindow* previous = client_ ? ActiveCodeWindow() : nullptr;
   windows_.push_back(std::make_unique<CodeWindowImpl>(static_cast<CodeWindowOwner&>(*this), text));
   CodeWindowImpl& window = *windows_.back();
-  window.Create(client_, frame_, caption);
+  window.Create(client_, hwnd(), caption);
   if (!window.hwnd()) {
     windows_.pop_back();
     throw std::runtime_error("code window not created");
@@ -137,7 +130,7 @@ void WorkspaceImpl::Activate(CodeWindow& window) {
   } else {
     SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window.hwnd()), 0);
   }
-  if (GetForegroundWindow() != frame_) BringToForeground(frame_);
+  if (GetForegroundWindow() != hwnd()) BringToForeground(hwnd());
   SetFocus(window.hwnd());
 }
 
@@ -159,17 +152,17 @@ void WorkspaceImpl::BarsChanged() {
     band_height_ = height;
     Layout();
   }
-  InvalidateRect(band_, nullptr, FALSE);
+  InvalidateRect(band_.hwnd(), nullptr, FALSE);
 }
 
 void WorkspaceImpl::Layout() const {
   RECT area{};
-  GetClientRect(frame_, &area);
-  MoveWindow(band_, 0, 0, area.right, band_height_, TRUE);
+  GetClientRect(hwnd(), &area);
+  MoveWindow(band_.hwnd(), 0, 0, area.right, band_height_, TRUE);
   if (client_) MoveWindow(client_, 0, band_height_, area.right, std::max(0L, area.bottom - band_height_), TRUE);
 }
 
-void WorkspaceImpl::FocusMainWindow() { BringToForeground(frame_); }
+void WorkspaceImpl::FocusMainWindow() { BringToForeground(hwnd()); }
 
 int WorkspaceImpl::CloseMessagesReceived(HWND window) const {
   const auto found = close_messages_.find(window);
@@ -178,14 +171,14 @@ int WorkspaceImpl::CloseMessagesReceived(HWND window) const {
 
 void WorkspaceImpl::OnActivated(CodeWindowImpl& window) {
   last_active_ = &window;
-  InvalidateRect(band_, nullptr, FALSE);  // the host's code-window controls change their Enabled state
+  InvalidateRect(band_.hwnd(), nullptr, FALSE);  // the host's code-window controls change their Enabled state
 }
 
 void WorkspaceImpl::OnDestroying(CodeWindowImpl& window) {
   if (on_code_window_destroyed) on_code_window_destroyed(window);
   // MDI has activated the next child already, if there is one.
   if (last_active_ == &window) last_active_ = nullptr;
-  InvalidateRect(band_, nullptr, FALSE);
+  InvalidateRect(band_.hwnd(), nullptr, FALSE);
 }
 
 void WorkspaceImpl::OnDestroyed(CodeWindowImpl& window) {
