@@ -2,7 +2,7 @@
 
 #include "addin/entry_points.h"
 #include "win/failure_log.h"
-#include "win/window.h"
+#include "win/bound_window.h"
 
 namespace qv {
 namespace {
@@ -16,7 +16,7 @@ void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 // The hidden window's object lives as long as its window.
-class MainForm final : public Window {
+class MainForm final : public BoundWindow {
   void OnWindowDestroyed() override;
 };
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "win/window.h"
+#include "win/bound_window.h"
 
 namespace sbx {
 
@@ -39,7 +39,7 @@ BITMAPINFO FaceFormat(long width, long height);
 int BandHeight(const std::vector<BandRow>& rows);
 
 // The band window. It asks `rows` at every paint; `rows` must outlive it.
-class BarBandWindow final : public qv::Window {
+class BarBandWindow final : public qv::BoundWindow {
  public:
   explicit BarBandWindow(const BandRows& rows) : rows_(rows) {}
   // A child of `frame`, of a class with no "Window" in its name.

@@ -79,7 +79,7 @@ void CodeWindowImpl::Create(HWND mdi_client, HWND owner_window, const std::wstri
     return;
   }
   // SDI: a top-level window owned by the main window (assumed for the real host).
-  if (Window::Create(0, kClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+  if (BoundWindow::Create(0, kClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                      {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT}, owner_window)) {
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
   }

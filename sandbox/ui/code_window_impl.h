@@ -9,7 +9,7 @@
 #include "sandbox/model/caret.h"
 #include "sandbox/ui/code_painter.h"
 #include "sandbox/ui/code_window.h"
-#include "win/window.h"
+#include "win/bound_window.h"
 
 namespace sbx {
 
@@ -30,7 +30,7 @@ class CodeWindowOwner {
   ~CodeWindowOwner() = default;
 };
 
-class CodeWindowImpl final : public CodeWindow, private qv::Window {
+class CodeWindowImpl final : public CodeWindow, private qv::BoundWindow {
  public:
   CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text);
   CodeWindowImpl(const CodeWindowImpl&) = delete;
@@ -40,7 +40,7 @@ class CodeWindowImpl final : public CodeWindow, private qv::Window {
   // An MDI child of `mdi_client`, or with no client a top-level window owned by `owner_window`.
   void Create(HWND mdi_client, HWND owner_window, const std::wstring& caption);
 
-  HWND hwnd() const override { return Window::hwnd(); }
+  HWND hwnd() const override { return BoundWindow::hwnd(); }
   ModuleText& text() const override { return text_; }
   int PaneCount() const override { return split_ ? 2 : 1; }
   void Split(bool on) override;

@@ -7,7 +7,7 @@
 namespace sbx {
 namespace {
 
-void CreatePopup(qv::Window& popup, const wchar_t* class_name, int width, int height) {
+void CreatePopup(qv::BoundWindow& popup, const wchar_t* class_name, int width, int height) {
   popup.Create(WS_EX_TOOLWINDOW, {class_name, 0, IDC_ARROW, GetSysColorBrush(COLOR_BTNFACE)}, L"", WS_POPUP | WS_BORDER,
                {100, 100, width, height}, nullptr);
 }

@@ -4,7 +4,7 @@
 // "NameListWndClass". All start hidden; tests show them.
 #include <windows.h>
 
-#include "win/window.h"
+#include "win/bound_window.h"
 
 namespace sbx {
 
@@ -19,10 +19,10 @@ class HostPopups {
   void CloseColourPopup();
 
  private:
-  qv::Window colour_popup_;
+  qv::BoundWindow colour_popup_;
   HWND tabs_ = nullptr;
-  qv::Window plain_popup_;
-  qv::Window name_list_;
+  qv::BoundWindow plain_popup_;
+  qv::BoundWindow name_list_;
 };
 
 }  // namespace sbx

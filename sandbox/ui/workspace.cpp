@@ -5,13 +5,13 @@
 #include <stdexcept>
 
 #include "sandbox/ui/code_window_impl.h"
-#include "win/window.h"
+#include "win/bound_window.h"
 
 namespace sbx {
 namespace {
 
 // The main frame is the workspace's own window.
-class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private qv::Window {
+class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private qv::BoundWindow {
  public:
   explicit WorkspaceImpl(const WorkspaceOptions& options);
   ~WorkspaceImpl() override;
@@ -63,7 +63,7 @@ void BringToForeground(HWND window) {
 
 WorkspaceImpl::WorkspaceImpl(const WorkspaceOptions& options) : options_(options) {
   // In SDI mode the main window holds only menus and toolbars.
-  if (!Window::Create(0, {L"SbxMainFrame", 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE)},
+  if (!BoundWindow::Create(0, {L"SbxMainFrame", 0, IDC_ARROW, GetSysColorBrush(COLOR_APPWORKSPACE)},
                       options.main_caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                       {0, 0, 1000, options.sdi ? 120 : 740}, nullptr)) {
     throw std::runtime_error("main window not created");

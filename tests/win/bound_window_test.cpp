@@ -1,6 +1,6 @@
 // Windows whose messages go to a C++ object: bound from WM_NCCREATE, top-level or MDI child,
 // unbound at WM_NCDESTROY; a failing handler goes no further than its message.
-#include "win/window.h"
+#include "win/bound_window.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ namespace {
 const WindowClass kProbeClass{L"QvWindowProbe"};
 std::wstring g_failures;
 
-class Probe final : public Window {
+class Probe final : public BoundWindow {
  public:
   std::vector<UINT> seen;
   bool bound_when_seen = true;
@@ -37,7 +37,7 @@ class Probe final : public Window {
 bool Saw(const Probe& probe, UINT message) { return std::ranges::find(probe.seen, message) != probe.seen.end(); }
 
 TEST(WindowTest, TheObjectSeesItsWindowFromNcCreateToNcDestroy) {
-  Window frame;
+  BoundWindow frame;
   ASSERT_TRUE(frame.Create(0, {L"QvWindowFrame"}, L"", WS_OVERLAPPEDWINDOW, {0, 0, 400, 300}, nullptr));
   CLIENTCREATESTRUCT client_info{nullptr, 0xFF00};
   const HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, frame.hwnd(),

@@ -1,4 +1,4 @@
-#include "win/window.h"
+#include "win/bound_window.h"
 
 #include "win/failure_log.h"
 #include "win/module_lifetime.h"
@@ -24,14 +24,14 @@ void Register(const WindowClass& window_class, WNDPROC procedure) {
 
 void UnregisterWindowClass(const wchar_t* name) { UnregisterClassW(name, ThisModule()); }
 
-Window::~Window() {
+BoundWindow::~BoundWindow() {
   if (!hwnd_) return;
   const HWND window = hwnd_;
   Unbind();
   DestroyWindow(window);
 }
 
-bool Window::Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style,
+bool BoundWindow::Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style,
                     WindowPlace place, HWND parent) {
   Register(window_class, Procedure);
   const HWND window = CreateWindowExW(ex_style, window_class.name, title, style, place.x, place.y, place.width,
@@ -40,7 +40,7 @@ bool Window::Create(DWORD ex_style, const WindowClass& window_class, const wchar
   return window != nullptr;
 }
 
-bool Window::CreateMdiChild(HWND client, const WindowClass& window_class, const wchar_t* title, DWORD style) {
+bool BoundWindow::CreateMdiChild(HWND client, const WindowClass& window_class, const wchar_t* title, DWORD style) {
   Register(window_class, Procedure);
   const HWND window = CreateMDIWindowW(window_class.name, title, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                        CW_USEDEFAULT, client, ThisModule(), reinterpret_cast<LPARAM>(this));
@@ -48,26 +48,26 @@ bool Window::CreateMdiChild(HWND client, const WindowClass& window_class, const 
   return window != nullptr;
 }
 
-LRESULT Window::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) { return Default(message, wparam, lparam); }
+LRESULT BoundWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) { return Default(message, wparam, lparam); }
 
-LRESULT Window::Default(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT BoundWindow::Default(UINT message, WPARAM wparam, LPARAM lparam) {
   return mdi_child_ ? DefMDIChildProcW(hwnd_, message, wparam, lparam) : DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
-void Window::Bind(HWND window, bool mdi_child) {
+void BoundWindow::Bind(HWND window, bool mdi_child) {
   hwnd_ = window;
   mdi_child_ = mdi_child;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   AddRefModule();  // the procedure and the object live in this module
 }
 
-void Window::Unbind() {
+void BoundWindow::Unbind() {
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   hwnd_ = nullptr;
   ReleaseModule();
 }
 
-LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK BoundWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
     // An MDI child's creation parameter comes wrapped in the client's MDICREATESTRUCT.
@@ -75,9 +75,9 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPA
     void* param = mdi_child
                       ? reinterpret_cast<void*>(static_cast<const MDICREATESTRUCTW*>(create->lpCreateParams)->lParam)
                       : create->lpCreateParams;
-    if (param) static_cast<Window*>(param)->Bind(window, mdi_child);
+    if (param) static_cast<BoundWindow*>(param)->Bind(window, mdi_child);
   }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<BoundWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wparam, lparam);
   LRESULT result = 0;
   Guarded(L"window procedure", [&] { result = self->OnMessage(message, wparam, lparam); });

@@ -27,13 +27,13 @@ struct WindowPlace {
 // Unregisters a class of this module; no window of it may be left.
 void UnregisterWindowClass(const wchar_t* name);
 
-class Window {
+class BoundWindow {
  public:
-  Window() = default;
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
+  BoundWindow() = default;
+  BoundWindow(const BoundWindow&) = delete;
+  BoundWindow& operator=(const BoundWindow&) = delete;
   // Destroys the window if it is still there; its last messages go to the default procedure.
-  virtual ~Window();
+  virtual ~BoundWindow();
 
   // False when the window could not be created.
   bool Create(DWORD ex_style, const WindowClass& window_class, const wchar_t* title, DWORD style, WindowPlace place,
