@@ -95,6 +95,13 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
   }
   // Every tick asks the host for its active code pane.
   long Ticks() const { return host_->Calls(L"VBE", L"ActiveCodePane"); }
+  // Pumps until the main loop has ticked `count` more times, for five seconds at most (x86 under a
+  // loaded emulator ticks slowly); gives the ticks seen.
+  long PumpTicks(long count) {
+    const long start = Ticks();
+    for (int i = 0; i < 100 && Ticks() - start < count; ++i) host_->Pump(50);
+    return Ticks() - start;
+  }
   // A window as the log writes it.
   static std::wstring Handle(HWND window) {
     return std::to_wstring(static_cast<long>(reinterpret_cast<INT_PTR>(window)));
