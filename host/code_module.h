@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "codetools/indent_engine.h"
+#include "codetools/selection.h"
 #include "host/host_object.h"
 
 namespace qv {

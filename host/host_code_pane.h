@@ -3,6 +3,7 @@
 #include <string>
 
 #include "codetools/code_pane_members.h"
+#include "codetools/module_view.h"
 #include "host/code_module.h"
 
 namespace qv {
