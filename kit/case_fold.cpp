@@ -11,6 +11,7 @@ wchar_t FoldCase(wchar_t c) noexcept {
   const auto shifted = [c](unsigned by) { return static_cast<wchar_t>(static_cast<unsigned>(c) + by); };
   if (in(0x41, 0x5A) || (in(0xC0, 0xDE) && c != L'\u00D7') || in(0x410, 0x42F)) return shifted(0x20);
   if (in(0x400, 0x40F)) return shifted(0x50);
+  if (c == L'\u0490') return L'\u0491';  // Ґ, the one letter of code page 1251 outside those rows
   return c;
 }
 

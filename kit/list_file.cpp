@@ -35,7 +35,9 @@ std::optional<ListEntry> SplitEntry(std::wstring_view line, EntrySplit split) {
       at = line.find(L'=', 1);
       break;
     case EntrySplit::kLast:
+      // Never the first character: a line whose only "=" stands there has no text.
       at = line.rfind(L'=');
+      if (at == 0) at = std::wstring_view::npos;
       break;
   }
   if (at == std::wstring_view::npos) return std::nullopt;

@@ -35,6 +35,9 @@ TEST(SplitEntryTest, FindsTheSeparatorWhereEachFileNeedsIt) {
   // A highlighted text may hold "=": the colour after the last one.
   EXPECT_EQ(L"<=", SplitEntry(L"<=         = 255", EntrySplit::kLast)->key);
   EXPECT_EQ(L"255", SplitEntry(L"<=         = 255", EntrySplit::kLast)->value);
+  EXPECT_EQ(L"=", SplitEntry(L"=          = 255", EntrySplit::kLast)->key);
+  EXPECT_FALSE(SplitEntry(L"= 255", EntrySplit::kLast)) << "no text before the only \"=\"";
+  EXPECT_FALSE(SplitEntry(L"=", EntrySplit::kLast));
   EXPECT_FALSE(SplitEntry(L"no separator", EntrySplit::kFirst));
   EXPECT_FALSE(SplitEntry(L"", EntrySplit::kFirst));
 }
@@ -62,8 +65,9 @@ TEST(ReadSyntaxColorsTest, KeepsRepeatsInFileOrder) {
       L"(          = 16711680\r\n"
       L"*)         = 1\r\n"
       L"=          = 255\r\n"
+      L"= 12\r\n"
       L"(          = 16576\r\n\0\0",
-      79));
+      85));
   EXPECT_EQ((std::vector<std::wstring>{L"(", L"=", L"("}), Items(list.texts));
   EXPECT_EQ((std::vector<std::wstring>{L"16711680", L"255", L"16576"}), Items(list.colors));
 }
