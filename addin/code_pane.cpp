@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "addin/addin_state.h"
-#include "addin/clipboard_text.h"
+#include "win/clipboard_text.h"
 #include "addin/connection.h"
 #include "addin/keyboard_state.h"
 #include "addin/paste_keys.h"

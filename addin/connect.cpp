@@ -11,6 +11,7 @@
 #include "addin/main_form.h"
 #include "win/module_lifetime.h"
 #include "addin/settings_environment.h"
+#include "win/clipboard_text.h"
 #include "win/com_ptr.h"
 #include "win/extensibility.h"
 #include "win/failure_log.h"
@@ -89,6 +90,9 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
     saved_connect_mode_ = mode;
     if (mode != ext_cm_External) {
       RunReported(kCommandBarsStep, [] {
+        // The buttons' faces go through the clipboard at every connection, not only the first of
+        // this load: the user's text is kept each time, for the main loop to give back.
+        if (std::optional<std::wstring> text = ClipboardText()) Tables().SavedClipboard = std::move(*text);
         MainFormWindow();
         AddCommandBarButtons();
       });

@@ -9,7 +9,7 @@
 #include "codetools/logical_line.h"
 #include "codetools/templates.h"
 #include "addin/addin_state.h"
-#include "addin/clipboard_text.h"
+#include "win/clipboard_text.h"
 #include "addin/code_pane.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"

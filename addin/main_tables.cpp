@@ -6,7 +6,7 @@
 
 #include "codetools/block_table.h"
 #include "addin/addin_state.h"
-#include "addin/clipboard_text.h"
+#include "win/clipboard_text.h"
 #include "kit/list_file.h"
 #include "win/ansi_file.h"
 #include "win/files.h"

@@ -4,6 +4,7 @@
 
 #include "tests/addin/addin_fixture.h"
 #include "tests/addin/focus_thief.h"
+#include "win/clipboard_text.h"
 
 namespace sbx::test {
 namespace {
@@ -142,6 +143,20 @@ TEST_P(MainLoopTest, TheSubclassFollowsAWindowSwitchInOneTick) {
                                 L"UnhookCodePane(" + Handle(first.hwnd()) + L")\nHookCodePane(" +
                                 Handle(second.hwnd()) + L")\nClearIncludes\nProcessIncludes\n";
   EXPECT_NE(std::wstring::npos, Log().find(expected)) << Log();
+}
+
+// The buttons' faces go through the clipboard at every connection; the user's text comes back
+// after each, once the code window is hooked.
+TEST_P(MainLoopTest, TheUsersClipboardTextComesBackAfterEveryConnection) {
+  Open(L"Module1", kCode);
+  ASSERT_TRUE(qv::SetClipboardText(std::wstring(L"скопировано")));
+  ConnectAndSettle();
+  Pin();
+  EXPECT_EQ(L"скопировано", qv::ClipboardText());
+  ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
+  ASSERT_TRUE(host_->add_ins().ConnectFromManager(library().prog_id));
+  host_->Pump(100);
+  EXPECT_EQ(L"скопировано", qv::ClipboardText());
 }
 
 // A dialog that takes the focus and gives it back leaves the code window hooked: a window of 0

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "addin/clipboard_text.h"
+#include "win/clipboard_text.h"
 #include "addin/code_pane.h"
 #include "tests/addin/code_pane_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "addin/clipboard_text.h"
+#include "win/clipboard_text.h"
 
 #include <windows.h>
 
