@@ -87,6 +87,30 @@ TEST_P(MainLoopTest, WithCtrlHeldTheMoveIsNotReindentedNorSeenLater) {
   SendInput(1, &ctrl, sizeof ctrl);
   host_->Pump(100);
   EXPECT_EQ(L"If x Then", Line(3));
+  // Released, the next move re-indents as usual.
+  Caret(5);
+  EXPECT_EQ(L"    y = 1", Line(4)) << "one level below the If, which the held Ctrl left alone";
+}
+
+// Leaving a declarations line reloads the included code; a move within a procedure does not.
+TEST_P(MainLoopTest, TheIncludesAreReloadedWhenTheCaretLeavesADeclarationsLine) {
+  Open(L"Module1", L"Option Explicit\r\nDim a As Long\r\n\r\nSub A()\r\nx = 1\r\ny = 2\r\nEnd Sub");
+  ConnectAndSettle();
+  Caret(5);
+  Caret(6);
+  const auto reloads = [&] {
+    const std::wstring log = Log();
+    long count = 0;
+    for (size_t at = log.find(L"ProcessIncludes"); at != std::wstring::npos; at = log.find(L"ProcessIncludes", at + 1)) {
+      ++count;
+    }
+    return count;
+  };
+  const long before = reloads();
+  Caret(2);
+  EXPECT_EQ(before, reloads()) << "reaching a declarations line reloads nothing";
+  Caret(5);
+  EXPECT_EQ(before + 1, reloads()) << Log();
 }
 
 TEST_P(MainLoopTest, ANewEmptyProcedureReceivesTheCustomCode) {
