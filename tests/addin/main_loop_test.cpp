@@ -158,6 +158,27 @@ TEST_P(MainLoopTest, TheToolbarFollowsTheCodeWindow) {
   EXPECT_NE(std::wstring::npos, Log().find(L"UnhookCodePane(" + Handle(window) + L")")) << Log();
 }
 
+// An idle tick only reads the two states; a change is written only to the controls whose settings
+// are on.
+TEST_P(MainLoopTest, TheToolbarIsWrittenOnlyOnAChangeAndOnlyWhereItsSettingsAllow) {
+  SetSetting(L"Numeration", L"False");
+  SetSetting(L"ErrorHandlers", L"False");
+  const HWND window = Open(L"Module1", kCode).hwnd();
+  ConnectAndSettle();
+  host_->ResetCalls();
+  const long ticks = PumpTicks(10);
+  EXPECT_EQ(2 * ticks, host_->Calls(L"CommandBarButton", L"Enabled")) << "the comment command's and the format button's";
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  host_->Pump(100);
+  const auto enabled = [&](std::initializer_list<std::wstring_view> path) {
+    return Get(Control(path).Object(), L"Enabled").Bool();
+  };
+  EXPECT_FALSE(enabled({L"Quorvane", L"Форматировать блок"}));
+  EXPECT_FALSE(enabled({L"Quorvane", L"Объявление переменных"}));
+  EXPECT_TRUE(enabled({L"Quorvane", L" "})) << "numbering is off: its popup is left alone";
+  EXPECT_TRUE(enabled({L"Quorvane", L"Обработчики ошибок"})) << "error handlers are off";
+}
+
 TEST_P(MainLoopTest, TheSubclassFollowsAWindowSwitchInOneTick) {
   CodeWindow& first = Open(L"Module1", kCode);
   ConnectAndSettle();
