@@ -15,8 +15,8 @@ double Val(std::wstring_view text);
 std::optional<double> LeadingNumber(std::wstring_view text);
 
 // The edited language's IsNumeric, read without regard to the locale: the whole
-// text is a decimal number (sign, point and exponent optional) or &H / &O
-// digits, and it fits.
+// text is a decimal number (sign, point and exponent optional) or radix digits
+// after &H, &O or a bare & as Val reads them, and it fits.
 bool IsNumeric(std::wstring_view text);
 
 // Round half to even; VbError 6 when the result does not fit.
