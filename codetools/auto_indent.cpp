@@ -11,7 +11,7 @@
 namespace qv {
 
 std::optional<LineEdit> ReindentLine(const CaretLine& line, const CodeModuleView& module, const Settings& settings) {
-  if (line.ContinuesAtCaret()) return std::nullopt;
+  if (line.Continues()) return std::nullopt;
   const std::vector<std::wstring_view> statements = SplitStatements(line.code);
   int kind = 0;
   const int row = statements.empty() ? -1 : FindBlock(TrimBlanks(statements.front()), -1, kind);

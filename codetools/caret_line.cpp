@@ -15,7 +15,7 @@ void WriteLineEdit(CodePaneMembers& pane, const LineEdit& edit) {
   pane.SetSelection(edit.selection);
 }
 
-bool CaretLine::ContinuesAtCaret() const { return at_caret && IsContinued(raw); }
+bool CaretLine::Continues() const { return at_caret ? RTrimBlanks(raw).ends_with(L'_') : IsContinued(raw); }
 
 CaretLine ReadCaretLine(const CodeModuleView& module, const Selection& selection, bool at_caret) {
   CaretLine line;

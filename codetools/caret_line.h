@@ -34,8 +34,10 @@ struct CaretLine {
   std::wstring code;  // GetLine's code text of raw
   std::wstring rest;  // on Enter: the caret's line right of the selection, left-trimmed
 
-  // Enter right after " _": the statement goes on below, and the tools leave it alone.
-  bool ContinuesAtCaret() const;
+  // The statement goes on below, and the tools leave it alone: on Enter the
+  // text before the caret ends in "_" (blanks after it aside); on the arrow
+  // keys the module ends in " _", with no line to join.
+  bool Continues() const;
 };
 
 CaretLine ReadCaretLine(const CodeModuleView& module, const Selection& selection, bool at_caret);

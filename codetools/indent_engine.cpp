@@ -241,7 +241,9 @@ bool IndentEngine::TryCompute(Node node, Node& missing, std::int64_t& value) {
     const std::int32_t prev = Prev(node.line);
     if (prev != kNoLine) {
       const Logical& above = lines_[static_cast<std::size_t>(prev)];
-      const Node after_prev{prev, above.statement_count, Fresh(above.first)};
+      // A line as read stands by the lines above as read: a label alone on its
+      // line must not look right because the run has moved the line above it.
+      const Node after_prev{prev, above.statement_count, node.fresh && Fresh(above.first)};
       if ((computed = Slot(after_prev)) == kUnknown) {
         missing = after_prev;
         return false;

@@ -172,7 +172,7 @@ std::optional<Rewritten> ReplaceStatement(std::wstring_view code, std::wstring_v
 }  // namespace
 
 std::optional<LineEdit> RewriteLine(const CaretLine& line, const Settings& settings) {
-  if (line.ContinuesAtCaret() || EndsInString(line)) return std::nullopt;
+  if (line.Continues() || EndsInString(line)) return std::nullopt;
   const std::vector<std::wstring_view> statements = SplitStatements(line.code);
   if (statements.empty()) return std::nullopt;
   // The rules after these would work from the line as it was before.

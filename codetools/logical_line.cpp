@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "kit/case_fold.h"
+#include "kit/vb_convert.h"
 
 namespace qv {
 namespace {
@@ -46,9 +47,7 @@ std::size_t FindRem(std::wstring_view code) {
 
 }  // namespace
 
-bool IsLineNumber(std::wstring_view word) {
-  return !word.empty() && std::all_of(word.begin(), word.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
-}
+bool IsLineNumber(std::wstring_view word) { return IsNumeric(word); }
 
 bool IsLabel(std::wstring_view word) {
   if (!word.ends_with(L':')) return false;

@@ -36,7 +36,7 @@ void SplitStatements(std::wstring_view code_text, std::vector<std::wstring_view>
 // Whether a blank-delimited word is a line label ("ErrorHandler:", ":"), as
 // against a statement before a separator ("Else:", "Loop:", "Me.x:").
 bool IsLabel(std::wstring_view word);
-// A line number: one or more decimal digits.
+// A line number: a word the language's IsNumeric accepts, as "10", "-5", "1.5e3" or "&H10".
 bool IsLineNumber(std::wstring_view word);
 
 std::wstring RepeatString(std::wstring_view text, long count);

@@ -105,6 +105,13 @@ Scanned ScanNumber(std::wstring_view text) {
   return ScanRadix(text, 1, 8);
 }
 
+// The number that is the whole text; nullopt when anything else is in it.
+std::optional<Scanned> WholeNumber(std::wstring_view text) {
+  const Scanned scanned = ScanNumber(text);
+  if (scanned.length == 0 || scanned.length != text.size()) return std::nullopt;
+  return scanned;
+}
+
 double RoundHalfEven(double value) {
   double rounded = std::floor(value);
   const double fraction = value - rounded;
@@ -146,6 +153,11 @@ std::optional<double> LeadingNumber(std::wstring_view text) {
   return scanned.value;
 }
 
+bool IsNumeric(std::wstring_view text) {
+  const std::optional<Scanned> scanned = WholeNumber(text);
+  return scanned && !scanned->overflow;
+}
+
 std::int32_t CLng(double value) { return RoundTo<std::int32_t>(value); }
 std::int16_t CInt(double value) { return RoundTo<std::int16_t>(value); }
 
@@ -153,10 +165,10 @@ bool CBool(std::wstring_view text) {
   const std::wstring trimmed = TrimBlanks(text);
   if (EqualsNoCase(trimmed, L"True")) return true;
   if (EqualsNoCase(trimmed, L"False")) return false;
-  const Scanned scanned = ScanNumber(trimmed);
-  if (scanned.length == 0 || scanned.length != trimmed.size()) throw TypeMismatchError();
+  const std::optional<Scanned> scanned = WholeNumber(trimmed);
+  if (!scanned) throw TypeMismatchError();
   // A number too large to hold is still not zero.
-  return scanned.overflow || scanned.value != 0;
+  return scanned->overflow || scanned->value != 0;
 }
 
 std::int16_t VbBool(bool value) noexcept { return value ? std::int16_t{-1} : std::int16_t{0}; }

@@ -14,6 +14,11 @@ double Val(std::wstring_view text);
 // does not fit.
 std::optional<double> LeadingNumber(std::wstring_view text);
 
+// The edited language's IsNumeric, read without regard to the locale: the whole
+// text is a decimal number (sign, point and exponent optional) or radix digits
+// after &H, &O or a bare & as Val reads them, and it fits.
+bool IsNumeric(std::wstring_view text);
+
 // Round half to even; VbError 6 when the result does not fit.
 std::int32_t CLng(double value);
 std::int16_t CInt(double value);

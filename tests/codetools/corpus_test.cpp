@@ -55,6 +55,31 @@ TEST(Corpus, FormattedModulesComeBackFromAnyIndentation) {
   }
 }
 
+// Each line of a formatted module in turn, and every line below it, de-indented.
+TEST(Corpus, IncrementalRunsReachTheFullFormat) {
+  for (const std::string& name : test::CorpusNames()) {
+    const ModuleText formatted(test::FormatWhole(test::ReadCorpus(name), 4));
+    const ModuleText flush(Reindent(formatted.Text(), [](long) { return 0L; }));
+    for (long line = 1; line <= formatted.CountOfLines(); ++line) {
+      std::wstring text;
+      for (long at = 1; at <= formatted.CountOfLines(); ++at) {
+        if (at > 1) text += L"\r\n";
+        text += at < line ? formatted.Line(at) : flush.Line(at);
+      }
+      EXPECT_EQ(test::CheckIncrementalRun(text, line, 4), "") << name << " from " << line;
+    }
+  }
+}
+
+TEST(Formatting, IncrementalRunGoesPastALabelAlone) {
+  const std::wstring text = test::Lines({L"Sub A()", L"    On Error GoTo ErrorHandler", L"    With o", L"    x = 1",
+                                         L"ErrorHandler:", L"    MsgBox Err.Description", L"    End With", L"End Sub"});
+  // Lines 1 and 2 stand as a full format puts them.
+  for (long line = 1; line <= 3; ++line) {
+    EXPECT_EQ(test::CheckIncrementalRun(text, line, 4), "") << line;
+  }
+}
+
 // Random well-nested code: each line at its depth times IndentWidth, Case one
 // level under Select, every closer at its opener's column.
 class NestedCode {

@@ -1,5 +1,6 @@
 #include "tests/codetools/format_properties.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -34,6 +35,13 @@ bool SameText(std::wstring_view before, std::wstring_view after) {
   if (!IsLabel(word) && !IsLineNumber(word)) return false;
   if (!after.starts_with(word) || (after.size() > word.size() && after[word.size()] != L' ')) return false;
   return Trimmed(before.substr(word.size())) == Trimmed(after.substr(word.size()));
+}
+
+// The indentation a line has, as GetLineIndent reads it.
+long IndentOf(const CodeModuleView& module, long line, long indent_width) {
+  const LogicalLine logical = GetLine(module, line);
+  std::wstring label;
+  return GetLineIndent(module, {indent_width}, line, logical.text, logical.code_text, label);
 }
 
 }  // namespace
@@ -81,6 +89,23 @@ std::string CheckFormatProperties(std::wstring_view text, long indent_width) {
   for (long line = 1; line <= once.CountOfLines(); ++line) {
     if (FormatFrom(once, line, indent_width).Edit()) {
       return "an incremental run from line " + std::to_string(line) + " wrote after a full format";
+    }
+  }
+  return {};
+}
+
+std::string CheckIncrementalRun(std::wstring_view text, long line, long indent_width) {
+  const ModuleText full{FormatWhole(std::wstring(text), indent_width)};
+  MemoryModule module{std::wstring(text)};
+  const FormatResult run = FormatFrom(module, line, indent_width);
+  const long stop = std::min(run.last_line + 1, module.CountOfLines());
+  if (run.last_line < stop && IndentOf(module, stop, indent_width) != IndentOf(full, stop, indent_width)) {
+    return "the run stopped at line " + std::to_string(stop) + ", which was not right";
+  }
+  if (const auto edit = run.Edit()) module.Write(*edit);
+  for (long reached = line; reached <= stop; ++reached) {
+    if (IndentOf(module, reached, indent_width) != IndentOf(full, reached, indent_width)) {
+      return "line " + std::to_string(reached) + " differs from the full format";
     }
   }
   return {};

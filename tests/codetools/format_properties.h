@@ -22,4 +22,10 @@ FormatResult FormatFrom(const CodeModuleView& module, long line, long indent_wid
 // writes nothing. Gives the first property broken, or "" when all hold.
 std::string CheckFormatProperties(std::wstring_view module, long indent_width);
 
+// An incremental run from `line` of a module whose lines above `line` are as
+// its full format has them: every line it reaches, down to the line it stops
+// at, ends at the full format's indentation, and the line it stops at stood
+// there before the run. Gives the first property broken, or "".
+std::string CheckIncrementalRun(std::wstring_view module, long line, long indent_width);
+
 }  // namespace qv::test

@@ -66,6 +66,9 @@ TEST(Formatting, LabelsAndLineNumbers) {
                    L"20      End If", L"    End If", L"End Sub"}));
   // Brought to column 1, an indented label is written as a label.
   EXPECT_EQ(Format({L"  Метка:   x = 1", L"    10   y = 2"}), Lines({L"Метка: x = 1", L"10 y = 2"}));
+  // Any number the language reads is a line number, and the statement after it opens or closes.
+  EXPECT_EQ(Format({L"Sub A()", L"-5 If x Then", L"&H10 y = 1", L"1.5e1 End If", L"End Sub"}),
+            Lines({L"Sub A()", L"-5  If x Then", L"&H10    y = 1", L"1.5e1 End If", L"End Sub"}));
 }
 
 TEST(Formatting, ContinuationLinesMoveWithTheirStatement) {

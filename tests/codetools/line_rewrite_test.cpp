@@ -80,6 +80,23 @@ TEST(ApplyLineAutoInsert, AContinuationIsNoName) {
   Check({text, At(2, 1), L"", {}}, false);
 }
 
+// A statement that goes on below is not finished: nothing is written.
+TEST(ApplyLineAutoInsert, AContinuedStatementIsLeftAlone) {
+  // On Enter: the text before the caret ends in "_" once its trailing blanks go.
+  for (const std::wstring_view text : {L"If x _ ", L"If x _   ", L"n++ _  ", L"#include x _ ", L"a += 1 _ "}) {
+    Check({std::wstring(text), End(text), L"", {}}, true);
+  }
+  // On the arrow keys: the module ends in " _", whatever line of the statement holds the caret.
+  const ToolCase arrows[] = {
+      {L"If x _", At(1, 3), L"", {}},
+      {L"n++ _", At(1, 1), L"", {}},
+      {L"Dim a = 1 _", At(1, 1), L"", {}},
+      {Lines({L"x = 1", L"If a And _", L"   b _"}), At(2, 1), L"", {}},
+      {Lines({L"x = 1", L"If a And _", L"   b _"}), At(3, 4), L"", {}},
+  };
+  for (const ToolCase& c : arrows) Check(c, false);
+}
+
 TEST(ApplyLineAutoInsert, EnterInsideALine) {
   const ToolCase cases[] = {
       // What stood right of the caret follows the rewritten text, where Enter splits the line.

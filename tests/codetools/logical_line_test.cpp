@@ -26,7 +26,12 @@ TEST(GetLine, CodeTextKeepsColumnsAndCutsWhatIsNotCode) {
       {L"x = 1: Rem If a Then", L"x = 1: "},
       {L"Remove x: rem", L"Remove x: "},
       {L"Me.x: y", L"Me.x: y"},
-      {L"1e3 x", L"1e3 x"},  // a line number is digits only
+      // A line number is what IsNumeric reads, whatever the locale.
+      {L"1e3 x", L"    x"},
+      {L"-5 If x Then", L"   If x Then"},
+      {L"&H10 x = 1", L"     x = 1"},
+      {L"1,000 x", L"1,000 x"},
+      {L"1e x", L"1e x"},
   };
   for (const Case& c : cases) {
     const MemoryModule module(c.raw);
@@ -66,8 +71,14 @@ TEST(Statements, SplitAtColonsButNotAtNamedArguments) {
 TEST(Words, LabelsAndLineNumbers) {
   for (const wchar_t* word : {L"ErrorHandler:", L"Retry:", L":", L"ex:", L"n:", L"Метка:"}) EXPECT_TRUE(IsLabel(word));
   for (const wchar_t* word : {L"Else:", L"#Else:", L"LOOP:", L"Wend:", L"Me.x:", L"x"}) EXPECT_FALSE(IsLabel(word));
-  for (const wchar_t* word : {L"10", L"0000"}) EXPECT_TRUE(IsLineNumber(word));
-  for (const wchar_t* word : {L"", L"1e3", L"&H10", L"1.5", L"-1", L"1,000"}) EXPECT_FALSE(IsLineNumber(word));
+  for (const wchar_t* word : {L"10", L"0000", L"1e3", L"1E-3", L"2d+2", L"&H10", L"&hFF", L"&O17", L"1.5", L".5",
+                              L"5.", L"-1", L"+7", L"-5"}) {
+    EXPECT_TRUE(IsLineNumber(word)) << testing::PrintToString(std::wstring(word));
+  }
+  for (const wchar_t* word : {L"", L"1,000", L"1,5", L"1e", L"1.5.2", L"--1", L"-", L".", L"&H", L"&HG", L"&O8",
+                              L"1e999", L"&H1FFFFFFFF", L"$5", L"1%", L"x1", L"10:"}) {
+    EXPECT_FALSE(IsLineNumber(word)) << testing::PrintToString(std::wstring(word));
+  }
   EXPECT_EQ(RepeatString(L"ab", 3), L"ababab");
   EXPECT_EQ(RepeatString(L"ab", 0), L"");
   EXPECT_EQ(RepeatString(L"ab", -2), L"");
