@@ -3,7 +3,6 @@
 namespace qv {
 namespace {
 
-constexpr std::wstring_view kItem = L"Item";
 constexpr std::wstring_view kAdd = L"Add";
 constexpr std::wstring_view kCaption = L"Caption";
 constexpr std::wstring_view kBeginGroup = L"BeginGroup";
@@ -60,7 +59,7 @@ void CommandBarControl::PasteFace() const { Call(L"PasteFace"); }
 
 long CommandBarControls::Count() const { return Read(L"Count").Long(); }
 
-CommandBarControl CommandBarControls::Item(long index) const { return CommandBarControl(Read(kItem, {index})); }
+CommandBarControl CommandBarControls::Item(long index) const { return CommandBarControl(HostObject::Item(index)); }
 
 CommandBarControl CommandBarControls::Add(ControlType type) const {
   return CommandBarControl(Call(kAdd, {static_cast<long>(type)}));
@@ -72,7 +71,7 @@ long CommandBar::Place(BarPlace property) const { return Read(NameOf(property)).
 
 void CommandBar::SetPlace(BarPlace property, double value) const { Write(NameOf(property), value); }
 
-CommandBar CommandBars::Item(std::wstring_view name) const { return CommandBar(Read(kItem, {name})); }
+CommandBar CommandBars::Item(std::wstring_view name) const { return CommandBar(HostObject::Item(name)); }
 
 CommandBar CommandBars::Find(std::wstring_view name) const { return CommandBar(FindItem(name)); }
 

@@ -8,9 +8,11 @@ constexpr long kNoSuchItem = 9;
 
 }  // namespace
 
+Variant HostObject::Item(const Variant& key) const { return Read(L"Item", {key}); }
+
 Variant HostObject::FindItem(std::wstring_view name) const {
   try {
-    return Read(L"Item", {name});
+    return Item(name);
   } catch (const CallFailure& failure) {
     if (failure.number != kNoSuchItem && failure.number != kInvalidCall) throw;
     return {};

@@ -36,6 +36,8 @@ class HostObject {
   Variant Call(std::wstring_view member, std::initializer_list<Variant> args = {}) const {
     return Invoke(get(), member, DISPATCH_METHOD, args);
   }
+  // A collection's item by position (from 1) or name.
+  Variant Item(const Variant& key) const;
   // The collection's item of that name; Nothing when it holds none (the hosts raise 9 for a name
   // they do not hold, Office's command bars 5). Any other failure goes to the caller.
   Variant FindItem(std::wstring_view name) const;

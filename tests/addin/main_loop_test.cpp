@@ -204,6 +204,22 @@ TEST_P(MainLoopTest, TheUsersClipboardTextComesBackAfterEveryConnection) {
   EXPECT_EQ(L"скопировано", qv::ClipboardText());
 }
 
+// Text the user copied before the first code window opened stays: the saved text goes back only
+// to a clipboard without text, and only once.
+TEST_P(MainLoopTest, TheSavedClipboardTextGoesBackOnlyToAClipboardWithoutText) {
+  StartHost();
+  ASSERT_TRUE(qv::SetClipboardText(std::wstring(L"старое")));
+  ConnectAndSettle();
+  ASSERT_TRUE(qv::SetClipboardText(std::wstring(L"новое")));
+  Open(L"Module1", kCode);
+  host_->Pump(100);
+  EXPECT_EQ(L"новое", qv::ClipboardText());
+  ASSERT_TRUE(qv::SetClipboardText(std::nullopt));
+  Open(L"Module2", kCode);
+  host_->Pump(100);
+  EXPECT_EQ(std::nullopt, qv::ClipboardText()) << "given back once only";
+}
+
 // A dialog that takes the focus and gives it back leaves the code window hooked: a window of 0
 // is none known, not a new one.
 TEST_P(MainLoopTest, ADialogThatTakesTheFocusAndGivesItBackLeavesTheWindowHooked) {
