@@ -16,10 +16,10 @@ PaintDc::~PaintDc() {
   if (window_) EndPaint(window_, &paint_);
 }
 
-Selection::Selection(Selection&& other) noexcept
+DcSelection::DcSelection(DcSelection&& other) noexcept
     : dc_(std::exchange(other.dc_, nullptr)), previous_(std::exchange(other.previous_, nullptr)) {}
 
-Selection::~Selection() {
+DcSelection::~DcSelection() {
   if (dc_ && previous_) SelectObject(dc_, previous_);
 }
 

@@ -57,13 +57,13 @@ class PaintDc {
 
 // An object selected into a DC; the DC's previous object is selected back when the owner goes.
 // For objects the owner does not own, such as stock objects.
-class Selection {
+class DcSelection {
  public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
-  Selection(Selection&& other) noexcept;
+  DcSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  DcSelection(DcSelection&& other) noexcept;
   // Selections undo in reverse order; assigning one over another would break that.
-  Selection& operator=(Selection&&) = delete;
-  ~Selection();
+  DcSelection& operator=(DcSelection&&) = delete;
+  ~DcSelection();
 
  private:
   HDC dc_;
@@ -82,7 +82,7 @@ class Selected {
  private:
   // Members go in reverse order: the selection first.
   GdiObject<Handle> object_;
-  Selection selection_;
+  DcSelection selection_;
 };
 
 }  // namespace qv

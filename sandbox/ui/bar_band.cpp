@@ -45,7 +45,7 @@ void DrawFace(HDC dc, const BandControl& control, int x, int y) {
 
 // A small triangle pointing down, 5 pixels wide, in the text colour.
 void DrawArrow(HDC dc, int left, int middle) {
-  const qv::Selection pen(dc, GetStockObject(DC_PEN));
+  const qv::DcSelection pen(dc, GetStockObject(DC_PEN));
   SetDCPenColor(dc, GetTextColor(dc));
   for (int i = 0; i < 3; ++i) {
     MoveToEx(dc, left + i, middle - 1 + i, nullptr);
@@ -148,7 +148,7 @@ void BarBandWindow::Paint() const {
   qv::Bitmap bitmap(CreateCompatibleBitmap(target.get(), area.right, area.bottom));
   if (!bitmap) return;
   const qv::Selected<HBITMAP> picture(dc.get(), std::move(bitmap));
-  const qv::Selection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+  const qv::DcSelection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
   FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc.get(), TRANSPARENT);
   int top = 0;
