@@ -15,6 +15,10 @@ class LifecycleTest : public AddinTest {
     SetSetting(L"StyleIDE", L"True");
   }
 
+  // The host's custom colours, which the palette's last rows take.
+  static void SetHostColors(const wchar_t* value) {
+    qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\Visual Basic\\6.0", L"CustomColors", value);
+  }
   // What a connection and a disconnection call with every setting at its default.
   std::wstring StartCalls() const {
     const std::wstring h = Handle(MainWindow());
@@ -119,8 +123,22 @@ TEST_P(LifecycleTest, AnExternalStartShowsOnlyTheOptions) {
   EXPECT_EQ(nullptr, Loaded());
 }
 
+// Rows 7 and 8 of the palette come from the CustomColors setting at start, cell by cell; a part
+// that is no number leaves its cell white.
+TEST_P(LifecycleTest, ThePalettesCustomRowsComeFromTheSettingAtStart) {
+  SetHostColors(L"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 x16");
+  StartHost();
+  ASSERT_TRUE(Connect());
+  using ColorFn = std::int32_t(WINAPI*)(long, long);
+  const auto color = reinterpret_cast<ColorFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvPaletteColor")));
+  ASSERT_NE(nullptr, color);
+  for (long k = 0; k < 15; ++k) EXPECT_EQ(k + 1, color(k % 8 + 1, 7 + k / 8)) << "part " << k;
+  EXPECT_EQ(0xFFFFFF, color(8, 8)) << "a part that is no number";
+  EXPECT_EQ(0xC0C0C0, color(1, 3)) << "the fixed rows stay";
+}
+
 TEST_P(LifecycleTest, AFailingStepIsReportedAndTheStartGoesOn) {
-  SetSetting(L"CustomColors", L"255 0");  // too short: the remaining cells stay white
+  SetHostColors(L"255 0");  // too short: the remaining cells stay white
   StartHost();
   host_->InjectFault(L"Window", L"SetFocus");
   ASSERT_TRUE(Connect());
