@@ -81,18 +81,16 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     qv::SetRegValue(HKEY_CURRENT_USER, library().settings_key, name, value);
   }
 
+  // The text a test export of the loaded library gives.
+  std::wstring ExportedText(const char* name) const {
+    using TextFn = const wchar_t*(WINAPI*)();
+    const auto text = reinterpret_cast<TextFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), name)));
+    return text ? text() : L"(not loaded)";
+  }
   // The calls into parts not linked in yet, one per line.
-  std::wstring Log() const {
-    using LogFn = const wchar_t*(WINAPI*)();
-    const auto log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvEntryPointLog")));
-    return log ? log() : L"(not loaded)";
-  }
+  std::wstring Log() const { return ExportedText("QvEntryPointLog"); }
   // The failures the add-in caught and passed over, one per line.
-  std::wstring Failures() const {
-    using LogFn = const wchar_t*(WINAPI*)();
-    const auto log = reinterpret_cast<LogFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvFailureLog")));
-    return log ? log() : L"(not loaded)";
-  }
+  std::wstring Failures() const { return ExportedText("QvFailureLog"); }
   // Every tick asks the host for its active code pane.
   long Ticks() const { return host_->Calls(L"VBE", L"ActiveCodePane"); }
   // Pumps until the main loop has ticked `count` more times, for five seconds at most (x86 under a

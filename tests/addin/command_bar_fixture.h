@@ -55,10 +55,7 @@ class CommandBarTest : public AddinTest {
     const auto refs = reinterpret_cast<RefsFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvCommandBarRefs")));
     return *refs();
   }
-  std::wstring HostLanguage() const {
-    using LanguageFn = const wchar_t*(WINAPI*)();
-    return reinterpret_cast<LanguageFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), "QvHostLanguage")))();
-  }
+  std::wstring HostLanguage() const { return ExportedText("QvHostLanguage"); }
   // What the options dialog's Apply does after rewriting ErrorHandlers.ini.
   void RebuildErrorHandlerMenu() const {
     using RebuildFn = void(WINAPI*)();
