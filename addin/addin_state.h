@@ -27,6 +27,14 @@ struct MainLoopState {
   long FormatEnd = 0;
   std::wstring FormatText;
   long PrevDeclLines = 0;
+  // What the last look for a new procedure saw; its lines are read again only when this changes.
+  struct CustomCodeLook {
+    long line = 0;
+    long count = 0;  // the module's lines
+    bool ctrl = false;
+    bool operator==(const CustomCodeLook&) const = default;
+  };
+  CustomCodeLook LastCustomCodeLook;
   bool MDIActivated = false;  // set by the tab strip when an MDI child is activated
   long MDIRefreshTicks = 0;
 };

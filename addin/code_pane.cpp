@@ -98,10 +98,18 @@ FormatResult Formatting(const FormatRequest& request) {
   FormatResult result;
   result.FormatStart = request.incremental ? request.FormatStart : request.selection.start_line;
   Guarded(L"Formatting", [&] {
-    const ModuleText text = HostCodePane(VBInstance().ActiveCodePane()).Snapshot();
-    result = Formatting(text, request, IndentSettings{State().settings.IndentWidth});
-    if (const std::optional<CodeEdit> edit = result.Edit()) {
-      PasteLines(*edit, false, static_cast<long>(text.Line(edit->last_line).size()));
+    const CodePane pane = VBInstance().ActiveCodePane();
+    const auto run = [&](const CodeModuleView& module) {
+      result = Formatting(module, request, IndentSettings{State().settings.IndentWidth});
+      if (const std::optional<CodeEdit> edit = result.Edit()) {
+        PasteLines(*edit, false, static_cast<long>(module.Line(edit->last_line).size()));
+      }
+    };
+    // An incremental run looks at a few lines around FormatStart; a command run at all it selects.
+    if (request.incremental) {
+      run(HostModuleView(pane.CodeModule()));
+    } else {
+      run(HostCodePane(pane).Snapshot());
     }
   });
   return result;

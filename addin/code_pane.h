@@ -34,7 +34,8 @@ CodeModule GetOrAddModule(const std::wstring& Name, const std::wstring& Code);
 std::wstring GetProcName(long LineNumber, long& Kind, std::wstring& MemberType);
 
 // Formatting of the active pane over request.selection (or incrementally from FormatStart): the
-// module read once, the result pasted once. Gives what the run rewrote (for the main loop's
+// module read once (an incremental run reads only the lines around those it looks at), the result
+// pasted once. Gives what the run rewrote (for the main loop's
 // bookkeeping); a failure writes nothing and is recorded.
 FormatResult Formatting(const FormatRequest& request);
 

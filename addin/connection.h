@@ -7,11 +7,19 @@
 
 namespace qv {
 
+// The code pane the main loop follows and its module: a pane shows one module for its life, so the
+// module is asked for again only when another pane is active.
+struct FollowedPane {
+  CodePane pane;
+  CodeModule module;
+};
+
 struct Connection {
   explicit Connection(Vbe vbe) : VBInstance(std::move(vbe)) {}
 
   Vbe VBInstance;
   CommandBarRefs bars;
+  FollowedPane followed;
 };
 
 void OpenConnection(Vbe vbe);
@@ -23,5 +31,6 @@ Connection& CurrentConnection();
 
 inline const Vbe& VBInstance() { return CurrentConnection().VBInstance; }
 inline CommandBarRefs& Bars() { return CurrentConnection().bars; }
+inline FollowedPane& Followed() { return CurrentConnection().followed; }
 
 }  // namespace qv

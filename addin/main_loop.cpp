@@ -19,6 +19,7 @@
 #include "kit/vb_convert.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
+#include "win/late_bound.h"
 #include "win/registry.h"
 
 namespace qv {
@@ -110,13 +111,21 @@ class Tick {
     loop_.SelStartCol = selection.start_column;
     loop_.SelEndLine = selection.end_line;
     loop_.SelEndCol = selection.end_column;
-    module_ = pane_.CodeModule();
+    FollowedPane& followed = Followed();
+    if (!SameObject(followed.pane.get(), pane_.get())) {
+      followed.module = pane_.CodeModule();
+      followed.pane = pane_;
+      loop_.LastCustomCodeLook = {};
+    }
+    module_ = followed.module;
     if (comment_enabled_) loop_.hWndCode = GetCodeWindow();
     return true;
   }
 
   void LeaveCodePane() {
     loop_.FormatStart = 0;
+    Followed() = {};
+    loop_.LastCustomCodeLook = {};
     if (loop_.hWndHooked) {
       Step([&] { UnhookCodePane(loop_.hWndHooked); });
       loop_.hWndHooked = nullptr;
@@ -149,13 +158,20 @@ class Tick {
   }
 
   // Custom code goes into a procedure the user has just opened: an empty caret line between a
-  // header and the matching End line. Looked at when the caret reaches a line, so that an idle tick
-  // reads no code. True when Ctrl held skips the rest of the tick.
+  // header and the matching End line. Its lines are looked at again only when the caret's line, the
+  // module's line count or the Ctrl state has changed, so that an idle tick reads no code. True when
+  // Ctrl held skips the rest of the tick.
   bool InsertCustomCode() {
-    if (!settings_.AutoInsert_CustomCode || loop_.SelStartLine <= 1 || !LineChanged()) return false;
-    if (CtrlIsDown()) return true;
+    if (!settings_.AutoInsert_CustomCode || loop_.SelStartLine <= 1) return false;
     const long line = loop_.SelStartLine;
-    const HostModuleView view(module_);
+    if (CtrlIsDown()) {
+      loop_.LastCustomCodeLook.ctrl = true;
+      return true;
+    }
+    const MainLoopState::CustomCodeLook look{line, module_.CountOfLines(), false};
+    if (look == loop_.LastCustomCodeLook) return false;
+    loop_.LastCustomCodeLook = look;
+    const HostModuleView view(module_, look.count);
     int kind = 0;
     const int row = FindBlock(TrimBlanks(GetLine(view, line - 1).code_text), 2, kind);
     if (row < kFirstProcedureRow) return false;

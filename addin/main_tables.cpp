@@ -9,6 +9,7 @@
 #include "win/clipboard_text.h"
 #include "kit/list_file.h"
 #include "win/ansi_file.h"
+#include "win/failure_log.h"
 #include "win/files.h"
 
 namespace qv {
@@ -23,6 +24,17 @@ std::wstring ListFileText(const wchar_t* name) {
 
 }  // namespace
 
+void FillTables(LoadTables& tables, const ListFileReader& read) {
+  Guarded(L"AutoInserts.ini", [&] { tables.AutoInserts = ReadAutoInserts(read(L"AutoInserts.ini")); });
+  Guarded(L"SyntaxColors.ini", [&] {
+    SyntaxColorList colors = ReadSyntaxColors(read(L"SyntaxColors.ini"));
+    tables.SyntaxTexts = std::move(colors.texts);
+    tables.SyntaxTextColors = std::move(colors.colors);
+  });
+  Guarded(L"IncludingPaths.ini", [&] { tables.IncludingPaths = ReadIncludingPaths(read(L"IncludingPaths.ini")); });
+  Guarded(L"PaletteColors", [&] { FillPalette(tables.PaletteColors); });
+}
+
 void Main() {
   static bool done = false;
   if (done) return;
@@ -30,12 +42,7 @@ void Main() {
   LoadTables& tables = Tables();
   tables.SavedClipboard = ClipboardText().value_or(std::wstring());
   GetBlockTable();
-  tables.AutoInserts = ReadAutoInserts(ListFileText(L"AutoInserts.ini"));
-  SyntaxColorList colors = ReadSyntaxColors(ListFileText(L"SyntaxColors.ini"));
-  tables.SyntaxTexts = std::move(colors.texts);
-  tables.SyntaxTextColors = std::move(colors.colors);
-  tables.IncludingPaths = ReadIncludingPaths(ListFileText(L"IncludingPaths.ini"));
-  FillPalette(tables.PaletteColors);
+  FillTables(tables, ListFileText);
 }
 
 }  // namespace qv

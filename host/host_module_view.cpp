@@ -1,5 +1,7 @@
 #include "host/host_module_view.h"
 
+#include <algorithm>
+
 namespace qv {
 
 long HostModuleView::CountOfLines() const {
@@ -9,9 +11,13 @@ long HostModuleView::CountOfLines() const {
 
 std::wstring_view HostModuleView::Line(long line) const {
   if (line < 1 || line > CountOfLines()) return {};
-  auto found = lines_.find(line);
-  if (found == lines_.end()) found = lines_.emplace(line, module_.Lines(line, 1)).first;
-  return found->second;
+  const long first = (line - 1) / kWindow * kWindow + 1;
+  auto found = windows_.find(first);
+  if (found == windows_.end()) {
+    const long count = std::min(kWindow, CountOfLines() - first + 1);
+    found = windows_.emplace(first, ModuleText(module_.Lines(first, count))).first;
+  }
+  return found->second.Line(line - first + 1);
 }
 
 long HostModuleView::CountOfDeclarationLines() const { return module_.CountOfDeclarationLines(); }

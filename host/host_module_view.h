@@ -1,6 +1,7 @@
 #pragma once
-// A code module of the host read line by line as the code tools ask for it; each line is fetched
-// once. For the few lines a tick looks at; a whole run reads a snapshot instead.
+// A code module of the host read as the code tools ask for it: in windows of lines around the
+// lines they look at, each window once, so that a look at a few lines costs the same in any module.
+// A whole run over the module reads a snapshot instead.
 #include <map>
 #include <optional>
 #include <string>
@@ -12,7 +13,9 @@ namespace qv {
 
 class HostModuleView : public CodeModuleView {
  public:
-  explicit HostModuleView(CodeModule module) : module_(std::move(module)) {}
+  // `count`: the module's CountOfLines when the caller has just read it.
+  explicit HostModuleView(CodeModule module, std::optional<long> count = std::nullopt)
+      : module_(std::move(module)), count_(count) {}
 
   long CountOfLines() const override;
   std::wstring_view Line(long line) const override;
@@ -20,10 +23,13 @@ class HostModuleView : public CodeModuleView {
   std::wstring ProcOfLine(long line, long& kind) const override;
   long ProcBodyLine(std::wstring_view name, long kind) const override;
 
+  // Lines per window; windows start at lines 1, 1 + kWindow, ...
+  static constexpr long kWindow = 32;
+
  private:
   CodeModule module_;
   mutable std::optional<long> count_;
-  mutable std::map<long, std::wstring> lines_;
+  mutable std::map<long, ModuleText> windows_;  // by first line
 };
 
 }  // namespace qv

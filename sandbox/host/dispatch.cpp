@@ -73,6 +73,7 @@ HRESULT DispatchType::Invoke(void* target, const std::optional<qv::VbError>& ref
   if (const auto fault = faults_.find(id); fault != faults_.end()) return FillException(exception, fault->second);
   t_raised.reset();
   const HRESULT hr = DispInvoke(target, vtable_info_.Get(), id, flags, params, result, exception, arg_error);
+  if (SUCCEEDED(hr) && !t_raised && result && result->vt == VT_BSTR) chars_read_ += SysStringLen(result->bstrVal);
   if (!t_raised) return hr;
   const qv::VbError error = std::move(*t_raised);
   t_raised.reset();

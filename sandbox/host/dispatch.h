@@ -41,7 +41,12 @@ class DispatchType {
   // Test hooks, by member name (case-insensitive); an unknown name raises qv::VbError 438.
   long Calls(std::wstring_view member) const;
   long TotalCalls() const;
-  void ResetCalls() { calls_.clear(); }
+  // Characters of the texts its members have returned.
+  long long CharsRead() const { return chars_read_; }
+  void ResetCalls() {
+    calls_.clear();
+    chars_read_ = 0;
+  }
   void RemoveMember(std::wstring_view member) { removed_.insert(IdOf(member)); }
   void InjectFault(std::wstring_view member, qv::VbError error);
   void ClearFaults() { faults_.clear(); }
@@ -53,6 +58,7 @@ class DispatchType {
   ComPtr<ITypeInfo> vtable_info_;
   std::wstring name_;
   std::unordered_map<DISPID, long> calls_;
+  long long chars_read_ = 0;
   std::set<DISPID> removed_;
   std::map<DISPID, qv::VbError> faults_;
 };

@@ -118,6 +118,12 @@ long Host::TotalCalls() const {
   return total;
 }
 
+long long Host::TotalCharsRead() const {
+  long long total = 0;
+  for (const auto& type : state_->types.types()) total += type->CharsRead();
+  return total;
+}
+
 void Host::ResetCalls() {
   for (const auto& type : state_->types.types()) type->ResetCalls();
 }

@@ -70,6 +70,8 @@ class Host {
   DispatchType& Type(std::wstring_view type_name) const;
   long Calls(std::wstring_view type_name, std::wstring_view member) const { return Type(type_name).Calls(member); }
   long TotalCalls() const;
+  // Characters of all texts the model has handed out since ResetCalls.
+  long long TotalCharsRead() const;
   void ResetCalls();
   void InjectFault(std::wstring_view type_name, std::wstring_view member, qv::VbError error = qv::InvalidCallError()) {
     Type(type_name).InjectFault(member, std::move(error));

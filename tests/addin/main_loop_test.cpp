@@ -34,6 +34,15 @@ class MainLoopTest : public AddinTest {
     host_->Pump(60);
   }
   std::wstring Line(long line) const { return Get(CodeModule().Object(), L"Lines", {line, 1L}).Text(); }
+  // Ctrl pressed or released as the user does; the key state follows once the input is handled.
+  void Ctrl(bool down) {
+    INPUT ctrl{};
+    ctrl.type = INPUT_KEYBOARD;
+    ctrl.ki.wVk = VK_CONTROL;
+    ctrl.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &ctrl, sizeof ctrl);
+    host_->Pump(100);
+  }
   Variant Control(std::initializer_list<std::wstring_view> path) const {
     ControlObject* control = host_->FindControl(path);
     return control ? Variant(control->AsDispatch()) : Variant();
@@ -77,15 +86,9 @@ TEST_P(MainLoopTest, WithCtrlHeldTheMoveIsNotReindentedNorSeenLater) {
   Open(L"Module1", kCode);
   ConnectAndSettle();
   Caret(3);
-  INPUT ctrl{};
-  ctrl.type = INPUT_KEYBOARD;
-  ctrl.ki.wVk = VK_CONTROL;
-  SendInput(1, &ctrl, sizeof ctrl);
-  host_->Pump(100);  // the key state follows once the input has been handled
+  Ctrl(true);
   Caret(4);
-  ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(1, &ctrl, sizeof ctrl);
-  host_->Pump(100);
+  Ctrl(false);
   EXPECT_EQ(L"If x Then", Line(3));
   // Released, the next move re-indents as usual.
   Caret(5);
@@ -133,6 +136,38 @@ TEST_P(MainLoopTest, ANewEmptyProcedureReceivesTheCustomCode) {
   Caret(other);
   Caret(other + 1);
   EXPECT_EQ(std::wstring::npos, Line(other + 1).find(L"On Error"));
+}
+
+// Not only a caret arriving on the empty line: Ctrl released there, or the body emptied around it.
+TEST_P(MainLoopTest, TheCustomCodeComesWhenCtrlIsReleasedOrTheBodyIsEmptiedInPlace) {
+  Open(L"Module1", L"Sub Test()\r\n\r\nEnd Sub");
+  ConnectAndSettle();
+  Ctrl(true);
+  Caret(2);
+  EXPECT_EQ(L"", Line(2)) << "nothing while Ctrl is held";
+  Ctrl(false);
+  EXPECT_EQ(L"    On Error Goto ErrorHandler", Line(2));
+
+  const Variant module = CodeModule();
+  const long count = Get(module.Object(), L"CountOfLines").Long();
+  Invoke(module.Object(), L"DeleteLines", DISPATCH_METHOD, {1L, count});
+  Invoke(module.Object(), L"AddFromString", DISPATCH_METHOD, {std::wstring(L"Sub Two()\r\nx = 1\r\ny = 2\r\nEnd Sub")});
+  Caret(2);
+  Invoke(module.Object(), L"DeleteLines", DISPATCH_METHOD, {3L, 1L});
+  Invoke(module.Object(), L"ReplaceLine", DISPATCH_METHOD, {2L, std::wstring()});
+  host_->Pump(60);
+  EXPECT_EQ(L"    On Error Goto ErrorHandler", Line(2)) << "the line count changed under the caret's line";
+}
+
+// With the custom code on, an idle tick looks at the line count, not at the code.
+TEST_P(MainLoopTest, AnIdleTickReadsNoCodeAndMakesAtMostSixHostCalls) {
+  Open(L"Module1", kCode);
+  ConnectAndSettle();
+  Caret(4);
+  host_->ResetCalls();
+  const long ticks = PumpTicks(10);
+  EXPECT_EQ(0, host_->Calls(L"CodeModule", L"Lines"));
+  EXPECT_LE(host_->TotalCalls(), 6 * ticks);
 }
 
 TEST_P(MainLoopTest, TheNumberingButtonShowsWhetherTheCaretLineIsNumbered) {

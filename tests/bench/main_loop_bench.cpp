@@ -1,8 +1,10 @@
-// What the main loop costs the host: host calls and time of an idle tick, of a tick after the caret
-// moved one line in formatted code, and of the formatting command over a selected 10,000-line
-// module. The add-in runs in this process on a sandbox host; one name=value line per figure.
+// What the main loop costs the host: host calls and time of an idle tick and of the formatting
+// command over a selected 10,000-line module; host calls, characters read and time of a tick after
+// the caret moved one line in formatted code, in a 100-line and a 10,000-line module. The add-in
+// runs in this process on a sandbox host; one name=value line per figure.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -28,8 +30,65 @@ double Micro(Clock::duration elapsed) { return std::chrono::duration<double, std
 
 void Print(const char* name, double value) { std::printf("%s=%.2f\n", name, value); }
 
-void Select(IDispatch* pane, long line) {
-  sbx::Invoke(pane, L"SetSelection", DISPATCH_METHOD, {line, 1L, line, 1L});
+// A host with one module of `lines` lines open and the add-in connected to it.
+class Session {
+ public:
+  explicit Session(long lines) {
+    auto& module = host_.AddComponent(host_.AddProject(L"VBAProject"), sbx::kStdModule, L"Module1",
+                                      qv::bench::MakeModule(lines));
+    host_.Open(module);
+    qv::AddinState& state = qv::State();
+    qv::OpenConnection(qv::Vbe(host_.vbe()));
+    state.hWndMain = host_.workspace().MainWindow();
+    state.SettingsKey = L"Software\\Velmora\\Quorvane\\VBA";
+    state.IDESettingsKey = L"Software\\Microsoft\\VBA\\6.0\\Common";
+    qv::LoadSettings({true, state.IDESettingsKey, state.SettingsKey, L"6.05"}, state.settings, state.LanguageFiles);
+    qv::AddCommandBarButtons();
+    pane_ = sbx::Get(host_.vbe(), L"ActiveCodePane");
+  }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+  ~Session() {
+    qv::RemoveCommandBarButtons();
+    qv::CloseConnection();
+    qv::State() = qv::AddinState{};
+    host_.ShutDown(0);
+  }
+
+  sbx::Host& host() { return host_; }
+  void Select(long line) { sbx::Invoke(pane_.Object(), L"SetSelection", DISPATCH_METHOD, {line, 1L, line, 1L}); }
+
+ private:
+  sbx::Host host_;
+  sbx::Variant pane_;
+};
+
+// The caret one line down before every tick, through formatted code from a quarter of the module.
+void CaretMoves(long lines) {
+  Session session(lines);
+  qv::FormatRequest all;
+  all.selection = {1, 1, lines, 1};
+  qv::Formatting(all);
+  const long first = lines / 4;
+  const int moves = std::min<long>(kTicks / 10, lines / 2);
+  session.Select(first);
+  qv::TimerTick();
+  Clock::duration ticking{};
+  long calls = 0;
+  long long chars = 0;
+  for (int i = 1; i <= moves; ++i) {
+    session.Select(first + i);
+    session.host().ResetCalls();
+    const auto start = Clock::now();
+    qv::TimerTick();
+    ticking += Clock::now() - start;
+    calls += session.host().TotalCalls();
+    chars += session.host().TotalCharsRead();
+  }
+  const std::string size = "_" + std::to_string(lines);
+  Print(("caret_move_tick_us" + size).c_str(), Micro(ticking) / moves);
+  Print(("caret_move_tick_host_calls" + size).c_str(), static_cast<double>(calls) / moves);
+  Print(("caret_move_tick_chars_read" + size).c_str(), static_cast<double>(chars) / moves);
 }
 
 }  // namespace
@@ -38,57 +97,29 @@ int main() {
   OleInitialize(nullptr);
   const sbx::RegistryFixture registry;
   {
-    sbx::Host host;
-    auto& module = host.AddComponent(host.AddProject(L"VBAProject"), sbx::kStdModule, L"Module1",
-                                     qv::bench::MakeModule(kLines));
-    host.Open(module);
-    qv::AddinState& state = qv::State();
-    qv::OpenConnection(qv::Vbe(host.vbe()));
-    state.hWndMain = host.workspace().MainWindow();
-    state.SettingsKey = L"Software\\Velmora\\Quorvane\\VBA";
-    state.IDESettingsKey = L"Software\\Microsoft\\VBA\\6.0\\Common";
-    qv::LoadSettings({true, state.IDESettingsKey, state.SettingsKey, L"6.05"}, state.settings, state.LanguageFiles);
-    qv::AddCommandBarButtons();
-    const sbx::Variant pane = sbx::Get(host.vbe(), L"ActiveCodePane");
+    Session session(kLines);
 
     // The formatting command over every line: the module comes flush left.
     qv::FormatRequest all;
     all.selection = {1, 1, kLines, 1};
-    host.ResetCalls();
+    session.host().ResetCalls();
     auto start = Clock::now();
     qv::Formatting(all);
     const double format_ms = Micro(Clock::now() - start) / 1000;
-    Print("format_10k_host_calls", static_cast<double>(host.TotalCalls()));
+    Print("format_10k_host_calls", static_cast<double>(session.host().TotalCalls()));
     Print("format_10k_ms", format_ms);
 
     // Idle: the code window open, nothing changing.
-    Select(pane.Object(), kLines / 2);
+    session.Select(kLines / 2);
     qv::TimerTick();
-    host.ResetCalls();
+    session.host().ResetCalls();
     start = Clock::now();
     for (int i = 0; i < kTicks; ++i) qv::TimerTick();
     Print("idle_tick_us", Micro(Clock::now() - start) / kTicks);
-    Print("idle_tick_host_calls", static_cast<double>(host.TotalCalls()) / kTicks);
-
-    // The caret one line down before every tick, through formatted code.
-    Clock::duration ticking{};
-    long calls = 0;
-    for (int i = 0; i < kTicks / 10; ++i) {
-      Select(pane.Object(), kLines / 4 + i);
-      host.ResetCalls();
-      start = Clock::now();
-      qv::TimerTick();
-      ticking += Clock::now() - start;
-      calls += host.TotalCalls();
-    }
-    Print("caret_move_tick_us", Micro(ticking) / (kTicks / 10));
-    Print("caret_move_tick_host_calls", static_cast<double>(calls) / (kTicks / 10));
-
-    qv::RemoveCommandBarButtons();
-    qv::CloseConnection();
-    qv::State() = qv::AddinState{};
-    host.ShutDown(0);
+    Print("idle_tick_host_calls", static_cast<double>(session.host().TotalCalls()) / kTicks);
   }
+  CaretMoves(100);
+  CaretMoves(kLines);
   OleUninitialize();
   return 0;
 }
