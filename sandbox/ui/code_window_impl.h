@@ -88,9 +88,11 @@ class CodeWindowImpl final : public CodeWindow, private qv::BoundWindow {
   void OnTextChanged(const LineChange& change);
   void Paste();
 
-  // Puts the active pane's caret at `caret`, extending the selection from the anchor when `extend`.
+  // A user's move or edit: puts the active pane's caret at `caret`, extending the selection from
+  // the anchor when `extend`.
   void MoveTo(TextPos caret, bool extend);
   void ScrollCaretIntoView(int pane);
+  void ScrollCaretColumnIntoView();
   void SetFirstColumn(int pane, int column);
   void UpdateBars();
   void PlaceCaret();

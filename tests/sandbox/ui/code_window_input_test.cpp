@@ -140,5 +140,64 @@ TEST_F(MdiTest, PageDownMovesTheCaretAndTheTopLineByAPage) {
   EXPECT_EQ(1, window.TopLine(0));
 }
 
+struct CtrlMove {
+  TextPos from;
+  unsigned modifiers;  // with kCtrl
+  WORD key;
+  Selection selection;
+  bool at_bottom;  // the view shows the last line at its bottom, else line 1 at its top
+};
+
+TEST_F(MdiTest, CtrlHomeAndCtrlEndGoToTheModulesEndsShiftExtendsAndTheViewFollows) {
+  CodeWindow& window = OpenWindow(NumberedLines(200));
+  const int page = window.CountOfVisibleLines(0);
+  ASSERT_GT(page, 5);
+  const CtrlMove moves[] = {
+      {{100, 3}, kCtrl, VK_END, {{200, 9}, {200, 9}}, true},
+      {{100, 3}, kCtrl, VK_HOME, {{1, 1}, {1, 1}}, false},
+      {{100, 3}, kCtrl | kShift, VK_END, {{100, 3}, {200, 9}}, true},
+      {{100, 3}, kCtrl | kShift, VK_HOME, {{1, 1}, {100, 3}}, false},
+      {{1, 1}, kCtrl, VK_END, {{200, 9}, {200, 9}}, true},
+      {{200, 9}, kCtrl, VK_HOME, {{1, 1}, {1, 1}}, false},
+      {{200, 1}, kCtrl | kShift, VK_HOME, {{1, 1}, {200, 1}}, false},
+      {{1, 4}, kCtrl | kShift, VK_END, {{1, 4}, {200, 9}}, true},
+  };
+  for (const CtrlMove& move : moves) {
+    PlaceCaret(window, move.from);
+    SendKey(move.key, move.modifiers);
+    const Selection& expected = move.selection;
+    EXPECT_EQ(expected, window.GetSelection(0)) << "from line " << move.from.line << ", key " << move.key;
+    EXPECT_EQ(move.at_bottom ? 200 - page + 1 : 1, window.TopLine(0)) << "from line " << move.from.line;
+  }
+  // Shift extends from the anchor the last move left.
+  SendKey(VK_END, kCtrl | kShift);
+  EXPECT_EQ((Selection{{1, 4}, {200, 9}}), window.GetSelection(0));
+  SendKey(VK_HOME, kCtrl | kShift);
+  EXPECT_EQ((Selection{{1, 1}, {1, 4}}), window.GetSelection(0));
+}
+
+TEST_F(MdiTest, CtrlEndAndCtrlHomeScrollSidewaysToTheCaret) {
+  CodeWindow& window = OpenWindow(L"short\r\n" + std::wstring(400, L'x'));
+  const HWND horizontal = Bar(window.hwnd(), false);
+  ASSERT_NE(nullptr, horizontal);
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  for (int round = 0; round < 2; ++round) {
+    SendKey(VK_END, kCtrl);
+    EXPECT_EQ((Selection{{2, 401}, {2, 401}}), window.GetSelection(0));
+    EXPECT_GT(GetScrollPos(horizontal, SB_CTL), 300);
+    POINT caret{};
+    GetCaretPos(&caret);
+    EXPECT_GT(caret.x, client.right / 2) << "the caret is drawn near the right edge";
+    EXPECT_LT(caret.x, client.right);
+
+    SendKey(VK_HOME, kCtrl);
+    EXPECT_EQ(0, GetScrollPos(horizontal, SB_CTL));
+    GetCaretPos(&caret);
+    EXPECT_GT(caret.x, 0);
+    EXPECT_LT(caret.x, client.right / 2);
+  }
+}
+
 }  // namespace
 }  // namespace sbx::test

@@ -76,6 +76,15 @@ inline POINT ClientOffset(HWND window) {
   return {info.rcClient.left - info.rcWindow.left, info.rcClient.top - info.rcWindow.top};
 }
 
+// The first visible scroll bar of a code window of that direction.
+inline HWND Bar(HWND window, bool vertical) {
+  for (HWND bar = nullptr; (bar = FindWindowExA(window, bar, "ScrollBar", nullptr));) {
+    const bool is_vertical = (GetWindowLongPtrW(bar, GWL_STYLE) & SBS_VERT) != 0;
+    if (IsWindowVisible(bar) && is_vertical == vertical) return bar;
+  }
+  return nullptr;
+}
+
 // The lines of a module numbered "line 1" .. "line n".
 inline std::wstring NumberedLines(int count) {
   std::wstring text;
