@@ -71,7 +71,7 @@ std::set<int> FollowLines(const std::set<int>& lines, const LineChange& change) 
 
 }  // namespace
 
-CodeWindowImpl::CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text) : owner_(owner), text_(text) {
+CodeWindowImpl::CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text) : owner_(owner), text_(text), lister_(text) {
   listener_ = text_.Subscribe([this](const LineChange& change, EditOrigin) { OnTextChanged(change); });
 }
 
@@ -396,6 +396,7 @@ void CodeWindowImpl::MoveTo(TextPos caret, bool extend) {
   Pane& pane = panes_[Index(active_pane_)];
   pane.caret = caret;
   if (!extend) pane.anchor = caret;
+  lister_.CaretOn(caret.line, owner_.CaseKeywords());
   ScrollCaretColumnIntoView();
   ScrollCaretIntoView(active_pane_);
   PlaceCaret();

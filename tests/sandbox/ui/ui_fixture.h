@@ -34,6 +34,7 @@ class WorkspaceFixture : public ::testing::Test {
   void TearDown() override {
     workspace_->on_code_window_destroyed = nullptr;
     workspace_->complete_procedures = true;
+    workspace_->case_keywords = false;
     workspace_->direct_activation = false;
     for (CodeWindow* window : workspace_->CodeWindows()) {
       kSdi ? DestroyWindow(window->hwnd())
