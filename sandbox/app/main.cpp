@@ -1,10 +1,12 @@
 // QuorvaneSandbox: the host editor stand-in as a program. Opens a sample project, loads the add-ins
 // registered for the host and runs until its window closes.
 //
-//   QuorvaneSandbox [--vb6] [--sdi] [--register <library>]... [--screenshot <png> --seconds <n>]
+//   QuorvaneSandbox [--vb6] [--sdi] [--case-keywords] [--register <library>]...
+//                   [--screenshot <png> --seconds <n>]
 //
-// --register calls the library's DllRegisterServer first, so that an add-in is loaded through its
-// own registration. --screenshot runs for n seconds, saves the main window and exits.
+// --case-keywords: a typed line's keywords are cased when the caret leaves it, as in the real
+// editors. --register calls the library's DllRegisterServer first, so that an add-in is loaded
+// through its own registration. --screenshot runs for n seconds, saves the main window and exits.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -53,6 +55,8 @@ Options ParseOptions() {
       options.host.personality = sbx::Personality::kVba;
     } else if (arg == L"--sdi") {
       options.host.sdi = true;
+    } else if (arg == L"--case-keywords") {
+      options.host.case_keywords = true;
     } else if (arg == L"--register" && has_value) {
       options.libraries.emplace_back(args[++i]);
     } else if (arg == L"--screenshot" && has_value) {

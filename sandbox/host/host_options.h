@@ -38,6 +38,7 @@ struct HostOptions {
   bool unsaved_file_name_empty = false;   // VBA: FileName of a never-saved document is "" (else raises)
   bool missing_lines_read_empty = false;  // Lines past the last line read as empty (else raises)
   bool trailing_lines_in_last = true;     // blank lines after the last procedure belong to it
+  bool case_keywords = false;             // a typed line's keywords are cased when the caret leaves it
 };
 
 }  // namespace sbx

@@ -29,6 +29,7 @@ HostState::HostState(HostOptions host_options)
       full_name(options.full_name) {
   workspace = Workspace::Create(WindowsOf(*this));
   workspace->on_code_window_destroyed = [this](CodeWindow& window) { ForgetWindow(window); };
+  workspace->case_keywords = options.case_keywords;
 }
 
 HostState::~HostState() = default;

@@ -38,6 +38,10 @@ TextPos MoveCaret(const ModuleText& text, TextPos caret, CaretMove move, int pag
       return ClampPos(text, {caret.line - page, caret.column});
     case CaretMove::kPageDown:
       return ClampPos(text, {caret.line + page, caret.column});
+    case CaretMove::kModuleStart:
+      return {1, 1};
+    case CaretMove::kModuleEnd:
+      return {LastLine(text), LineEnd(text, LastLine(text))};
   }
   return caret;
 }

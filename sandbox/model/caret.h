@@ -6,7 +6,8 @@
 
 namespace sbx {
 
-enum class CaretMove { kLeft, kRight, kUp, kDown, kHome, kEnd, kPageUp, kPageDown };
+// kModuleStart and kModuleEnd: Ctrl+Home and Ctrl+End.
+enum class CaretMove { kLeft, kRight, kUp, kDown, kHome, kEnd, kPageUp, kPageDown, kModuleStart, kModuleEnd };
 
 // The nearest valid position: line 1..max(1, CountOfLines), column 1..Len(line) + 1.
 TextPos ClampPos(const ModuleText& text, TextPos pos);

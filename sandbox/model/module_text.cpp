@@ -163,6 +163,13 @@ size_t ModuleText::UndoDepth() const { return undo_.size(); }
 
 size_t ModuleText::RedoDepth() const { return redo_.size(); }
 
+void ModuleText::RewriteLine(int line, std::wstring code) {
+  assert(line >= 1 && line <= CountOfLines());
+  std::vector<std::wstring> rewritten;
+  rewritten.push_back(std::move(code));
+  Replace(line, 1, std::move(rewritten), EditOrigin::kRewrite);
+}
+
 int ModuleText::Subscribe(Listener listener) {
   listeners_.emplace_back(next_listener_, std::move(listener));
   return next_listener_++;

@@ -27,7 +27,7 @@ struct LineChange {
   int inserted = 0;
 };
 
-enum class EditOrigin { kObjectModel, kKeyboard, kUndo, kRedo };
+enum class EditOrigin { kObjectModel, kKeyboard, kUndo, kRedo, kRewrite };
 
 class ModuleText {
  public:
@@ -66,6 +66,9 @@ class ModuleText {
   std::optional<TextPos> Redo();
   size_t UndoDepth() const;
   size_t RedoDepth() const;
+  // The editor's own rewrite of one line (its keyword case): no undo step, and the undo history
+  // stays (assumed host behaviour).
+  void RewriteLine(int line, std::wstring code);
 
   // Every change of the text, whatever its origin; ids are never reused.
   int Subscribe(Listener listener);

@@ -17,7 +17,7 @@ namespace {
 const qv::WindowClass kClass{L"SbxCodeWindow", CS_HREDRAW | CS_VREDRAW, IDC_IBEAM};
 constexpr int kLastColumn = 1024;  // the host's longest line is 1023 characters
 
-std::optional<CaretMove> MoveFor(WPARAM key) {
+std::optional<CaretMove> MoveFor(WPARAM key, bool ctrl) {
   switch (key) {
     case VK_LEFT:
       return CaretMove::kLeft;
@@ -28,9 +28,9 @@ std::optional<CaretMove> MoveFor(WPARAM key) {
     case VK_DOWN:
       return CaretMove::kDown;
     case VK_HOME:
-      return CaretMove::kHome;
+      return ctrl ? CaretMove::kModuleStart : CaretMove::kHome;
     case VK_END:
-      return CaretMove::kEnd;
+      return ctrl ? CaretMove::kModuleEnd : CaretMove::kEnd;
     case VK_PRIOR:
       return CaretMove::kPageUp;
     case VK_NEXT:
@@ -56,6 +56,11 @@ std::wstring ClipboardText(HWND owner) {
   return text;
 }
 
+// Whole columns of text that a pane shows.
+int VisibleColumns(const CodeDrawing& drawing) {
+  return std::max(1, (drawing.layout.text_right - drawing.layout.text_left) / std::max(1, drawing.font.ScrollShift(1)));
+}
+
 std::set<int> FollowLines(const std::set<int>& lines, const LineChange& change) {
   std::set<int> moved;
   for (int line : lines) {
@@ -66,7 +71,7 @@ std::set<int> FollowLines(const std::set<int>& lines, const LineChange& change) 
 
 }  // namespace
 
-CodeWindowImpl::CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text) : owner_(owner), text_(text) {
+CodeWindowImpl::CodeWindowImpl(CodeWindowOwner& owner, ModuleText& text) : owner_(owner), text_(text), lister_(text) {
   listener_ = text_.Subscribe([this](const LineChange& change, EditOrigin) { OnTextChanged(change); });
 }
 
@@ -294,7 +299,7 @@ bool CodeWindowImpl::OnKeyDown(WPARAM key) {
     default:
       break;
   }
-  const std::optional<CaretMove> move = MoveFor(key);
+  const std::optional<CaretMove> move = MoveFor(key, ctrl);
   if (!move) return false;
   const int page = std::max(1, CountOfVisibleLines(active_pane_));
   Pane& pane = panes_[Index(active_pane_)];
@@ -391,6 +396,8 @@ void CodeWindowImpl::MoveTo(TextPos caret, bool extend) {
   Pane& pane = panes_[Index(active_pane_)];
   pane.caret = caret;
   if (!extend) pane.anchor = caret;
+  lister_.CaretOn(caret.line, owner_.CaseKeywords());
+  ScrollCaretColumnIntoView();
   ScrollCaretIntoView(active_pane_);
   PlaceCaret();
   Repaint();
@@ -408,12 +415,23 @@ void CodeWindowImpl::ScrollCaretIntoView(int pane) {
   UpdateBars();
 }
 
+// Only the user's moves scroll sideways; SetSelection scrolls lines only (assumed host behaviour).
+void CodeWindowImpl::ScrollCaretColumnIntoView() {
+  const qv::WindowDc dc = qv::ClientDc(hwnd());
+  const int visible = WithDrawing(dc.get(), [](const CodeDrawing& drawing) { return VisibleColumns(drawing); });
+  Pane& p = panes_[Index(active_pane_)];
+  if (p.caret.column < p.first_column) {
+    p.first_column = p.caret.column;
+  } else if (p.caret.column >= p.first_column + visible) {
+    p.first_column = std::min(p.caret.column - visible + 1, kLastColumn);
+  }
+}
+
 void CodeWindowImpl::UpdateBars() {
   if (!panes_[0].vertical_bar) return;  // before WM_CREATE
   const qv::WindowDc dc = qv::ClientDc(hwnd());
   WithDrawing(dc.get(), [this](const CodeDrawing& drawing) {
-    const int visible_columns =
-        std::max(1, (drawing.layout.text_right - drawing.layout.text_left) / std::max(1, drawing.font.ScrollShift(1)));
+    const int visible_columns = VisibleColumns(drawing);
     for (int pane = 0; pane < PaneCount(); ++pane) {
       const Pane& p = panes_[Index(pane)];
       const int rows = std::max(1, VisibleRows(drawing.layout, pane, drawing.font.LineHeight()));

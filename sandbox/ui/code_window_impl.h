@@ -7,6 +7,7 @@
 #include <string>
 
 #include "sandbox/model/caret.h"
+#include "sandbox/model/pretty_lister.h"
 #include "sandbox/ui/code_painter.h"
 #include "sandbox/ui/code_window.h"
 #include "win/bound_window.h"
@@ -24,6 +25,7 @@ class CodeWindowOwner {
   // The last message of the window: the owner deletes it.
   virtual void OnDestroyed(CodeWindowImpl& window) = 0;
   virtual bool CompleteProcedures() const = 0;
+  virtual bool CaseKeywords() const = 0;
   virtual const std::wstring& IdeSettingsKey() const = 0;
 
  protected:
@@ -88,9 +90,11 @@ class CodeWindowImpl final : public CodeWindow, private qv::BoundWindow {
   void OnTextChanged(const LineChange& change);
   void Paste();
 
-  // Puts the active pane's caret at `caret`, extending the selection from the anchor when `extend`.
+  // A user's move or edit: puts the active pane's caret at `caret`, extending the selection from
+  // the anchor when `extend`, and lists the lines it has left.
   void MoveTo(TextPos caret, bool extend);
   void ScrollCaretIntoView(int pane);
+  void ScrollCaretColumnIntoView();
   void SetFirstColumn(int pane, int column);
   void UpdateBars();
   void PlaceCaret();
@@ -100,6 +104,7 @@ class CodeWindowImpl final : public CodeWindow, private qv::BoundWindow {
 
   CodeWindowOwner& owner_;
   ModuleText& text_;
+  PrettyLister lister_;
   int listener_ = 0;
   bool mdi_ = false;
   bool split_ = false;

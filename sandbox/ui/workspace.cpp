@@ -37,6 +37,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
   void OnDestroying(CodeWindowImpl& window) override;
   void OnDestroyed(CodeWindowImpl& window) override;
   bool CompleteProcedures() const override { return complete_procedures; }
+  bool CaseKeywords() const override { return case_keywords; }
   const std::wstring& IdeSettingsKey() const override { return options_.ide_settings_key; }
 
   CodeWindowImpl* Find(HWND window) const;

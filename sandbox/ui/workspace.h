@@ -59,6 +59,9 @@ class Workspace {
   // Host switches, read at each use. Enter after a procedure header that no End line closes adds
   // the End line (assumed host behaviour).
   bool complete_procedures = true;
+  // A line the user changed gets its keywords cased when the caret leaves it, as the editors'
+  // pretty-lister does.
+  bool case_keywords = false;
   // Activate code windows directly (WM_CHILDACTIVATE) instead of through the MDI client; which path
   // the real host takes is unknown.
   bool direct_activation = false;

@@ -115,6 +115,29 @@ TEST(CaretTest, ArrowsHomeEndAndPagesStayInsideTheText) {
   EXPECT_EQ((TextPos{1, 1}), MoveCaret(ModuleText(), {1, 1}, CaretMove::kDown, 10));
 }
 
+TEST(CaretTest, CtrlHomeAndCtrlEndGoToTheModulesStartAndTheLastLinesEnd) {
+  struct Row {
+    const wchar_t* module;
+    TextPos from;
+    CaretMove move;
+    TextPos to;
+  };
+  const Row rows[] = {
+      {L"abcdef\r\nab\r\n\r\nabcd", {3, 1}, CaretMove::kModuleStart, {1, 1}},
+      {L"abcdef\r\nab\r\n\r\nabcd", {1, 4}, CaretMove::kModuleStart, {1, 1}},
+      {L"abcdef\r\nab\r\n\r\nabcd", {1, 1}, CaretMove::kModuleEnd, {4, 5}},
+      {L"abcdef\r\nab\r\n\r\nabcd", {4, 2}, CaretMove::kModuleEnd, {4, 5}},
+      {L"abcdef\r\n", {1, 3}, CaretMove::kModuleEnd, {2, 1}},
+      {L"abc", {1, 2}, CaretMove::kModuleEnd, {1, 4}},
+      {L"", {1, 1}, CaretMove::kModuleEnd, {1, 1}},
+      {L"", {1, 1}, CaretMove::kModuleStart, {1, 1}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.to, MoveCaret(ModuleText(row.module), row.from, row.move, 10))
+        << row.module << " from " << row.from.line << "," << row.from.column;
+  }
+}
+
 TEST(CaretTest, ObjectModelEditsAboveMoveTheCaretAndAReplacedLineKeepsIt) {
   ModuleText text(L"1\r\n2\r\nthree\r\n4");
   LineChange change;

@@ -121,6 +121,19 @@ TEST(ModuleTextTest, ANewKeyboardEditDropsRedoAndObjectModelEditsDropBoth) {
   EXPECT_EQ(0u, text.RedoDepth());
 }
 
+TEST(ModuleTextTest, TheEditorsOwnRewriteIsNoUndoStepAndKeepsBothStacks) {
+  ModuleText text(L"end if\r\nx");
+  text.ReplaceRange({2, 2}, {2, 2}, L"y");
+  text.ReplaceRange({2, 3}, {2, 3}, L"z");
+  text.Undo();
+  text.RewriteLine(1, L"End If");
+  EXPECT_EQ((Lines{L"End If", L"xy"}), text.AllLines());
+  EXPECT_EQ(1u, text.UndoDepth());
+  EXPECT_EQ(1u, text.RedoDepth());
+  EXPECT_EQ((TextPos{2, 4}), text.Redo());
+  EXPECT_EQ((Lines{L"End If", L"xyz"}), text.AllLines());
+}
+
 TEST(ModuleTextTest, TypingIntoAnEmptyModuleMakesItsFirstLineAndUndoEmptiesItAgain) {
   ModuleText text;
   EXPECT_EQ((TextPos{1, 2}), text.ReplaceRange({1, 1}, {1, 1}, L"x"));
@@ -147,8 +160,9 @@ TEST(ModuleTextTest, ListenersHearEveryChangeWithItsOriginAndRevisionCounts) {
   text.ReplaceRange({1, 2}, {2, 1}, L"");
   text.Undo();
   text.Redo();
+  text.RewriteLine(1, L"A");
   text.DeleteLines(1, 2);
-  EXPECT_EQ(revision + 5, text.Revision());
+  EXPECT_EQ(revision + 6, text.Revision());
   text.Unsubscribe(id);
   text.InsertLines(1, L"unheard");
   using E = EditOrigin;
@@ -156,6 +170,7 @@ TEST(ModuleTextTest, ListenersHearEveryChangeWithItsOriginAndRevisionCounts) {
                                                                 {1, 2, 1, E::kKeyboard},
                                                                 {1, 1, 2, E::kUndo},
                                                                 {1, 2, 1, E::kRedo},
+                                                                {1, 1, 1, E::kRewrite},
                                                                 {1, 2, 0, E::kObjectModel}}),
             heard);
 }

@@ -49,14 +49,6 @@ int HorizontalBarHeight(HWND window) {
   return -1;
 }
 
-HWND Bar(HWND window, bool vertical) {
-  for (HWND bar = nullptr; (bar = FindWindowExA(window, bar, "ScrollBar", nullptr));) {
-    const bool is_vertical = (GetWindowLongPtrW(bar, GWL_STYLE) & SBS_VERT) != 0;
-    if (IsWindowVisible(bar) && is_vertical == vertical) return bar;
-  }
-  return nullptr;
-}
-
 COLORREF Pixel(HWND window, int x, int y) {
   HDC dc = GetDC(window);
   const COLORREF colour = GetPixel(dc, x, y);

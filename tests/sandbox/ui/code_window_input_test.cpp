@@ -1,5 +1,5 @@
 // Keys reaching the code window through real input: typing, Enter, Delete, Backspace, moving, pasting
-// and undo.
+// and undo, and the keyword case of the typed lines they leave.
 #include <windows.h>
 
 #include <algorithm>
@@ -138,6 +138,145 @@ TEST_F(MdiTest, PageDownMovesTheCaretAndTheTopLineByAPage) {
   EXPECT_EQ(2 + page, window.GetSelection(0).end.line);
   SendKey(VK_PRIOR);
   EXPECT_EQ(1, window.TopLine(0));
+}
+
+struct CtrlMove {
+  TextPos from;
+  unsigned modifiers;  // with kCtrl
+  WORD key;
+  Selection selection;
+  bool at_bottom;  // the view shows the last line at its bottom, else line 1 at its top
+};
+
+TEST_F(MdiTest, CtrlHomeAndCtrlEndGoToTheModulesEndsShiftExtendsAndTheViewFollows) {
+  CodeWindow& window = OpenWindow(NumberedLines(200));
+  const int page = window.CountOfVisibleLines(0);
+  ASSERT_GT(page, 5);
+  const CtrlMove moves[] = {
+      {{100, 3}, kCtrl, VK_END, {{200, 9}, {200, 9}}, true},
+      {{100, 3}, kCtrl, VK_HOME, {{1, 1}, {1, 1}}, false},
+      {{100, 3}, kCtrl | kShift, VK_END, {{100, 3}, {200, 9}}, true},
+      {{100, 3}, kCtrl | kShift, VK_HOME, {{1, 1}, {100, 3}}, false},
+      {{1, 1}, kCtrl, VK_END, {{200, 9}, {200, 9}}, true},
+      {{200, 9}, kCtrl, VK_HOME, {{1, 1}, {1, 1}}, false},
+      {{200, 1}, kCtrl | kShift, VK_HOME, {{1, 1}, {200, 1}}, false},
+      {{1, 4}, kCtrl | kShift, VK_END, {{1, 4}, {200, 9}}, true},
+  };
+  for (const CtrlMove& move : moves) {
+    PlaceCaret(window, move.from);
+    SendKey(move.key, move.modifiers);
+    const Selection& expected = move.selection;
+    EXPECT_EQ(expected, window.GetSelection(0)) << "from line " << move.from.line << ", key " << move.key;
+    EXPECT_EQ(move.at_bottom ? 200 - page + 1 : 1, window.TopLine(0)) << "from line " << move.from.line;
+  }
+  // Shift extends from the anchor the last move left.
+  SendKey(VK_END, kCtrl | kShift);
+  EXPECT_EQ((Selection{{1, 4}, {200, 9}}), window.GetSelection(0));
+  SendKey(VK_HOME, kCtrl | kShift);
+  EXPECT_EQ((Selection{{1, 1}, {1, 4}}), window.GetSelection(0));
+}
+
+TEST_F(MdiTest, CtrlEndAndCtrlHomeScrollSidewaysToTheCaret) {
+  CodeWindow& window = OpenWindow(L"short\r\n" + std::wstring(400, L'x'));
+  const HWND horizontal = Bar(window.hwnd(), false);
+  ASSERT_NE(nullptr, horizontal);
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  for (int round = 0; round < 2; ++round) {
+    SendKey(VK_END, kCtrl);
+    EXPECT_EQ((Selection{{2, 401}, {2, 401}}), window.GetSelection(0));
+    EXPECT_GT(GetScrollPos(horizontal, SB_CTL), 300);
+    POINT caret{};
+    GetCaretPos(&caret);
+    EXPECT_GT(caret.x, client.right / 2) << "the caret is drawn near the right edge";
+    EXPECT_LT(caret.x, client.right);
+
+    SendKey(VK_HOME, kCtrl);
+    EXPECT_EQ(0, GetScrollPos(horizontal, SB_CTL));
+    GetCaretPos(&caret);
+    EXPECT_GT(caret.x, 0);
+    EXPECT_LT(caret.x, client.right / 2);
+  }
+}
+
+// How the caret leaves the line typed into, or stays on it.
+struct Leaving {
+  const char* what;
+  WORD key;  // VK_LBUTTON: a click on line 5, column 3
+  unsigned modifiers;
+  bool listed;
+  Selection selection;
+};
+
+TEST_F(MdiTest, ATypedLineTakesItsKeywordsCaseWhenTheCaretLeavesIt) {
+  workspace_->case_keywords = true;
+  const std::wstring module = L"line 1\r\n\r\n" + NumberedLines(100).substr(NumberedLines(2).size() + 2);
+  CodeWindow& window = OpenWindow(module);
+  const int page = window.CountOfVisibleLines(0);
+  ASSERT_GT(page, 5);
+  PlaceCaret(window, {5, 3});
+  POINT click{};
+  GetCaretPos(&click);
+
+  const Leaving leavings[] = {
+      {"Down", VK_DOWN, kNoModifiers, true, {{3, 7}, {3, 7}}},
+      {"Up", VK_UP, kNoModifiers, true, {{1, 7}, {1, 7}}},
+      {"Right at the end", VK_RIGHT, kNoModifiers, true, {{3, 1}, {3, 1}}},
+      {"Shift+Down", VK_DOWN, kShift, true, {{2, 7}, {3, 7}}},
+      {"Enter", VK_RETURN, kNoModifiers, true, {{3, 1}, {3, 1}}},
+      {"Page Down", VK_NEXT, kNoModifiers, true, {{2 + page, 7}, {2 + page, 7}}},
+      {"Page Up", VK_PRIOR, kNoModifiers, true, {{1, 7}, {1, 7}}},
+      {"Ctrl+Home", VK_HOME, kCtrl, true, {{1, 1}, {1, 1}}},
+      {"Ctrl+End", VK_END, kCtrl, true, {{100, 9}, {100, 9}}},
+      {"Ctrl+Shift+End", VK_END, kCtrl | kShift, true, {{2, 7}, {100, 9}}},
+      {"a click", VK_LBUTTON, kNoModifiers, true, {{5, 3}, {5, 3}}},
+      {"Left", VK_LEFT, kNoModifiers, false, {{2, 6}, {2, 6}}},
+      {"Home", VK_HOME, kNoModifiers, false, {{2, 1}, {2, 1}}},
+      {"End", VK_END, kNoModifiers, false, {{2, 7}, {2, 7}}},
+      {"Shift+Home", VK_HOME, kShift, false, {{2, 1}, {2, 7}}},
+  };
+  for (const Leaving& leaving : leavings) {
+    window.text().DeleteLines(1, window.text().CountOfLines());
+    window.text().InsertLines(1, module);
+    window.SetTopLine(0, 1);
+    PlaceCaret(window, {2, 1});
+    SendText(L"end if");
+    const size_t undo_steps = window.text().UndoDepth();
+    if (leaving.key == VK_LBUTTON) {
+      SendMessageW(window.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x + 1, click.y + 1));
+      SendMessageW(window.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(click.x + 1, click.y + 1));
+    } else {
+      SendKey(leaving.key, leaving.modifiers);
+    }
+    EXPECT_EQ(leaving.listed ? L"End If" : L"end if", window.text().Line(2)) << leaving.what;
+    EXPECT_EQ(leaving.selection, window.GetSelection(0)) << leaving.what;
+    EXPECT_EQ(undo_steps + (leaving.key == VK_RETURN ? 1 : 0), window.text().UndoDepth()) << leaving.what;
+  }
+}
+
+TEST_F(MdiTest, ObjectModelWritesAndMovesListNothingAndSwitchedOffTheHostListsNothing) {
+  workspace_->case_keywords = true;
+  CodeWindow& window = OpenWindow(L"x\r\n\r\nend if\r\ny");
+  PlaceCaret(window, {2, 1});
+  SendText(L"if a then");
+  window.text().ReplaceLine(2, L"if b then");
+  SendKey(VK_DOWN);
+  SendKey(VK_DOWN);
+  EXPECT_EQ(L"if b then", window.text().Line(2)) << "written through the object model";
+  EXPECT_EQ(L"end if", window.text().Line(3)) << "never typed into";
+
+  PlaceCaret(window, {3, 7});
+  SendText(L" ");
+  PlaceCaret(window, {4, 1});
+  EXPECT_EQ(L"end if ", window.text().Line(3)) << "SetSelection is no leaving by the user";
+  SendKey(VK_RIGHT);
+  EXPECT_EQ(L"End If ", window.text().Line(3)) << "the next move by the user is";
+
+  workspace_->case_keywords = false;
+  PlaceCaret(window, {1, 2});
+  SendText(L" = not true");
+  SendKey(VK_DOWN);
+  EXPECT_EQ(L"x = not true", window.text().Line(1));
 }
 
 }  // namespace

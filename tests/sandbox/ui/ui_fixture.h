@@ -34,6 +34,7 @@ class WorkspaceFixture : public ::testing::Test {
   void TearDown() override {
     workspace_->on_code_window_destroyed = nullptr;
     workspace_->complete_procedures = true;
+    workspace_->case_keywords = false;
     workspace_->direct_activation = false;
     for (CodeWindow* window : workspace_->CodeWindows()) {
       kSdi ? DestroyWindow(window->hwnd())
@@ -74,6 +75,15 @@ inline POINT ClientOffset(HWND window) {
   info.cbSize = sizeof info;
   GetWindowInfo(window, &info);
   return {info.rcClient.left - info.rcWindow.left, info.rcClient.top - info.rcWindow.top};
+}
+
+// The first visible scroll bar of a code window of that direction.
+inline HWND Bar(HWND window, bool vertical) {
+  for (HWND bar = nullptr; (bar = FindWindowExA(window, bar, "ScrollBar", nullptr));) {
+    const bool is_vertical = (GetWindowLongPtrW(bar, GWL_STYLE) & SBS_VERT) != 0;
+    if (IsWindowVisible(bar) && is_vertical == vertical) return bar;
+  }
+  return nullptr;
 }
 
 // The lines of a module numbered "line 1" .. "line n".
