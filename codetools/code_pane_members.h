@@ -13,6 +13,8 @@ class CodePaneMembers {
   virtual ~CodePaneMembers() = default;
   // ReplaceLine with CR LF in the code replaces one line by several.
   virtual void ReplaceLine(long line, const std::wstring& code) = 0;
+  // Before `line`; CountOfLines + 1 appends.
+  virtual void InsertLines(long line, const std::wstring& code) = 0;
   virtual void DeleteLines(long start_line, long count) = 0;
   virtual Selection GetSelection() = 0;
   virtual void SetSelection(const Selection& selection) = 0;

@@ -18,17 +18,6 @@ long ToLong(std::int64_t value) {
 
 std::int64_t ClampIndent(std::int64_t indent) { return std::clamp<std::int64_t>(indent, 0, kMaxIndent); }
 
-// A label or line number right after the leading blanks of a line's first
-// piece, which the code text has blanked too: its length, or 0.
-std::size_t LabelLength(std::wstring_view piece, std::wstring_view code) {
-  const std::size_t start = LeadingBlanks(piece);
-  const std::size_t end = std::min(piece.find(L' ', start), piece.size());
-  const std::wstring_view word = piece.substr(start, end - start);
-  if (!IsLineNumber(word) && !IsLabel(word)) return 0;
-  if (code.size() < end || code.substr(start, word.size()).find_first_not_of(L' ') != std::wstring_view::npos) return 0;
-  return word.size();
-}
-
 // Where a line stands by its first piece: at its own blanks, or, when its
 // label or line number is in column 1 with the statement close behind, or it
 // is a lone "_", at the block's indentation unless that lies past the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,19 @@ void SplitStatements(std::wstring_view code_text, std::vector<std::wstring_view>
 bool IsLabel(std::wstring_view word);
 // A line number: a word the language's IsNumeric accepts, as "10", "-5", "1.5e3" or "&H10".
 bool IsLineNumber(std::wstring_view word);
+// The length of the line number or label that stands right after the leading
+// blanks of a logical line's first physical line, as its code text blanks it;
+// 0 when the line starts with a statement, a comment or nothing.
+std::size_t LabelLength(std::wstring_view first_line, std::wstring_view code_text);
+// The same for a line number in column 1 only: the number that line numbering puts in and takes off.
+std::size_t LineNumberLength(std::wstring_view first_line, std::wstring_view code_text);
+
+// Whether a code text holds a statement: more than blanks, and no directive comment such as
+// '#Region, which the code text keeps for the formatter.
+inline bool HasStatement(std::wstring_view code_text) {
+  const std::size_t first = code_text.find_first_not_of(L' ');
+  return first != std::wstring_view::npos && code_text[first] != L'\'';
+}
 
 std::wstring RepeatString(std::wstring_view text, long count);
 

@@ -15,6 +15,7 @@ class HostCodePane : public CodePaneMembers {
   // The whole module, read at once.
   ModuleText Snapshot() const;
   void ReplaceLine(long line, const std::wstring& code) override { module_.ReplaceLine(line, code); }
+  void InsertLines(long line, const std::wstring& code) override { module_.InsertLines(line, code); }
   void DeleteLines(long start_line, long count) override { module_.DeleteLines(start_line, count); }
   Selection GetSelection() override { return pane_.GetSelection(); }
   void SetSelection(const Selection& selection) override { pane_.SetSelection(selection); }

@@ -30,6 +30,14 @@ void MemoryPane::ReplaceLine(long line, const std::wstring& code) {
   ++writes_;
 }
 
+void MemoryPane::InsertLines(long line, const std::wstring& code) {
+  if (line < 1 || line > CountOfLines() + 1) throw std::out_of_range("InsertLines");
+  std::vector<std::wstring> inserted = SplitLines(code);
+  if (inserted.empty()) inserted.emplace_back();
+  lines_.insert(lines_.begin() + (line - 1), inserted.begin(), inserted.end());
+  ++writes_;
+}
+
 void MemoryPane::DeleteLines(long start_line, long count) {
   if (start_line < 1 || count < 1 || start_line + count - 1 > CountOfLines()) throw std::out_of_range("DeleteLines");
   const auto at = lines_.begin() + (start_line - 1);

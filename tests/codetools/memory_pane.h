@@ -22,11 +22,13 @@ class MemoryPane : public CodeModuleView, public CodePaneMembers {
   long ProcBodyLine(std::wstring_view, long) const override { return 0; }
 
   void ReplaceLine(long line, const std::wstring& code) override;
+  void InsertLines(long line, const std::wstring& code) override;
   void DeleteLines(long start_line, long count) override;
   Selection GetSelection() override { return selection_; }
   void SetSelection(const Selection& selection) override { selection_ = selection; }
 
   std::wstring Text() const;
+  const std::vector<std::wstring>& lines() const { return lines_; }
   int writes() const { return writes_; }
 
  private:

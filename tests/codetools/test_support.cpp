@@ -42,6 +42,14 @@ KeyedCollection<std::wstring> ShippedAutoInserts() {
   return ReadAutoInserts(DecodeAnsi(ReadShipped("AutoInserts.ini")));
 }
 
+std::vector<ListEntry> ShippedErrorHandlers() {
+  std::vector<ListEntry> entries;
+  for (const std::wstring& line : ListLines(DecodeAnsi(ReadShipped("ErrorHandlers.ini")))) {
+    if (std::optional<ListEntry> entry = SplitEntry(line, EntrySplit::kFromSecondChar)) entries.push_back(*entry);
+  }
+  return entries;
+}
+
 Settings ToolSettings() {
   Settings settings;
   settings.IndentWidth = 4;
@@ -58,10 +66,14 @@ Settings ToolSettings() {
 }
 
 std::wstring Lines(std::initializer_list<std::wstring_view> lines) {
+  return Lines(std::vector<std::wstring>(lines.begin(), lines.end()));
+}
+
+std::wstring Lines(const std::vector<std::wstring>& lines) {
   std::wstring text;
-  for (const std::wstring_view& line : lines) {
-    if (&line != lines.begin()) text += L"\r\n";
-    text += line;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += L"\r\n";
+    text += lines[i];
   }
   return text;
 }

@@ -7,6 +7,7 @@
 
 #include "codetools/templates.h"
 #include "kit/keyed_collection.h"
+#include "kit/list_file.h"
 #include "kit/settings.h"
 
 namespace qv::test {
@@ -20,6 +21,8 @@ std::wstring ReadCorpus(const std::string& name);
 std::string ReadShipped(const std::string& name);
 // The shipped AutoInserts.ini as the add-in reads it.
 KeyedCollection<std::wstring> ShippedAutoInserts();
+// The entries of the shipped ErrorHandlers.ini in file order, as the error-handler menu reads them.
+std::vector<ListEntry> ShippedErrorHandlers();
 
 // No code pane, project or component: for expansions that name no member.
 struct NoTemplateHost : TemplateHost {
@@ -33,5 +36,6 @@ Settings ToolSettings();
 
 // Lines joined by CR LF, as the host gives a module's text.
 std::wstring Lines(std::initializer_list<std::wstring_view> lines);
+std::wstring Lines(const std::vector<std::wstring>& lines);
 
 }  // namespace qv::test

@@ -1,0 +1,190 @@
+#include "codetools/line_numbering.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "codetools/jump_targets.h"
+#include "codetools/logical_line.h"
+#include "codetools/procedure_body.h"
+#include "kit/vb_strings.h"
+
+namespace qv {
+namespace {
+
+// Line numbers are whole numbers of at most 32 bits.
+constexpr std::int64_t kLargestNumber = 2147483647;
+
+// Old line number to new, for the jump targets.
+using Renumbering = std::unordered_map<std::wstring, std::wstring>;
+
+// One logical line of the body as a pass rewrites it.
+struct BodyLine {
+  long first = 0;
+  long last = 0;
+  std::wstring text;  // its physical lines joined by CR LF
+  std::wstring code;
+  std::size_t number = 0;  // the length of its line number in column 1; 0 without one
+  // A number put in front would break it: it starts with a label or a number after blanks, it is
+  // a directive comment ('#Region), or a lone "_" that would join the line below.
+  bool keeps_front = false;
+  bool walked = false;  // the pass numbers or unnumbers it
+  std::wstring new_number;
+  bool changed = false;
+};
+
+// The body's logical lines from the first below the header to the one before the End line (or the
+// procedure's last line, when it has none).
+class Body {
+ public:
+  Body(const CodeModuleView& module, const ProcedureInfo& procedure) {
+    const ProcedureBody extent = ReadBody(module, procedure);
+    const long end = extent.end_line != 0 ? extent.end_line : extent.last_line + 1;
+    for (long line = extent.first_line; line < end;) {
+      LogicalLine logical = GetLine(module, line);
+      // A statement continued past the procedure's end is not its to rewrite.
+      if (line + logical.lines_after >= end) break;
+      BodyLine& body = lines_.emplace_back();
+      body.first = line;
+      body.last = line + logical.lines_after;
+      const std::wstring_view first_piece = module.Line(line);
+      body.number = LineNumberLength(first_piece, logical.code_text);
+      body.keeps_front =
+          (body.number == 0 && LabelLength(first_piece, logical.code_text) > 0) ||
+          (!HasStatement(logical.code_text) && LeadingBlanks(logical.code_text) < logical.code_text.size()) ||
+          IsLoneUnderscore(first_piece, line, module.CountOfLines());
+      body.text = std::move(logical.text);
+      body.code = std::move(logical.code_text);
+      line = body.last + 1;
+    }
+  }
+
+  std::vector<BodyLine>& lines() { return lines_; }
+
+  // Writes each line anew: a walked line's number blanked, the targets of `renumbered` followed,
+  // the new number put in front. Gives how far the statement on `caret_line` moved right.
+  long Rewrite(const Renumbering& renumbered, long caret_line) {
+    long shift = 0;
+    for (BodyLine& line : lines_) {
+      std::wstring text = line.text;
+      if (line.walked) text.replace(0, line.number, line.number, L' ');
+      if (!renumbered.empty()) FollowTargets(text, line.code, renumbered);
+      if (!line.new_number.empty()) {
+        // Put in front of the statement, which keeps its column when there is room.
+        const std::size_t indent = LeadingBlanks(text);
+        const std::size_t width = line.new_number.size();
+        const std::wstring prefix =
+            indent <= width ? line.new_number + L' ' : line.new_number + std::wstring(indent - width, L' ');
+        if (line.first == caret_line) shift = static_cast<long>(prefix.size()) - static_cast<long>(indent);
+        text.replace(0, indent, prefix);
+      }
+      if (text != line.text) {
+        line.text = std::move(text);
+        line.changed = true;
+      }
+    }
+    return shift;
+  }
+
+  // The walked lines and any other changed line, as one replacement; none when nothing changed.
+  std::optional<CodeEdit> Edit(long column_shift) const {
+    const auto in_edit = [](const BodyLine& line) { return line.walked || line.changed; };
+    if (std::none_of(lines_.begin(), lines_.end(), [](const BodyLine& line) { return line.changed; })) {
+      return std::nullopt;
+    }
+    const auto first = std::find_if(lines_.begin(), lines_.end(), in_edit);
+    const auto last = std::find_if(lines_.rbegin(), lines_.rend(), in_edit).base();
+    CodeEdit edit;
+    edit.first_line = first->first;
+    edit.last_line = (last - 1)->last;
+    edit.column_shift = column_shift;
+    for (auto line = first; line != last; ++line) {
+      if (line != first) edit.text += L"\r\n";
+      edit.text += line->text;
+    }
+    return edit;
+  }
+
+ private:
+  static void FollowTargets(std::wstring& text, std::wstring_view code, const Renumbering& renumbered) {
+    const std::vector<TextSpan> targets = FindJumpTargets(code);
+    // From the right, so that a longer number leaves the positions to its left where they were.
+    for (auto target = targets.rbegin(); target != targets.rend(); ++target) {
+      const auto found = renumbered.find(std::wstring(code.substr(target->position, target->length)));
+      if (found != renumbered.end()) text.replace(target->position, target->length, found->second);
+    }
+  }
+
+  std::vector<BodyLine> lines_;
+};
+
+bool OnSkipList(std::wstring_view statement) {
+  statement.remove_prefix(LeadingBlanks(statement));
+  for (const std::wstring_view declaration : {L"Dim ", L"Static "}) {
+    if (statement.starts_with(declaration) && statement.find(L" New ") == std::wstring_view::npos) return true;
+  }
+  for (const std::wstring_view start : {L"Exit ", L"Next ", L"On Error ", L"Resume ", L"End "}) {
+    if (statement.starts_with(start)) return true;
+  }
+  const std::wstring whole = TrimBlanks(statement);
+  for (const std::wstring_view word : {L"Do", L"Loop", L"Next", L"Wend", L"Resume", L"Else"}) {
+    if (whole == word) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool SkipLineNumber(std::wstring_view Code, bool UseSkipList) {
+  if (!UseSkipList) return false;
+  const std::vector<std::wstring_view> statements = SplitStatements(Code);
+  return std::all_of(statements.begin(), statements.end(), OnSkipList);
+}
+
+NumberingResult AddLineNumbers(const CodeModuleView& module, const ProcedureInfo& procedure,
+                               const NumberingRequest& request) {
+  NumberingResult result;
+  const bool whole = request.StartNumber == -1;
+  std::int64_t number = whole ? request.NumerationStart : request.StartNumber;
+  const std::int64_t step = request.NumerationStep;
+  if (step <= 0 || number < 0 || number > kLargestNumber) {
+    result.refused = true;
+    return result;
+  }
+  const bool renumber_only = !whole && request.LastLine == 0;
+  const long first = whole ? 0 : request.FirstLine;
+  const long before = whole || request.LastLine == 0 ? std::numeric_limits<long>::max() : request.LastLine;
+
+  Body body(module, procedure);
+  Renumbering renumbered;
+  for (BodyLine& line : body.lines()) {
+    if (line.last < first || line.first >= before) continue;
+    line.walked = true;
+    const bool skipped = whole ? !HasStatement(line.code) : renumber_only && line.number == 0;
+    if (skipped || line.keeps_front || SkipLineNumber(line.code, request.UseSkipList)) continue;
+    // Numbers past 32 bits would be no line numbers, and wrapped ones would repeat.
+    if (number > kLargestNumber) {
+      result.refused = true;
+      return result;
+    }
+    line.new_number = std::to_wstring(number);
+    number += step;
+    if (line.number > 0 && line.text.compare(0, line.number, line.new_number) != 0) {
+      renumbered.emplace(line.text.substr(0, line.number), line.new_number);
+    }
+    if (line.first <= request.caret_line && request.caret_line <= line.last) result.caret_numbered = true;
+  }
+  result.edit = body.Edit(body.Rewrite(renumbered, request.caret_line));
+  return result;
+}
+
+std::optional<CodeEdit> RemoveLineNumbers(const CodeModuleView& module, const ProcedureInfo& procedure) {
+  Body body(module, procedure);
+  for (BodyLine& line : body.lines()) line.walked = true;
+  body.Rewrite({}, 0);
+  return body.Edit(0);
+}
+
+}  // namespace qv

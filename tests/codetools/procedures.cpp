@@ -1,0 +1,90 @@
+#include "tests/codetools/procedures.h"
+
+#include <stdexcept>
+
+#include "codetools/line_numbering.h"
+#include "codetools/logical_line.h"
+#include "codetools/templates.h"
+#include "sandbox/model/procedure_geometry.h"
+#include "tests/codetools/memory_pane.h"
+
+namespace qv::test {
+namespace {
+
+std::vector<ProcedureInfo> ProceduresOf(const std::vector<std::wstring>& lines) {
+  std::vector<ProcedureInfo> procedures;
+  for (const sbx::Procedure& p : sbx::ComputeGeometry(lines).procedures) {
+    procedures.push_back({p.name, p.kind, p.start_line, p.body_line, p.count_lines});
+  }
+  return procedures;
+}
+
+ProcedureInfo Find(const std::vector<ProcedureInfo>& procedures, std::wstring_view name, long kind) {
+  for (const ProcedureInfo& p : procedures) {
+    if (p.name == name && p.kind == kind) return p;
+  }
+  throw std::invalid_argument("no such procedure");
+}
+
+}  // namespace
+
+std::vector<std::wstring> LinesOf(std::wstring_view text) {
+  const ModuleText module{std::wstring(text)};
+  std::vector<std::wstring> lines;
+  for (long line = 1; line <= module.CountOfLines(); ++line) lines.emplace_back(module.Line(line));
+  return lines;
+}
+
+ModuleText WithProcedures(std::wstring text) {
+  ModuleText module(std::move(text));
+  module.SetProcedures(ProceduresOf(LinesOf(module.Text())));
+  return module;
+}
+
+ProcedureInfo Procedure(const ModuleText& module, std::wstring_view name, long kind) {
+  return Find(module.procedures(), name, kind);
+}
+
+std::wstring ApplyHandlerEdits(const ModuleText& module, const ProcedureInfo& procedure,
+                               const std::vector<HandlerEdit>& edits) {
+  MemoryPane pane(module.Text());
+  const long header_lines = GetLine(module, procedure.body_line).lines_after + 1;
+  for (const HandlerEdit& edit : edits) {
+    const ProcedureInfo now = Find(ProceduresOf(pane.lines()), procedure.name, procedure.kind);
+    WriteHandlerEdit(pane, edit, now.body_line + header_lines, now.start_line + now.count_lines - 1);
+  }
+  return pane.Text();
+}
+
+std::wstring InsertHandler(const std::wstring& text, std::wstring_view procedure, std::wstring_view Template,
+                           long kind) {
+  const ModuleText before = WithProcedures(text);
+  const ProcedureInfo target = Procedure(before, procedure, kind);
+  std::wstring member_type;
+  long found_kind = kind;
+  GetProcName(before, target.body_line, found_kind, member_type);
+  const ErrorHandlerTemplate handler = SplitTemplate(Template);
+  ModuleTemplateHost names(before);
+  std::wstring after =
+      ApplyHandlerEdits(before, target, PlanErrorHandler(before, target, member_type, handler, 4, names));
+  if (!handler.numbering) return after;
+  const ModuleText inserted = WithProcedures(after);
+  NumberingRequest request;
+  request.UseSkipList = handler.skip_list;
+  const NumberingResult numbered = AddLineNumbers(inserted, Procedure(inserted, procedure, kind), request);
+  if (!numbered.edit) return after;
+  MemoryModule written(std::move(after));
+  written.Write(*numbered.edit);
+  return written.Text();
+}
+
+std::wstring DeleteHandler(const std::wstring& text, std::wstring_view procedure, long kind) {
+  const ModuleText before = WithProcedures(text);
+  const ProcedureInfo target = Procedure(before, procedure, kind);
+  std::wstring member_type;
+  long found_kind = kind;
+  GetProcName(before, target.body_line, found_kind, member_type);
+  return ApplyHandlerEdits(before, target, PlanHandlerRemoval(before, target, member_type, false).edits);
+}
+
+}  // namespace qv::test
