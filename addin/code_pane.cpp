@@ -94,6 +94,10 @@ void PasteCode(long FirstLine, long LastLine, const std::wstring& Text, long Col
   PasteLines(CodeEdit{FirstLine, LastLine, Text, ColumnShift}, FormatAfter, std::nullopt);
 }
 
+void PasteCode(const CodeEdit& edit, long last_line_length, bool FormatAfter) {
+  PasteLines(edit, FormatAfter, last_line_length);
+}
+
 FormatResult Formatting(const FormatRequest& request) {
   FormatResult result;
   result.FormatStart = request.incremental ? request.FormatStart : request.selection.start_line;

@@ -17,6 +17,8 @@ namespace qv {
 // With FormatAfter the pasted lines are re-indented afterwards. A failure ends it (recorded); the
 // user's clipboard text is back in every case, and Busy keeps timer ticks out while it runs.
 void PasteCode(long FirstLine, long LastLine, const std::wstring& Text, long ColumnShift, bool FormatAfter);
+// The same for an edit computed over a snapshot, which gives the replaced last line's length.
+void PasteCode(const CodeEdit& edit, long last_line_length, bool FormatAfter);
 
 // The window of the active code pane; null when none is found (another window has the focus).
 HWND GetCodeWindow();

@@ -4,6 +4,8 @@
 #include "addin/code_pane.h"
 #include "addin/connection.h"
 #include "addin/entry_points.h"
+#include "addin/error_handlers.h"
+#include "addin/line_numbering.h"
 #include "addin/main_form.h"
 #include "addin/shell_open.h"
 #include "win/files.h"

@@ -46,19 +46,6 @@ void RefreshTabs() {}
 void ProcessIncludes() { RecordEntryPoint(L"ProcessIncludes"); }
 void ClearIncludes() { RecordEntryPoint(L"ClearIncludes"); }
 
-void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftCaret, bool UseSkipList) {
-  RecordEntryPoint(L"AddLineNumbers", StartNumber);
-  RecordEntryPoint(L"  FirstLine", FirstLine);
-  RecordEntryPoint(L"  LastLine", LastLine);
-  RecordEntryPoint(L"  ShiftCaret", ShiftCaret ? 1L : 0L);
-  RecordEntryPoint(L"  UseSkipList", UseSkipList ? 1L : 0L);
-}
-void RemoveLineNumbers() { RecordEntryPoint(L"RemoveLineNumbers"); }
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
-void AddErrorHandler(const std::wstring& Template) { RecordEntryPoint((L"AddErrorHandler " + Template).c_str()); }
-void DeleteErrorHandler(long Line, long OnErrorLine) {
-  RecordEntryPoint(L"DeleteErrorHandler", Line);
-  RecordEntryPoint(L"  OnErrorLine", OnErrorLine);
-}
 
 }  // namespace qv

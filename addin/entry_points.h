@@ -4,8 +4,6 @@
 // timer's work. Each call reaches the part that does it once that part is linked in.
 #include <windows.h>
 
-#include <string>
-
 namespace qv {
 
 void AddCommandBarButtons();
@@ -42,10 +40,6 @@ void ProcessIncludes();
 void ClearIncludes();
 
 // Code tools started from the toolbar.
-void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftCaret, bool UseSkipList);
-void RemoveLineNumbers();
 void BackupProject();
-void AddErrorHandler(const std::wstring& Template);
-void DeleteErrorHandler(long Line, long OnErrorLine);
 
 }  // namespace qv

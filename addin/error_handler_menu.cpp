@@ -7,7 +7,7 @@
 #include "addin/command_bar_refs.h"
 #include "addin/command_handlers.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
+#include "addin/error_handlers.h"
 #include "kit/list_file.h"
 #include "win/ansi_file.h"
 #include "win/failure_log.h"

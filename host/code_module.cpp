@@ -23,6 +23,14 @@ long CodeModule::ProcBodyLine(std::wstring_view name, long kind) const {
   return Read(L"ProcBodyLine", {name, kind}).Long();
 }
 
+long CodeModule::ProcStartLine(std::wstring_view name, long kind) const {
+  return Read(L"ProcStartLine", {name, kind}).Long();
+}
+
+long CodeModule::ProcCountLines(std::wstring_view name, long kind) const {
+  return Read(L"ProcCountLines", {name, kind}).Long();
+}
+
 void CodeModule::ReplaceLine(long line, const std::wstring& code) const { Call(L"ReplaceLine", {line, code}); }
 
 void CodeModule::InsertLines(long line, const std::wstring& code) const { Call(L"InsertLines", {line, code}); }

@@ -22,6 +22,9 @@ class CodeModule : public HostObject {
   // The procedure at `line` ("" outside procedures); `kind` gets its kind.
   std::wstring ProcOfLine(long line, long& kind) const;
   long ProcBodyLine(std::wstring_view name, long kind) const;
+  // The first line that belongs to the procedure (comments above the header count) and how many do.
+  long ProcStartLine(std::wstring_view name, long kind) const;
+  long ProcCountLines(std::wstring_view name, long kind) const;
   // CR LF in `code` replaces one line by several.
   void ReplaceLine(long line, const std::wstring& code) const;
   void InsertLines(long line, const std::wstring& code) const;

@@ -1,5 +1,5 @@
 // A click on each of the add-in's menu entries and toolbar buttons reaches its handler, which calls
-// its command with the arguments it is meant to.
+// its command with the arguments it is meant to, or does its work on the code.
 #include <windows.h>
 
 #include "tests/addin/command_bar_fixture.h"
@@ -7,19 +7,28 @@
 namespace sbx::test {
 namespace {
 
-constexpr wchar_t kAddLineNumbers[] =
-    L"AddLineNumbers(-1)\n  FirstLine(0)\n  LastLine(0)\n  ShiftCaret(1)\n  UseSkipList(0)\n";
-
 class CommandHandlersTest : public CommandBarTest {
  protected:
   // A code window is open, so the main loop keeps the code commands enabled.
   void SetUp() override {
     CommandBarTest::SetUp();
-    StartWithModule(L"Sub A()\r\nx = 1\r\nEnd Sub", {.personality = library().personality});
+    module_ = &StartWithModule(L"Sub A()\r\nDim a\r\nx = 1\r\nEnd Sub", {.personality = library().personality});
   }
 
   ControlObject& NumberingButton() const { return Control({L"Quorvane", L"Нумерация строк"}); }
   void ShowPressed(bool pressed) const { Put(NumberingButton().AsDispatch(), L"State", pressed ? -1 : 0); }
+  std::wstring ModuleText() const { return Get(CodeModule().Object(), L"Lines", {1L, 4L}).Text(); }
+  // The pressed states of the button, "Нумерация" and "Убрать нумерацию".
+  std::wstring States() const {
+    std::wstring states;
+    for (ControlObject* control : {&NumberingButton(), &Control({L"Quorvane", L" ", L"Нумерация"}),
+                                   &Control({L"Quorvane", L" ", L"Убрать нумерацию"})}) {
+      states += Get(control->AsDispatch(), L"State").Long() != 0 ? L"down " : L"up ";
+    }
+    return states;
+  }
+
+  ComponentObject* module_ = nullptr;
 };
 
 TEST_P(CommandHandlersTest, EveryClickReachesItsHandlerWithItsArguments) {
@@ -27,12 +36,8 @@ TEST_P(CommandHandlersTest, EveryClickReachesItsHandlerWithItsArguments) {
   EXPECT_EQ(L"ShowOptions(modal)\n", Clicked({L"Add-Ins", L"Quorvane", L"Настройки..."}));
   EXPECT_EQ(L"ShowAbout\n", Clicked({L"Add-Ins", L"Quorvane", L"О программе..."}));
   EXPECT_EQ(L"ShowDeclarations\n", Clicked({L"Quorvane", L"Объявление переменных"}));
-  EXPECT_EQ(kAddLineNumbers, Clicked({L"Quorvane", L" ", L"Нумерация"}));
-  EXPECT_EQ(L"RemoveLineNumbers\n", Clicked({L"Quorvane", L" ", L"Убрать нумерацию"}));
   EXPECT_EQ(L"ShowProcs\n", Clicked({L"Quorvane", L"Функции и процедуры"}));
   EXPECT_EQ(L"BackupProject\n", Clicked({L"Quorvane", L"Архивировать"}));
-  EXPECT_EQ(L"DeleteErrorHandler(0)\n  OnErrorLine(0)\n",
-            Clicked({L"Quorvane", L"Обработчики ошибок", L"Удалить обработчика ошибок"}));
   // Help: the file beside the library, opened by the shell for the command window.
   const HWND command_window = FindWindowW(L"QuorvaneMainForm", nullptr);
   ASSERT_NE(nullptr, command_window);
@@ -44,25 +49,44 @@ TEST_P(CommandHandlersTest, EveryClickReachesItsHandlerWithItsArguments) {
   EXPECT_TRUE(boxes_.boxes().empty());
 }
 
-TEST_P(CommandHandlersTest, TheNumberingButtonRemovesNumbersWhenItShowsPressedAndAddsThemOtherwise) {
+TEST_P(CommandHandlersTest, TheNumberingButtonNumbersInOneUndoStepAndTakesTheNumbersOffWhenPressed) {
   SetSetting(L"SkipLinesInOffensive", L"True");
+  SetSetting(L"AutoIndent.Automatic", L"True");
   ASSERT_TRUE(Connect());
-  const std::wstring add = L"AddLineNumbers(-1)\n  FirstLine(0)\n  LastLine(0)\n  ShiftCaret(1)\n  UseSkipList(1)\n";
-  ShowPressed(true);
-  EXPECT_EQ(L"RemoveLineNumbers\n", Clicked(NumberingButton()));
-  EXPECT_EQ(-1, Get(NumberingButton().AsDispatch(), L"State").Long()) << "the handler leaves the state alone";
+  const CodeWindow& window = host_->Open(*module_);
+  Invoke(Pane().Object(), L"SetSelection", DISPATCH_METHOD, {3L, 1L, 3L, 1L});
+  EXPECT_EQ(L"", Clicked(NumberingButton()));
+  EXPECT_EQ(L"Sub A()\r\nDim a\r\n10 x = 1\r\nEnd Sub", ModuleText()) << "the skip list is the setting's";
+  EXPECT_EQ(1u, window.text().UndoDepth());
+  EXPECT_EQ(L"down up down ", States());
+  long line = 0, column = 0, end_line = 0, end_column = 0;
+  Invoke(
+      Pane().Object(), L"GetSelection", DISPATCH_METHOD,
+      {Variant::LongRef(&line), Variant::LongRef(&column), Variant::LongRef(&end_line), Variant::LongRef(&end_column)});
+  EXPECT_EQ(4, column) << "the caret stays behind the number";
+  // Pressed, the button takes the numbers off, and the body is re-indented.
+  EXPECT_EQ(L"", Clicked(NumberingButton()));
+  EXPECT_EQ(L"Sub A()\r\n    Dim a\r\n    x = 1\r\nEnd Sub", ModuleText());
+  EXPECT_EQ(L"up down up ", States());
   // The popup's entries do one thing each, whatever the button shows.
-  EXPECT_EQ(add, Clicked({L"Quorvane", L" ", L"Нумерация"}));
+  EXPECT_EQ(L"", Clicked({L"Quorvane", L" ", L"Нумерация"}));
+  EXPECT_EQ(L"Sub A()\r\n    Dim a\r\n10  x = 1\r\nEnd Sub", ModuleText());
   ShowPressed(false);
-  EXPECT_EQ(add, Clicked(NumberingButton()));
-  EXPECT_EQ(L"RemoveLineNumbers\n", Clicked({L"Quorvane", L" ", L"Убрать нумерацию"}));
+  EXPECT_EQ(L"", Clicked({L"Quorvane", L" ", L"Убрать нумерацию"}));
+  EXPECT_EQ(L"Sub A()\r\n    Dim a\r\n    x = 1\r\nEnd Sub", ModuleText());
+  // Nothing to take off: the controls stay as they show.
+  ShowPressed(true);
+  EXPECT_EQ(L"", Clicked({L"Quorvane", L" ", L"Убрать нумерацию"}));
+  EXPECT_EQ(-1, Get(NumberingButton().AsDispatch(), L"State").Long());
+  EXPECT_TRUE(boxes_.boxes().empty());
+  EXPECT_EQ(L"", Failures());
 }
 
 TEST_P(CommandHandlersTest, TheFormatButtonReindentsTheSelectedLines) {
   ASSERT_TRUE(Connect());
-  Invoke(Pane().Object(), L"SetSelection", DISPATCH_METHOD, {1, 1, 3, 1});
+  Invoke(Pane().Object(), L"SetSelection", DISPATCH_METHOD, {1, 1, 4, 1});
   Clicked({L"Quorvane", L"Форматировать блок"});
-  EXPECT_EQ(L"Sub A()\r\n    x = 1\r\nEnd Sub", Get(CodeModule().Object(), L"Lines", {1, 3}).Text());
+  EXPECT_EQ(L"Sub A()\r\n    Dim a\r\n    x = 1\r\nEnd Sub", ModuleText());
   EXPECT_TRUE(boxes_.boxes().empty());
 }
 

@@ -3,17 +3,32 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 
 #include "tests/addin/command_bar_fixture.h"
 
 namespace sbx::test {
 namespace {
 
+constexpr wchar_t kEmpty[] = L"Sub A()\r\nEnd Sub";
+
 class ErrorHandlerMenuTest : public CommandBarTest {
  protected:
   void SetUp() override {
     CommandBarTest::SetUp();
-    StartWithModule(L"Sub A()\r\nEnd Sub", {.personality = library().personality});
+    SetSetting(L"CustomIndentWidth", L"True");
+    SetSetting(L"TabWidth", L"4");
+    StartWithModule(kEmpty, {.personality = library().personality});
+  }
+
+  // What a click on `entry` makes of the module `text`, the caret on its first line.
+  std::wstring AfterClick(ControlObject& entry, const std::wstring& text = kEmpty) {
+    const Variant module = CodeModule();
+    Invoke(module.Object(), L"DeleteLines", DISPATCH_METHOD, {1L, Get(module.Object(), L"CountOfLines").Long()});
+    Invoke(module.Object(), L"InsertLines", DISPATCH_METHOD, {1L, text});
+    Invoke(Pane().Object(), L"SetSelection", DISPATCH_METHOD, {1L, 1L, 1L, 1L});
+    EXPECT_EQ(L"", Clicked(entry)) << "no call into a missing part";
+    return Get(module.Object(), L"Lines", {1L, Get(module.Object(), L"CountOfLines").Long()}).Text();
   }
 
   ControlsObject& Popup() const { return Control({L"Quorvane", L"Обработчики ошибок"}).submenu()->controls(); }
@@ -39,12 +54,12 @@ TEST_P(ErrorHandlerMenuTest, EntriesFollowTheFileLineByLine) {
       L"\tsame\t                       = second\r\n");
   ASSERT_TRUE(Connect());
   EXPECT_EQ(L"Two signs\nOn Error Goto ... с нумерацией\nSame\nsame\nУдалить обработчика ошибок group\n", Entries());
-  EXPECT_EQ(L"AddErrorHandler Exit Sub = done|x|0|0  \n", Clicked(Entry(1)));
-  EXPECT_EQ(L"AddErrorHandler On Error Goto (MemberName)_Err|Exit (MemberType)|1|1\n", Clicked(Entry(2)));
+  EXPECT_EQ(L"Sub A()\r\n    Exit Sub = done\r\n    x\r\nEnd Sub", AfterClick(Entry(1)));
+  EXPECT_EQ(L"Sub A()\r\n    On Error Goto A_Err\r\n    Exit Sub\r\nEnd Sub", AfterClick(Entry(2)));
   // Captions equal but for case: each entry keeps its own template.
-  EXPECT_EQ(L"AddErrorHandler first\n", Clicked(Entry(3)));
-  EXPECT_EQ(L"AddErrorHandler second\n", Clicked(Entry(4)));
-  EXPECT_EQ(L"DeleteErrorHandler(0)\n  OnErrorLine(0)\n", Clicked(Entry(5)));
+  EXPECT_EQ(L"Sub A()\r\n    first\r\nEnd Sub", AfterClick(Entry(3)));
+  EXPECT_EQ(L"Sub A()\r\n    second\r\nEnd Sub", AfterClick(Entry(4)));
+  EXPECT_EQ(kEmpty, AfterClick(Entry(5), L"Sub A()\r\n    On Error Resume Next\r\nEnd Sub"));
   EXPECT_TRUE(boxes_.boxes().empty());
 }
 
@@ -66,10 +81,37 @@ TEST_P(ErrorHandlerMenuTest, ARebuildShowsExactlyTheNewEntriesAndLetsTheOldHandl
   EXPECT_EQ(sinks + 1, host_->live().sinks);
   EXPECT_EQ(sinks + 1, host_->live().event_objects);
   EXPECT_EQ(controls + 1, host_->live().controls);
-  EXPECT_EQ(L"AddErrorHandler a\n", Clicked(Entry(1)));
-  EXPECT_EQ(L"AddErrorHandler b\n", Clicked(Entry(2)));
-  EXPECT_EQ(L"AddErrorHandler c\n", Clicked(Entry(3)));
-  EXPECT_EQ(L"DeleteErrorHandler(0)\n  OnErrorLine(0)\n", Clicked(Entry(4)));
+  EXPECT_EQ(L"Sub A()\r\n    a\r\nEnd Sub", AfterClick(Entry(1)));
+  EXPECT_EQ(L"Sub A()\r\n    b\r\nEnd Sub", AfterClick(Entry(2)));
+  EXPECT_EQ(L"Sub A()\r\n    c\r\nEnd Sub", AfterClick(Entry(3)));
+  EXPECT_EQ(L"Sub A()\r\n    a\r\nEnd Sub", AfterClick(Entry(4), L"Sub A()\r\n    a\r\nEnd Sub")) << "no handler";
+}
+
+TEST_P(ErrorHandlerMenuTest, TheShippedFileGivesFiveEntriesEachInsertingItsHandler) {
+  std::filesystem::copy_file(QV_CONFIG_DIR "/ErrorHandlers.ini", error_handlers_.path());
+  ASSERT_TRUE(Connect());
+  EXPECT_EQ(
+      L"On Error Resume Next\nOn Error Goto ...\nOn Error Goto ... с нумерацией\n"
+      L"On Error Goto ... Resume Next\nOn Error Goto ... Resume Next с нумерацией\n"
+      L"Удалить обработчика ошибок group\n",
+      Entries());
+  const std::wstring body = L"Sub A()\r\n    x = 1\r\nEnd Sub";
+  const std::wstring plain =
+      L"\r\n    x = 1\r\n    Exit Sub\r\n    A_Err:\r\n    MsgBox Err.Description & vbCrLf & _\r\n"
+      L"           \"в VBAProject.Module1.A\", _\r\n           vbExclamation + vbOKOnly, App.Title";
+  const std::wstring numbered =
+      L"\r\n10  x = 1\r\n    Exit Sub\r\n    A_Err:\r\n20  MsgBox Err.Description & vbCrLf & _\r\n"
+      L"           \"в VBAProject.Module1.A \" & _\r\n           \"в строке \" & Erl, _\r\n"
+      L"           vbExclamation + vbOKOnly, App.Title";
+  const std::wstring header = L"Sub A()\r\n    On Error Goto A_Err";
+  EXPECT_EQ(L"Sub A()\r\n    On Error Resume Next\r\n    x = 1\r\nEnd Sub", AfterClick(Entry(1), body));
+  EXPECT_EQ(header + plain + L"\r\nEnd Sub", AfterClick(Entry(2), body));
+  EXPECT_EQ(header + numbered + L"\r\nEnd Sub", AfterClick(Entry(3), body));
+  EXPECT_EQ(header + plain + L"\r\n    Resume Next\r\nEnd Sub", AfterClick(Entry(4), body));
+  EXPECT_EQ(header + numbered + L"\r\n    Resume Next\r\nEnd Sub", AfterClick(Entry(5), body));
+  EXPECT_EQ(body, AfterClick(Entry(6), header + plain + L"\r\nEnd Sub"));
+  EXPECT_TRUE(boxes_.boxes().empty());
+  EXPECT_EQ(L"", Failures());
 }
 
 INSTANTIATE_TEST_SUITE_P(Libraries, ErrorHandlerMenuTest, ::testing::ValuesIn(BuiltLibraries()), LibraryName);

@@ -1,0 +1,53 @@
+#include "addin/error_handlers.h"
+
+#include <vector>
+
+#include "addin/addin_state.h"
+#include "addin/code_pane.h"
+#include "addin/line_numbering.h"
+#include "addin/pane_procedure.h"
+#include "codetools/error_handlers.h"
+#include "codetools/procedure_body.h"
+#include "host/host_code_pane.h"
+#include "win/failure_log.h"
+
+namespace qv {
+namespace {
+
+// Each edit finds its place in the procedure as the host reports it after the edits before it.
+void Apply(const PaneProcedure& at, const std::vector<HandlerEdit>& edits) {
+  const ProcedureInfo& procedure = at.procedure;
+  const ProcedureBody body = ReadBody(at.text, procedure);
+  const long header_lines = body.first_line - body.declaration;
+  HostCodePane pane(at.pane);
+  for (const HandlerEdit& edit : edits) {
+    const CodeModule& module = at.module;
+    WriteHandlerEdit(pane, edit, module.ProcBodyLine(procedure.name, procedure.kind) + header_lines,
+                     module.ProcStartLine(procedure.name, procedure.kind) +
+                         module.ProcCountLines(procedure.name, procedure.kind) - 1);
+  }
+}
+
+}  // namespace
+
+void AddErrorHandler(const std::wstring& Template) {
+  Guarded(L"AddErrorHandler", [&] {
+    const std::optional<PaneProcedure> at = ReadPaneProcedure(0);
+    if (!at) return;
+    const ErrorHandlerTemplate handler = SplitTemplate(Template);
+    ActivePaneTemplateHost names;
+    Apply(*at,
+          PlanErrorHandler(at->text, at->procedure, at->member_type, handler, State().settings.IndentWidth, names));
+    if (handler.numbering) AddLineNumbers(-1, 0, 0, false, handler.skip_list);
+  });
+}
+
+void DeleteErrorHandler(long Line, long OnErrorLine) {
+  Guarded(L"DeleteErrorHandler", [&] {
+    const std::optional<PaneProcedure> at = ReadPaneProcedure(Line);
+    if (!at) return;
+    Apply(*at, PlanHandlerRemoval(at->text, at->procedure, at->member_type, OnErrorLine == -1).edits);
+  });
+}
+
+}  // namespace qv
