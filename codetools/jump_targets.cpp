@@ -1,11 +1,11 @@
 #include "codetools/jump_targets.h"
 
-#include <string>
-
 #include "kit/case_fold.h"
 
 namespace qv {
 namespace {
+
+using namespace std::literals;
 
 bool IsWordChar(wchar_t c) {
   return c == L'_' || (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c >= 0x80;
@@ -46,9 +46,9 @@ class Scanner {
     return true;
   }
 
-  // The next word, folded, with the scanner after it; "" at the end. Member names after "." are
-  // passed over, as are numbers and operators.
-  std::wstring NextKeyword() {
+  // The next word, with the scanner after it; empty at the end. Member names after "." are passed
+  // over, as are numbers and operators.
+  std::wstring_view NextWord() {
     while (at_ < code_.size()) {
       if (!IsWordChar(code_[at_])) {
         ++at_;
@@ -57,7 +57,7 @@ class Scanner {
       const std::size_t start = at_;
       while (at_ < code_.size() && IsWordChar(code_[at_])) ++at_;
       if (start > 0 && code_[start - 1] == L'.') continue;
-      return FoldCase(code_.substr(start, at_ - start));
+      return code_.substr(start, at_ - start);
     }
     return {};
   }
@@ -77,14 +77,16 @@ bool IsZero(std::wstring_view digits) { return digits.find_first_not_of(L'0') ==
 std::vector<TextSpan> FindJumpTargets(std::wstring_view code_text) {
   std::vector<TextSpan> targets;
   Scanner scan(code_text);
-  std::wstring before_last;
-  std::wstring last;
-  for (std::wstring word = scan.NextKeyword(); !word.empty(); word = scan.NextKeyword()) {
+  std::wstring_view before_last;
+  std::wstring_view last;
+  for (std::wstring_view word = scan.NextWord(); !word.empty(); word = scan.NextWord()) {
     const std::size_t after = scan.at();
-    const bool list = word == L"goto" || word == L"gosub";
+    const bool go_to = EqualsNoCase(word, L"GoTo"sv);
+    const bool list = go_to || EqualsNoCase(word, L"GoSub"sv);
     // "On Error GoTo 0" and "Resume 0" switch handling off or resume where the error was.
-    const bool zero_is_special = word == L"resume" || (word == L"goto" && before_last == L"on" && last == L"error");
-    if (list || zero_is_special || word == L"then" || word == L"else") {
+    const bool zero_is_special = EqualsNoCase(word, L"Resume"sv) ||
+                                 (go_to && EqualsNoCase(before_last, L"On"sv) && EqualsNoCase(last, L"Error"sv));
+    if (list || zero_is_special || EqualsNoCase(word, L"Then"sv) || EqualsNoCase(word, L"Else"sv)) {
       do {
         scan.SkipGaps();
         const TextSpan span = scan.Number();
@@ -94,8 +96,8 @@ std::vector<TextSpan> FindJumpTargets(std::wstring_view code_text) {
       } while (list && scan.Take(L','));
       scan.Restart(after);
     }
-    before_last = std::move(last);
-    last = std::move(word);
+    before_last = last;
+    last = word;
   }
   return targets;
 }

@@ -1,6 +1,7 @@
 #include "codetools/line_numbering.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <string>
 #include <unordered_map>
@@ -42,6 +43,7 @@ class Body {
   Body(const CodeModuleView& module, const ProcedureInfo& procedure) {
     const ProcedureBody extent = ReadBody(module, procedure);
     const long end = extent.end_line != 0 ? extent.end_line : extent.last_line + 1;
+    lines_.reserve(static_cast<std::size_t>(std::max(end - extent.first_line, 0L)));
     for (long line = extent.first_line; line < end;) {
       LogicalLine logical = GetLine(module, line);
       // A statement continued past the procedure's end is not its to rewrite.
@@ -68,17 +70,19 @@ class Body {
   long Rewrite(const Renumbering& renumbered, long caret_line) {
     long shift = 0;
     for (BodyLine& line : lines_) {
+      const bool unnumbered = line.walked && line.number > 0;
+      if (!unnumbered && renumbered.empty() && line.new_number.empty()) continue;
       std::wstring text = line.text;
-      if (line.walked) text.replace(0, line.number, line.number, L' ');
+      if (unnumbered) text.replace(0, line.number, line.number, L' ');
       if (!renumbered.empty()) FollowTargets(text, line.code, renumbered);
       if (!line.new_number.empty()) {
-        // Put in front of the statement, which keeps its column when there is room.
+        // In front of the statement, which keeps its column when there is room.
         const std::size_t indent = LeadingBlanks(text);
         const std::size_t width = line.new_number.size();
-        const std::wstring prefix =
-            indent <= width ? line.new_number + L' ' : line.new_number + std::wstring(indent - width, L' ');
-        if (line.first == caret_line) shift = static_cast<long>(prefix.size()) - static_cast<long>(indent);
-        text.replace(0, indent, prefix);
+        const std::size_t gap = indent <= width ? 1 : indent - width;
+        if (line.first == caret_line) shift = static_cast<long>(width + gap) - static_cast<long>(indent);
+        text.replace(0, indent, gap, L' ');
+        text.insert(0, line.new_number);
       }
       if (text != line.text) {
         line.text = std::move(text);
@@ -100,6 +104,9 @@ class Body {
     edit.first_line = first->first;
     edit.last_line = (last - 1)->last;
     edit.column_shift = column_shift;
+    std::size_t size = 0;
+    for (auto line = first; line != last; ++line) size += line->text.size() + 2;
+    edit.text.reserve(size);
     for (auto line = first; line != last; ++line) {
       if (line != first) edit.text += L"\r\n";
       edit.text += line->text;
@@ -119,6 +126,12 @@ class Body {
 
   std::vector<BodyLine> lines_;
 };
+
+std::wstring NumberText(std::int64_t number) {
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  return std::wstring(static_cast<const char*>(digits), end);
+}
 
 bool OnSkipList(std::wstring_view statement) {
   statement.remove_prefix(LeadingBlanks(statement));
@@ -169,7 +182,7 @@ NumberingResult AddLineNumbers(const CodeModuleView& module, const ProcedureInfo
       result.refused = true;
       return result;
     }
-    line.new_number = std::to_wstring(number);
+    line.new_number = NumberText(number);
     number += step;
     if (line.number > 0 && line.text.compare(0, line.number, line.new_number) != 0) {
       renumbered.emplace(line.text.substr(0, line.number), line.new_number);

@@ -64,7 +64,7 @@ std::size_t LabelLength(std::wstring_view first_line, std::wstring_view code_tex
   const std::size_t start = LeadingBlanks(first_line);
   const std::size_t end = std::min(first_line.find(L' ', start), first_line.size());
   const std::wstring_view word = first_line.substr(start, end - start);
-  if (!IsLineNumber(word) && !IsLabel(word)) return 0;
+  if (!IsLabel(word) && !IsLineNumber(word)) return 0;
   if (code_text.size() < end ||
       code_text.substr(start, word.size()).find_first_not_of(L' ') != std::wstring_view::npos) {
     return 0;
@@ -75,7 +75,8 @@ std::size_t LabelLength(std::wstring_view first_line, std::wstring_view code_tex
 std::size_t LineNumberLength(std::wstring_view first_line, std::wstring_view code_text) {
   if (first_line.starts_with(L' ')) return 0;
   const std::size_t length = LabelLength(first_line, code_text);
-  return length > 0 && IsLineNumber(first_line.substr(0, length)) ? length : 0;
+  // What LabelLength found is a number or a label, and no number ends in ':'.
+  return length > 0 && !IsLabel(first_line.substr(0, length)) ? length : 0;
 }
 
 std::wstring RepeatString(std::wstring_view text, long count) {

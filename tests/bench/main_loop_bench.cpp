@@ -1,7 +1,8 @@
 // What the main loop costs the host: host calls and time of an idle tick and of the formatting
 // command over a selected 10,000-line module; host calls, characters read and time of a tick after
-// the caret moved one line in formatted code, in a 100-line and a 10,000-line module. The add-in
-// runs in this process on a sandbox host; one name=value line per figure.
+// the caret moved one line in formatted code, in a 100-line and a 10,000-line module; host calls,
+// module reads, undo steps and time of numbering and unnumbering a 10,000-line procedure. The
+// add-in runs in this process on a sandbox host; one name=value line per figure.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "addin/code_pane.h"
 #include "addin/connection.h"
 #include "addin/entry_points.h"
+#include "addin/line_numbering.h"
 #include "addin/settings_environment.h"
 #include "sandbox/host/host.h"
 #include "sandbox/testing/late_bound.h"
@@ -30,13 +32,12 @@ double Micro(Clock::duration elapsed) { return std::chrono::duration<double, std
 
 void Print(const char* name, double value) { std::printf("%s=%.2f\n", name, value); }
 
-// A host with one module of `lines` lines open and the add-in connected to it.
+// A host with one module of `text` open and the add-in connected to it.
 class Session {
  public:
-  explicit Session(long lines) {
-    auto& module = host_.AddComponent(host_.AddProject(L"VBAProject"), sbx::kStdModule, L"Module1",
-                                      qv::bench::MakeModule(lines));
-    host_.Open(module);
+  explicit Session(const std::wstring& text) {
+    auto& module = host_.AddComponent(host_.AddProject(L"VBAProject"), sbx::kStdModule, L"Module1", text);
+    window_ = &host_.Open(module);
     qv::AddinState& state = qv::State();
     qv::OpenConnection(qv::Vbe(host_.vbe()));
     state.hWndMain = host_.workspace().MainWindow();
@@ -56,16 +57,18 @@ class Session {
   }
 
   sbx::Host& host() { return host_; }
+  const sbx::CodeWindow& window() const { return *window_; }
   void Select(long line) { sbx::Invoke(pane_.Object(), L"SetSelection", DISPATCH_METHOD, {line, 1L, line, 1L}); }
 
  private:
   sbx::Host host_;
+  sbx::CodeWindow* window_ = nullptr;
   sbx::Variant pane_;
 };
 
 // The caret one line down before every tick, through formatted code from a quarter of the module.
 void CaretMoves(long lines) {
-  Session session(lines);
+  Session session(qv::bench::MakeModule(lines));
   qv::FormatRequest all;
   all.selection = {1, 1, lines, 1};
   qv::Formatting(all);
@@ -91,13 +94,31 @@ void CaretMoves(long lines) {
   Print(("caret_move_tick_chars_read" + size).c_str(), static_cast<double>(chars) / moves);
 }
 
+// The numbering command over a 10,000-line procedure, the caret in it, then its removal, which
+// re-indents the body afterwards.
+void Numbering() {
+  Session session(qv::bench::MakeProcedure(kLines));
+  session.Select(2);
+  for (const bool add : {true, false}) {
+    session.host().ResetCalls();
+    const auto start = Clock::now();
+    add ? qv::AddLineNumbers(-1, 0, 0, true, false) : qv::RemoveLineNumbers();
+    const double ms = Micro(Clock::now() - start) / 1000;
+    const std::string name = add ? "numbering_10k" : "unnumbering_10k";
+    Print((name + "_host_calls").c_str(), static_cast<double>(session.host().TotalCalls()));
+    Print((name + "_module_reads").c_str(), static_cast<double>(session.host().Calls(L"CodeModule", L"Lines")));
+    Print((name + "_ms").c_str(), ms);
+    if (add) Print("numbering_10k_undo_steps", static_cast<double>(session.window().text().UndoDepth()));
+  }
+}
+
 }  // namespace
 
 int main() {
   OleInitialize(nullptr);
   const sbx::RegistryFixture registry;
   {
-    Session session(kLines);
+    Session session(qv::bench::MakeModule(kLines));
 
     // The formatting command over every line: the module comes flush left.
     qv::FormatRequest all;
@@ -120,6 +141,7 @@ int main() {
   }
   CaretMoves(100);
   CaretMoves(kLines);
+  Numbering();
   OleUninitialize();
   return 0;
 }
