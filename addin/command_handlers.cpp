@@ -44,6 +44,6 @@ void BackupHandler_Click(const CommandBarControl&) { BackupProject(); }
 
 void HelpHandler_Click(const CommandBarControl&) { ShellOpen(MainFormWindow(), AppPath() + L"Quorvane.chm", L"C:\\"); }
 
-void DeleteErrorHandlerHandler_Click(const CommandBarControl&) { DeleteErrorHandler(0, 0); }
+void DeleteErrorHandlerHandler_Click(const CommandBarControl&) { DeleteErrorHandler(); }
 
 }  // namespace qv

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "addin/addin_state.h"
+#include "addin/caret_procedure.h"
 #include "addin/code_pane.h"
 #include "addin/line_numbering.h"
-#include "addin/pane_procedure.h"
 #include "codetools/error_handlers.h"
 #include "codetools/procedure_body.h"
 #include "host/host_code_pane.h"
@@ -15,7 +15,7 @@ namespace qv {
 namespace {
 
 // Each edit finds its place in the procedure as the host reports it after the edits before it.
-void Apply(const PaneProcedure& at, const std::vector<HandlerEdit>& edits) {
+void Apply(const CaretProcedure& at, const std::vector<HandlerEdit>& edits) {
   const ProcedureInfo& procedure = at.procedure;
   const ProcedureBody body = ReadBody(at.text, procedure);
   const long header_lines = body.first_line - body.declaration;
@@ -32,7 +32,7 @@ void Apply(const PaneProcedure& at, const std::vector<HandlerEdit>& edits) {
 
 void AddErrorHandler(const std::wstring& Template) {
   Guarded(L"AddErrorHandler", [&] {
-    const std::optional<PaneProcedure> at = ReadPaneProcedure(0);
+    const std::optional<CaretProcedure> at = ReadCaretProcedure();
     if (!at) return;
     const ErrorHandlerTemplate handler = SplitTemplate(Template);
     ActivePaneTemplateHost names;
@@ -42,11 +42,11 @@ void AddErrorHandler(const std::wstring& Template) {
   });
 }
 
-void DeleteErrorHandler(long Line, long OnErrorLine) {
+void DeleteErrorHandler() {
   Guarded(L"DeleteErrorHandler", [&] {
-    const std::optional<PaneProcedure> at = ReadPaneProcedure(Line);
+    const std::optional<CaretProcedure> at = ReadCaretProcedure();
     if (!at) return;
-    Apply(*at, PlanHandlerRemoval(at->text, at->procedure, at->member_type, OnErrorLine == -1).edits);
+    Apply(*at, PlanHandlerRemoval(at->text, at->procedure, at->member_type, false).edits);
   });
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Error handlers of the procedure at a line of the active code pane, edited through the code
+// Error handlers of the procedure at the caret of the active code pane, edited through the code
 // module's InsertLines, ReplaceLine and DeleteLines.
 #include <string>
 
@@ -9,8 +9,7 @@ namespace qv {
 // numbering|skip"), in place of the one it has, and numbers it afterwards when the template asks.
 void AddErrorHandler(const std::wstring& Template);
 
-// Deletes the handler of the procedure that holds Line (0: the caret's line); OnErrorLine -1 leaves
-// a one-line "On Error " statement in place.
-void DeleteErrorHandler(long Line, long OnErrorLine);
+// Deletes the handler: the "On Error " statement that leads the body and the footer it jumps to.
+void DeleteErrorHandler();
 
 }  // namespace qv

@@ -7,9 +7,9 @@
 
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
+#include "addin/caret_procedure.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
-#include "addin/pane_procedure.h"
 #include "codetools/line_numbering.h"
 #include "win/failure_log.h"
 
@@ -45,11 +45,12 @@ void Paste(const CodeEdit& edit, const ModuleText& text, bool FormatAfter) {
 
 void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftCaret, bool UseSkipList) {
   RunPass(L"AddLineNumbers", [&] {
-    const std::optional<PaneProcedure> at = ReadPaneProcedure(0);
+    const std::optional<CaretProcedure> at = ReadCaretProcedure();
     if (!at) return;
     const Settings& settings = State().settings;
     const NumberingRequest request{
-        StartNumber, FirstLine, LastLine, UseSkipList, settings.NumerationStart, settings.NumerationStep, at->line};
+        StartNumber,   FirstLine, LastLine, UseSkipList, settings.NumerationStart, settings.NumerationStep,
+        at->caret_line};
     NumberingResult result = AddLineNumbers(at->text, at->procedure, request);
     if (result.refused) {
       MessageBoxW(State().hWndMain,
@@ -68,7 +69,7 @@ void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftC
 
 void RemoveLineNumbers() {
   RunPass(L"RemoveLineNumbers", [] {
-    const std::optional<PaneProcedure> at = ReadPaneProcedure(0);
+    const std::optional<CaretProcedure> at = ReadCaretProcedure();
     if (!at) return;
     const std::optional<CodeEdit> edit = RemoveLineNumbers(at->text, at->procedure);
     if (!edit) return;

@@ -29,8 +29,6 @@ class NumberingInPaneTest : public CodePaneTest {
   MessageBoxWatcher boxes_;
 };
 
-constexpr wchar_t kNumbered[] = L"Sub A()\r\n10 x = 1\r\n20 If x Then\r\n30 y = 2\r\nEnd If\r\nEnd Sub";
-
 TEST_F(NumberingInPaneTest, TenThousandLinesTakeOneReadAndOnePaste) {
   std::wstring text = L"Sub A()";
   for (int i = 0; i < 9998; ++i) text += L"\r\n    x = 1";
@@ -60,34 +58,23 @@ TEST_F(NumberingInPaneTest, TheCaretFollowsItsStatementOnlyWhenAsked) {
   EXPECT_EQ(0, Writes());
 }
 
-TEST_F(NumberingInPaneTest, EnterNumbersTheNewLineAndRenumbersBelow) {
-  Start(L"Sub A()\r\n30 x = 1\r\n\r\n40 y = 2\r\nz = 3\r\n50 GoTo 40\r\nEnd Sub", 3, 1);
-  qv::AddLineNumbers(40, 3, 4, true, false);
-  EXPECT_EQ(1, Calls(L"ReplaceLine")) << "one line is replaced through the module";
-  EXPECT_EQ(4, Selection().start_column);
-  qv::AddLineNumbers(50, 4, 0, false, false);
-  EXPECT_EQ(L"Sub A()\r\n30 x = 1\r\n40 \r\n50 y = 2\r\nz = 3\r\n60 GoTo 50\r\nEnd Sub", ModuleText());
-  EXPECT_EQ(4, Selection().start_column);
-}
-
-TEST_F(NumberingInPaneTest, RemovalBlanksTheNumbersAndPastesOnlyWhenThereWereSome) {
-  CodeWindow& window = Start(kNumbered, 3, 1);
-  qv::State().settings.AutoIndent_Automatic = false;
+TEST_F(NumberingInPaneTest, RemovalReindentsWhenAutomaticIndentationIsOnAndPastesOnlyNumberedCode) {
+  CodeWindow& window = Start(
+      L"Sub A()\r\n10 x = 1\r\n20 If x Then\r\n30 y = 2\r\nEnd If\r\nEnd Sub\r\n"
+      L"Sub B()\r\n10 x = 1\r\n20 If x Then\r\n30 y = 2\r\nEnd If\r\nEnd Sub",
+      3, 1);
   qv::RemoveLineNumbers();
-  EXPECT_EQ(L"Sub A()\r\n   x = 1\r\n   If x Then\r\n   y = 2\r\nEnd If\r\nEnd Sub", ModuleText());
-  EXPECT_EQ(1u, window.text().UndoDepth());
+  Select(9, 1);
+  qv::State().settings.AutoIndent_Automatic = true;
+  qv::RemoveLineNumbers();
+  EXPECT_EQ(
+      L"Sub A()\r\n   x = 1\r\n   If x Then\r\n   y = 2\r\nEnd If\r\nEnd Sub\r\n"
+      L"Sub B()\r\n    x = 1\r\n    If x Then\r\n        y = 2\r\n    End If\r\nEnd Sub",
+      ModuleText());
+  EXPECT_EQ(3u, window.text().UndoDepth()) << "a paste each, and the formatter's";
   host_->ResetCalls();
   qv::RemoveLineNumbers();
   EXPECT_EQ(0, Writes());
-  EXPECT_EQ(1u, window.text().UndoDepth());
-}
-
-TEST_F(NumberingInPaneTest, RemovalReindentsWhenAutomaticIndentationIsOn) {
-  CodeWindow& window = Start(kNumbered, 3, 1);
-  qv::State().settings.AutoIndent_Automatic = true;
-  qv::RemoveLineNumbers();
-  EXPECT_EQ(L"Sub A()\r\n    x = 1\r\n    If x Then\r\n        y = 2\r\n    End If\r\nEnd Sub", ModuleText());
-  EXPECT_EQ(2u, window.text().UndoDepth()) << "the paste, then the formatter's";
 }
 
 TEST_F(NumberingInPaneTest, AStepThatGivesNoIncreasingNumbersIsRefusedWithAMessage) {
@@ -109,7 +96,7 @@ TEST_F(NumberingInPaneTest, OutsideProceduresNothingHappens) {
   qv::AddLineNumbers(-1, 0, 0, true, false);
   qv::RemoveLineNumbers();
   qv::AddErrorHandler(L"On Error Resume Next||0|0");
-  qv::DeleteErrorHandler(0, 0);
+  qv::DeleteErrorHandler();
   EXPECT_EQ(text, ModuleText());
   EXPECT_TRUE(boxes_.boxes().empty());
 }
@@ -136,27 +123,8 @@ TEST_F(NumberingInPaneTest, AHandlerGoesInLineByLineAndComesOutAgain) {
   // The procedure's extent is read once to plan and again before each edit.
   EXPECT_EQ(3, Calls(L"ProcCountLines"));
   EXPECT_EQ(0u, window.text().UndoDepth()) << "written through the module, not pasted";
-  qv::DeleteErrorHandler(0, 0);
+  qv::DeleteErrorHandler();
   EXPECT_EQ(kModule, ModuleText());
-}
-
-TEST_F(NumberingInPaneTest, ANumberingTemplateNumbersAfterwardsWithItsSkipSwitch) {
-  Start(kModule, 7, 1);
-  qv::AddErrorHandler(L"On Error GoTo Fail|Exit Sub(CrLf)Fail:(CrLf)Beep|1|1");
-  EXPECT_EQ(
-      L"Option Explicit\r\n' one\r\n' two\r\n' three\r\n' four\r\nSub Long()\r\n    On Error GoTo Fail\r\n"
-      L"10  x = 1\r\n    Exit Sub\r\n    Fail:\r\n20  Beep\r\nEnd Sub\r\n" +
-          std::wstring(kShort),
-      ModuleText());
-}
-
-TEST_F(NumberingInPaneTest, DeletingAtALineCanKeepTheOneLineStatement) {
-  Start(kModule, 1, 1);
-  qv::DeleteErrorHandler(10, -1);
-  EXPECT_EQ(
-      L"Option Explicit\r\n' one\r\n' two\r\n' three\r\n' four\r\nSub Long()\r\n    x = 1\r\nEnd Sub\r\n"
-      L"Sub Short()\r\n    On Error GoTo Short_Err\r\nEnd Sub",
-      ModuleText());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "addin/pane_procedure.h"
+#include "addin/caret_procedure.h"
 
 #include "addin/connection.h"
 #include "codetools/templates.h"
@@ -6,12 +6,12 @@
 
 namespace qv {
 
-std::optional<PaneProcedure> ReadPaneProcedure(long line) {
+std::optional<CaretProcedure> ReadCaretProcedure() {
   const CodePane pane = VBInstance().ActiveCodePane();
   if (!pane) return std::nullopt;
-  PaneProcedure at{pane, pane.CodeModule(), line != 0 ? line : pane.GetSelection().start_line, {}, {}, {}};
+  CaretProcedure at{pane, pane.CodeModule(), pane.GetSelection().start_line, {}, {}, {}};
   ProcedureInfo& procedure = at.procedure;
-  procedure.name = at.module.ProcOfLine(at.line, procedure.kind);
+  procedure.name = at.module.ProcOfLine(at.caret_line, procedure.kind);
   if (procedure.name.empty()) return std::nullopt;
   procedure.body_line = at.module.ProcBodyLine(procedure.name, procedure.kind);
   procedure.start_line = at.module.ProcStartLine(procedure.name, procedure.kind);
@@ -19,7 +19,7 @@ std::optional<PaneProcedure> ReadPaneProcedure(long line) {
   at.text = HostCodePane(pane).Snapshot();
   at.text.SetProcedures({procedure});
   long kind = procedure.kind;
-  GetProcName(at.text, at.line, kind, at.member_type);
+  GetProcName(at.text, at.caret_line, kind, at.member_type);
   return at;
 }
 

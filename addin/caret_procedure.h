@@ -1,5 +1,5 @@
 #pragma once
-// The procedure at a line of the active code pane, as the tools that rewrite a procedure read it:
+// The procedure at the caret of the active code pane, as the tools that rewrite a procedure read it:
 // the host's geometry, and the module's text read at once.
 #include <optional>
 #include <string>
@@ -9,17 +9,16 @@
 
 namespace qv {
 
-struct PaneProcedure {
+struct CaretProcedure {
   CodePane pane;
   CodeModule module;
-  long line = 0;  // the line asked for, or the caret's
+  long caret_line = 0;
   ProcedureInfo procedure;
   std::wstring member_type;  // "Sub", "Function" or "Property"
   ModuleText text;           // the module, which knows this procedure
 };
 
-// The procedure at `line`, 0 meaning the caret's line; none without an active code pane or outside
-// every procedure.
-std::optional<PaneProcedure> ReadPaneProcedure(long line);
+// The procedure at the caret; none without an active code pane or outside every procedure.
+std::optional<CaretProcedure> ReadCaretProcedure();
 
 }  // namespace qv
