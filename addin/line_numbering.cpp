@@ -16,6 +16,8 @@
 namespace qv {
 namespace {
 
+// Busy keeps the timer's ticks out while a pass reads and pastes; the value from before comes back,
+// so a pass inside a tick leaves the tick's own guard set.
 template <class Pass>
 void RunPass(std::wstring_view where, Pass&& pass) {
   bool& busy = State().loop.Busy;

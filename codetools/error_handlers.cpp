@@ -1,5 +1,7 @@
 #include "codetools/error_handlers.h"
 
+#include <algorithm>
+
 #include "codetools/logical_line.h"
 #include "codetools/procedure_body.h"
 #include "kit/case_fold.h"

@@ -53,10 +53,10 @@ class Body {
       body.last = line + logical.lines_after;
       const std::wstring_view first_piece = module.Line(line);
       body.number = LineNumberLength(first_piece, logical.code_text);
-      body.keeps_front =
-          (body.number == 0 && LabelLength(first_piece, logical.code_text) > 0) ||
-          (!HasStatement(logical.code_text) && LeadingBlanks(logical.code_text) < logical.code_text.size()) ||
-          IsLoneUnderscore(first_piece, line, module.CountOfLines());
+      const std::size_t code_start = LeadingBlanks(logical.code_text);
+      const bool directive = code_start < logical.code_text.size() && logical.code_text[code_start] == L'\'';
+      body.keeps_front = (body.number == 0 && LabelLength(first_piece, logical.code_text) > 0) || directive ||
+                         IsLoneUnderscore(first_piece, line, module.CountOfLines());
       body.text = std::move(logical.text);
       body.code = std::move(logical.code_text);
       line = body.last + 1;

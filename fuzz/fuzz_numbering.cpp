@@ -4,7 +4,6 @@
 // - the numbers of the body go up from the start by the step;
 // - the End line and every line outside the body stay as they were;
 // - taking the numbers off a body that had none gives it back but for leading blanks.
-// Then it numbers as Enter does, at a line taken from the input, and checks the lines outside.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -86,18 +85,6 @@ void CheckWhole(const ModuleText& module, const ProcedureInfo& procedure, const 
   }
 }
 
-// The two calls Enter makes below line `line`, which leaves `added` new lines.
-void CheckEnter(const ModuleText& module, const ProcedureInfo& procedure, long line, long added) {
-  const qv::ProcedureBody body = qv::ReadBody(module, procedure);
-  const long end = body.end_line != 0 ? body.end_line : body.last_line + 1;
-  qv::NumberingRequest request{40, line + 1, line + 1 + added, false, 10, 10, line + 1};
-  const ModuleText first(Written(module, qv::AddLineNumbers(module, procedure, request).edit));
-  request = {40 + 10 * added, line + 1 + added, 0, false, 10, 10, line + 1};
-  const std::wstring second = Written(first, qv::AddLineNumbers(first, procedure, request).edit);
-  if (!SameOutside(module.Text(), second, body.first_line, end))
-    Fail("Enter changed a line outside the body", procedure);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -109,11 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   request.NumerationStep = 1 + (hash >> 11) % 100;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const ModuleText module = qv::test::WithProcedures(qv::test::DecodeAnsi(bytes));
-  for (const ProcedureInfo& procedure : module.procedures()) {
-    CheckWhole(module, procedure, request);
-    const long line =
-        procedure.start_line + static_cast<long>((hash >> 18) % static_cast<std::uint32_t>(procedure.count_lines));
-    CheckEnter(module, procedure, line, 1 + static_cast<long>((hash >> 28) % 2));
-  }
+  for (const ProcedureInfo& procedure : module.procedures()) CheckWhole(module, procedure, request);
   return 0;
 }

@@ -113,18 +113,18 @@ TEST(AddLineNumbers, RangesAsEnterNumbersThem) {
 
   // first line, line before which it stops, the body after
   const std::tuple<long, long, Body> cases[] = {
-      {0, 0, {L"GoTo 100", L"x = 1 + _", L"    2", L"100 y = 2", L"Retry:", L"110 w = 4"}},
+      {0, 0, {L"GoTo 100", L"x = 1 + _", L"    2", L"100 y = 2", L"'#Region \"r\"", L"110 w = 4"}},
       {8,
        10,
-       {L"GoTo 110", L"100 x = 1 + _", L"    2", L"110 y = 2", L"Retry:",
+       {L"GoTo 110", L"100 x = 1 + _", L"    2", L"110 y = 2", L"'#Region \"r\"",
         L"40 w = 4"}},  // a whole statement; a jump above
-      {10, 99, {L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"Retry:", L"100 w = 4"}},
-      {9, 9, {L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"Retry:", L"40 w = 4"}},
+      {10, 99, {L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"'#Region \"r\"", L"100 w = 4"}},
+      {9, 9, {L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"'#Region \"r\"", L"40 w = 4"}},
   };
   for (const auto& [first, before, expected] : cases) {
     SCOPED_TRACE(testing::Message() << first << ".." << before);
     EXPECT_EQ(
-        NumberA({L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"Retry:", L"40 w = 4"}, {100, first, before}).body,
+        NumberA({L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"'#Region \"r\"", L"40 w = 4"}, {100, first, before}).body,
         expected);
   }
 }

@@ -26,6 +26,13 @@ ProcedureInfo Find(const std::vector<ProcedureInfo>& procedures, std::wstring_vi
   throw std::invalid_argument("no such procedure");
 }
 
+std::wstring MemberType(const ModuleText& module, const ProcedureInfo& procedure) {
+  std::wstring member_type;
+  long kind = procedure.kind;
+  GetProcName(module, procedure.body_line, kind, member_type);
+  return member_type;
+}
+
 }  // namespace
 
 std::vector<std::wstring> LinesOf(std::wstring_view text) {
@@ -60,31 +67,24 @@ std::wstring InsertHandler(const std::wstring& text, std::wstring_view procedure
                            long kind) {
   const ModuleText before = WithProcedures(text);
   const ProcedureInfo target = Procedure(before, procedure, kind);
-  std::wstring member_type;
-  long found_kind = kind;
-  GetProcName(before, target.body_line, found_kind, member_type);
   const ErrorHandlerTemplate handler = SplitTemplate(Template);
   ModuleTemplateHost names(before);
-  std::wstring after =
-      ApplyHandlerEdits(before, target, PlanErrorHandler(before, target, member_type, handler, 4, names));
-  if (!handler.numbering) return after;
-  const ModuleText inserted = WithProcedures(after);
-  NumberingRequest request;
-  request.UseSkipList = handler.skip_list;
-  const NumberingResult numbered = AddLineNumbers(inserted, Procedure(inserted, procedure, kind), request);
-  if (!numbered.edit) return after;
-  MemoryModule written(std::move(after));
-  written.Write(*numbered.edit);
-  return written.Text();
+  MemoryModule after(ApplyHandlerEdits(
+      before, target, PlanErrorHandler(before, target, MemberType(before, target), handler, 4, names)));
+  const ModuleText inserted = WithProcedures(after.Text());
+  const NumberingRequest request{-1, 0, 0, handler.skip_list};
+  if (handler.numbering) {
+    if (const auto numbered = AddLineNumbers(inserted, Procedure(inserted, procedure, kind), request).edit) {
+      after.Write(*numbered);
+    }
+  }
+  return after.Text();
 }
 
 std::wstring DeleteHandler(const std::wstring& text, std::wstring_view procedure, long kind) {
   const ModuleText before = WithProcedures(text);
   const ProcedureInfo target = Procedure(before, procedure, kind);
-  std::wstring member_type;
-  long found_kind = kind;
-  GetProcName(before, target.body_line, found_kind, member_type);
-  return ApplyHandlerEdits(before, target, PlanHandlerRemoval(before, target, member_type, false).edits);
+  return ApplyHandlerEdits(before, target, PlanHandlerRemoval(before, target, MemberType(before, target), false).edits);
 }
 
 }  // namespace qv::test
