@@ -11,21 +11,7 @@ void RecordEntryPoint(const Args&...) {}
 #endif
 
 namespace qv {
-namespace {
 
-bool g_wheel_hooked = false;
-
-}  // namespace
-
-void HookWheel(HWND window) {
-  RecordEntryPoint(L"HookWheel", window);
-  g_wheel_hooked = true;
-}
-void UnhookWheel(HWND window) {
-  RecordEntryPoint(L"UnhookWheel", window);
-  g_wheel_hooked = false;
-}
-bool WheelHooked() { return g_wheel_hooked; }
 void UnhookCodePane(HWND window) { RecordEntryPoint(L"UnhookCodePane", window); }
 void InitTabs() { RecordEntryPoint(L"InitTabs"); }
 void SetTabPosition(long position) { RecordEntryPoint(L"SetTabPosition", position); }
@@ -40,7 +26,6 @@ void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 
 void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
-void WheelPoll() {}
 void PaintPaletteCustomColors() {}
 void RefreshTabs() {}
 void ProcessIncludes() { RecordEntryPoint(L"ProcessIncludes"); }

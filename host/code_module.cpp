@@ -60,4 +60,6 @@ long CodePane::TopLine() const { return Read(kTopLine).Long(); }
 
 void CodePane::SetTopLine(long line) const { Write(kTopLine, line); }
 
+long CodePane::CountOfVisibleLines() const { return Read(L"CountOfVisibleLines").Long(); }
+
 }  // namespace qv

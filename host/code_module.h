@@ -43,6 +43,7 @@ class CodePane : public HostObject {
   void SetSelection(const Selection& selection) const;
   long TopLine() const;
   void SetTopLine(long line) const;
+  long CountOfVisibleLines() const;
 };
 
 }  // namespace qv

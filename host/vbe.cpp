@@ -9,6 +9,8 @@ constexpr std::wstring_view kName = L"Name";
 
 std::wstring Window::Caption() const { return Read(L"Caption").Text(); }
 
+long Window::Type() const { return Read(L"Type").Long(); }
+
 void Window::SetFocus() const { Call(L"SetFocus"); }
 
 std::wstring VBComponent::Name() const { return Read(kName).Text(); }
@@ -32,6 +34,8 @@ HostObject Events::CommandBarEvents(const CommandBarControl& control) const {
 std::wstring Vbe::Version() const { return Read(L"Version").Text(); }
 
 qv::Window Vbe::MainWindow() const { return qv::Window(Read(L"MainWindow")); }
+
+qv::Window Vbe::ActiveWindow() const { return qv::Window(Read(L"ActiveWindow")); }
 
 qv::CodePane Vbe::ActiveCodePane() const { return qv::CodePane(Read(L"ActiveCodePane")); }
 

@@ -8,11 +8,22 @@
 
 namespace qv {
 
+// Values of Window.Type that the add-in tells apart.
+enum WindowType : long {
+  kCodeWindowType = 0,
+  kWatchWindowType = 3,
+  kLocalsWindowType = 4,
+  kImmediateWindowType = 5,
+  kPropertiesWindowType = 7,
+  kMainWindowType = 12,
+};
+
 class Window : public HostObject {
  public:
   using HostObject::HostObject;
 
   std::wstring Caption() const;
+  long Type() const;
   void SetFocus() const;
 };
 
@@ -57,6 +68,8 @@ class Vbe : public HostObject {
 
   std::wstring Version() const;
   qv::Window MainWindow() const;
+  // Empty when the host has no active window.
+  qv::Window ActiveWindow() const;
   // Empty when no code pane is active.
   qv::CodePane ActiveCodePane() const;
   qv::VBProject ActiveVBProject() const;

@@ -28,6 +28,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
   void FocusMainWindow() override;
   int CloseMessagesReceived(HWND window) const override;
   HostPopups& Popups() override { return popups_; }
+  ToolWindows& Tools() override { return *tools_; }
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -52,6 +53,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
   std::vector<std::unique_ptr<CodeWindowImpl>> windows_;
   CodeWindowImpl* last_active_ = nullptr;
   std::map<HWND, int> close_messages_;
+  std::unique_ptr<ToolWindows> tools_;
 };
 
 // SetForegroundWindow, then the focus into the window unless it already holds it (an MDI frame hands it
@@ -76,6 +78,7 @@ WorkspaceImpl::WorkspaceImpl(const WorkspaceOptions& options) : options_(options
                               nullptr, GetModuleHandleW(nullptr), &client);
   }
   band_.CreateIn(hwnd());
+  tools_ = std::make_unique<ToolWindows>(hwnd(), client_);
   Layout();
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   UpdateWindow(hwnd());

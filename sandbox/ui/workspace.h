@@ -11,6 +11,7 @@
 #include "sandbox/ui/bar_band.h"
 #include "sandbox/ui/code_window.h"
 #include "sandbox/ui/host_popups.h"
+#include "sandbox/ui/tool_windows.h"
 
 namespace sbx {
 
@@ -50,6 +51,8 @@ class Workspace {
   virtual int CloseMessagesReceived(HWND window) const = 0;
   // The popups that exist before any add-in connects.
   virtual HostPopups& Popups() = 0;
+  // The tool and Properties windows that tests place.
+  virtual ToolWindows& Tools() = 0;
 
   // Called while a code window is being destroyed (closed by the user, the add-in or a test), before
   // it leaves CodeWindows(); not when the workspace itself goes.
