@@ -27,6 +27,12 @@ void RunPass(std::wstring_view where, Pass&& pass) {
   busy = before;
 }
 
+void Paste(const CodeEdit& edit, const ModuleText& text, bool FormatAfter) {
+  PasteCode(edit, static_cast<long>(text.Line(edit.last_line).size()), FormatAfter);
+}
+
+}  // namespace
+
 // Pressed means that the caret's statement is numbered: the button and "Убрать нумерацию" down,
 // "Нумерация" up.
 void ShowNumbered(bool numbered) {
@@ -38,12 +44,6 @@ void ShowNumbered(bool numbered) {
     if (*control) Guarded(L"numbering control state", [&] { control->SetState(down); });
   }
 }
-
-void Paste(const CodeEdit& edit, const ModuleText& text, bool FormatAfter) {
-  PasteCode(edit, static_cast<long>(text.Line(edit.last_line).size()), FormatAfter);
-}
-
-}  // namespace
 
 void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftCaret, bool UseSkipList) {
   RunPass(L"AddLineNumbers", [&] {

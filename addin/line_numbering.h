@@ -15,4 +15,7 @@ void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftC
 // controls change only when numbers were there.
 void RemoveLineNumbers();
 
+// The three numbering controls show whether the caret's statement is numbered.
+void ShowNumbered(bool numbered);
+
 }  // namespace qv

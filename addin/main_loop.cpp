@@ -16,6 +16,7 @@
 #include "addin/entry_points.h"
 #include "host/host_module_view.h"
 #include "addin/keyboard_state.h"
+#include "addin/line_numbering.h"
 #include "kit/vb_convert.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
@@ -226,10 +227,7 @@ class Tick {
 
   void ShowNumbering() {
     const bool numbered = IsNumbered(GetLine(HostModuleView(module_), loop_.SelStartLine).text);
-    if (bars_.NumerationButton.State() == numbered) return;
-    bars_.NumerationButton.SetState(numbered);
-    bars_.NumerationMenuItem.SetState(!numbered);
-    bars_.UnNumerationMenuItem.SetState(numbered);
+    if (bars_.NumerationButton.State() != numbered) ShowNumbered(numbered);
   }
 
   AddinState& state_;
