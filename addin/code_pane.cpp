@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "addin/addin_state.h"
+#include "addin/busy_hold.h"
 #include "win/clipboard_text.h"
 #include "addin/connection.h"
 #include "addin/keyboard_state.h"
@@ -14,20 +15,6 @@
 
 namespace qv {
 namespace {
-
-// Busy keeps the timer's ticks out while the paste's wait dispatches messages; the value from
-// before comes back, so a paste inside a tick leaves the tick's own guard set.
-class BusyHold {
- public:
-  BusyHold() : busy_(State().loop.Busy), previous_(busy_) { busy_ = true; }
-  BusyHold(const BusyHold&) = delete;
-  BusyHold& operator=(const BusyHold&) = delete;
-  ~BusyHold() { busy_ = previous_; }
-
- private:
-  bool& busy_;
-  bool previous_;
-};
 
 // No drawing of the host's window while the lines change. Another program's window, or a lock
 // someone else holds, is left alone.

@@ -7,6 +7,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
+#include "addin/busy_hold.h"
 #include "addin/caret_procedure.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
@@ -16,15 +17,11 @@
 namespace qv {
 namespace {
 
-// Busy keeps the timer's ticks out while a pass reads and pastes; the value from before comes back,
-// so a pass inside a tick leaves the tick's own guard set.
+// A pass is recorded when it fails, and no tick runs in the middle of it.
 template <class Pass>
 void RunPass(std::wstring_view where, Pass&& pass) {
-  bool& busy = State().loop.Busy;
-  const bool before = busy;
-  busy = true;
+  const BusyHold busy;
   Guarded(where, std::forward<Pass>(pass));
-  busy = before;
 }
 
 void Paste(const CodeEdit& edit, const ModuleText& text, bool FormatAfter) {
