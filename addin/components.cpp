@@ -19,8 +19,15 @@ CodeModule GetOrAddModule(const std::wstring& Name, const std::wstring& Code) {
   try {
     VBComponent component = GetComponent(Name);
     if (!component) {
-      component = ActiveComponents().Add(kStdModule);
-      component.SetName(Name);
+      const VBComponents components = ActiveComponents();
+      component = components.Add(kStdModule);
+      try {
+        component.SetName(Name);
+      } catch (const VbError&) {
+        // An unrenamed "Module1" would stay behind, and the next try would add another.
+        components.Remove(component);
+        throw;
+      }
       // The host opens the new module's window; it is closed unless the user's window is the one in
       // front, which must stay.
       const HWND window = GetCodeWindow();

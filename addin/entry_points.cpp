@@ -1,5 +1,7 @@
-// Until each part is built, its entry points do nothing; a test build records the calls.
+// Entry points of parts not built yet do nothing; a test build records every call.
 #include "addin/entry_points.h"
+
+#include "addin/includes.h"
 
 #ifdef QV_RECORD_ENTRY_POINTS
 #include "addin/entry_point_log.h"
@@ -28,8 +30,14 @@ void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
 void PaintPaletteCustomColors() {}
 void RefreshTabs() {}
-void ProcessIncludes() { RecordEntryPoint(L"ProcessIncludes"); }
-void ClearIncludes() { RecordEntryPoint(L"ClearIncludes"); }
+void ProcessIncludes() {
+  RecordEntryPoint(L"ProcessIncludes");
+  RunIncludePass();
+}
+void ClearIncludes() {
+  RecordEntryPoint(L"ClearIncludes");
+  ClearIncludeTables();
+}
 
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
 

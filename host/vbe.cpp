@@ -17,13 +17,31 @@ std::wstring VBComponent::Name() const { return Read(kName).Text(); }
 
 void VBComponent::SetName(const std::wstring& name) const { Write(kName, name); }
 
+long VBComponent::Type() const { return Read(L"Type").Long(); }
+
 qv::CodeModule VBComponent::CodeModule() const { return qv::CodeModule(Read(L"CodeModule")); }
+
+long VBComponent::FileCount() const { return Read(L"FileCount").Long(); }
+
+std::wstring VBComponent::FileNames(long index) const { return Read(L"FileNames", {index}).Text(); }
 
 VBComponent VBComponents::Find(const std::wstring& name) const { return VBComponent(FindItem(name)); }
 
 VBComponent VBComponents::Add(long type) const { return VBComponent(Call(L"Add", {type})); }
 
+long VBComponents::Count() const { return Read(L"Count").Long(); }
+
+VBComponent VBComponents::Item(long index) const { return VBComponent(HostObject::Item(index)); }
+
+VBComponent VBComponents::AddFile(const std::wstring& path, bool related) const {
+  return VBComponent(Call(L"AddFile", {path, related}));
+}
+
+void VBComponents::Remove(const VBComponent& component) const { Call(L"Remove", {Variant(component.get())}); }
+
 std::wstring VBProject::Name() const { return Read(kName).Text(); }
+
+std::wstring VBProject::FileName() const { return Read(L"FileName").Text(); }
 
 qv::VBComponents VBProject::VBComponents() const { return qv::VBComponents(Read(L"VBComponents")); }
 

@@ -33,7 +33,12 @@ class VBComponent : public HostObject {
 
   std::wstring Name() const;
   void SetName(const std::wstring& name) const;
+  // 1 standard module, 2 class module, ...
+  long Type() const;
   qv::CodeModule CodeModule() const;
+  // The component's files: Visual Basic 6.0 only (the VBA editor fails the call).
+  long FileCount() const;
+  std::wstring FileNames(long index) const;
 };
 
 class VBComponents : public HostObject {
@@ -43,6 +48,11 @@ class VBComponents : public HostObject {
   // Empty when the project has no component of that name.
   VBComponent Find(const std::wstring& name) const;
   VBComponent Add(long type) const;
+  long Count() const;
+  VBComponent Item(long index) const;
+  // Visual Basic 6.0 only.
+  VBComponent AddFile(const std::wstring& path, bool related) const;
+  void Remove(const VBComponent& component) const;
 };
 
 class VBProject : public HostObject {
@@ -50,6 +60,8 @@ class VBProject : public HostObject {
   using HostObject::HostObject;
 
   std::wstring Name() const;
+  // "" while the project was never saved.
+  std::wstring FileName() const;
   qv::VBComponents VBComponents() const;
 };
 

@@ -33,4 +33,14 @@ bool FileExists(std::wstring_view path) {
   return true;
 }
 
+std::optional<std::wstring> FoundFileName(std::wstring_view path) {
+  if (path.empty() || path.find_first_of(std::wstring_view(L"*?\0", 3)) != std::wstring_view::npos) return std::nullopt;
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(std::wstring(path).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(search);
+  if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
+  return std::wstring(found.cFileName);
+}
+
 }  // namespace qv

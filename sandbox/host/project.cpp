@@ -1,5 +1,6 @@
 #include "sandbox/host/project.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <optional>
 
@@ -199,6 +200,18 @@ HRESULT ComponentsObject::AddFile(BSTR path_name, VARIANT_BOOL is_related_docume
     component.SetFileName(path);
     project_.SetSaved(false);
     *result = ShareObject(component);
+  });
+}
+
+// Remove: the component's code window closes with it (assumed).
+HRESULT ComponentsObject::Remove(IDispatch* component) {
+  return Guarded([&] {
+    const auto found = std::find_if(items_.begin(), items_.end(),
+                                    [&](const ComPtr<ComponentObject>& item) { return item->AsDispatch() == component; });
+    if (found == items_.end()) throw qv::InvalidCallError();
+    if (CodeWindow* window = state().WindowShowing((*found)->text())) DestroyWindow(window->hwnd());
+    items_.erase(found);
+    project_.SetSaved(false);
   });
 }
 

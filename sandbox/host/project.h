@@ -94,6 +94,7 @@ class ComponentsObject final : public CollectionObject<VBComponents, ComponentOb
 
   HRESULT STDMETHODCALLTYPE Add(LONG component_type, IDispatch** result) override;
   HRESULT STDMETHODCALLTYPE AddFile(BSTR path_name, VARIANT_BOOL is_related_document, IDispatch** result) override;
+  HRESULT STDMETHODCALLTYPE Remove(IDispatch* component) override;
 
   // Adds a component with its text; "" names it "<Module|Class|...><first free n>".
   ComponentObject& Add(long type, std::wstring name, std::wstring_view text);

@@ -2,6 +2,9 @@
 // caret and switching windows.
 #include <windows.h>
 
+#include <filesystem>
+
+#include "sandbox/host/ansi_file.h"
 #include "tests/addin/addin_fixture.h"
 #include "tests/addin/focus_thief.h"
 #include "win/clipboard_text.h"
@@ -114,6 +117,27 @@ TEST_P(MainLoopTest, TheIncludesAreReloadedWhenTheCaretLeavesADeclarationsLine) 
   EXPECT_EQ(before, reloads()) << "reaching a declarations line reloads nothing";
   Caret(5);
   EXPECT_EQ(before + 1, reloads()) << Log();
+}
+
+// A directive typed into the declarations brings its module in once the caret has left its line.
+TEST_P(MainLoopTest, ATypedDirectiveAddsItsModuleWhenTheCaretLeavesIt) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / (L"qv_loop_includes_" + std::to_wstring(GetCurrentProcessId()));
+  std::filesystem::create_directories(folder);
+  WriteAnsiFile((folder / L"Extra.bas").wstring(), L"' Extra tools\r\nPublic Const E = 1\r\n");
+  SetSetting(L"ProjectsPath", folder.c_str());
+  Open(L"Module1", L"Option Explicit\r\n\r\nSub A()\r\nEnd Sub");
+  ConnectAndSettle();
+  Caret(2);
+  Invoke(CodeModule().Object(), L"ReplaceLine", DISPATCH_METHOD, {2L, L"'#Include \"Extra.bas\""});
+  host_->Pump(100);
+  EXPECT_EQ(nullptr, project_->components().Find(L"Extra")) << "the caret is still on the directive";
+  Caret(3);
+  ComponentObject* extra = project_->components().Find(L"Extra");
+  ASSERT_NE(nullptr, extra);
+  EXPECT_EQ(L"' Extra tools", extra->text().Text());
+  EXPECT_EQ(L"", Failures());
+  std::filesystem::remove_all(folder);
 }
 
 TEST_P(MainLoopTest, ANewEmptyProcedureReceivesTheCustomCode) {

@@ -1,0 +1,44 @@
+#include "addin/includes.h"
+
+#include <windows.h>
+
+#include "addin/addin_state.h"
+#include "addin/build_info.h"
+#include "addin/connection.h"
+#include "addin/include_project.h"
+#include "host/host_module_view.h"
+#include "win/failure_log.h"
+
+namespace qv {
+
+void RunIncludePass() {
+  Guarded(L"ProcessIncludes", [] {
+    HostIncludeProject project;
+    ProcessIncludes(State().Includes, project, DiskIncludeFiles(), project.Places());
+  });
+}
+
+void ClearIncludeTables() { State().Includes.Clear(); }
+
+void AddDeclaration(const std::wstring& Text, bool ListOnly) {
+  HostIncludeProject project;
+  AddDeclaration(Text, ListOnly, State().Includes, project, State().DeclaredNames);
+}
+
+void AutoAPIDeclarate() {
+  try {
+    const CodePane pane = VBInstance().ActiveCodePane();
+    if (!pane) return;
+    const Selection caret = pane.GetSelection();
+    if (caret.start_column == 1) return;
+    State().DeclaredNames.Clear();
+    const std::wstring word = DeclarationWord(HostModuleView(pane.CodeModule()), caret.start_line, caret.start_column);
+    if (!word.empty()) AddDeclaration(word, false);
+  } catch (const VbError& error) {
+    // The text names the Visual Basic 6.0 build's module in both builds.
+    const std::wstring text = error.description + L"\r\nна QuorvaneStudio.modMain.AutoAPIDeclarate в строке 0";
+    MessageBoxW(State().hWndMain, text.c_str(), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+  }
+}
+
+}  // namespace qv
