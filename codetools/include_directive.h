@@ -30,8 +30,11 @@ std::optional<IncludeDirective> ParseIncludeDirective(std::wstring_view line);
 // argument keeps its brackets or quotes and the rest of the line stays as it was.
 std::wstring RewriteIncludeDirective(std::wstring_view line, const IncludeDirective& directive, IncludeTag tag);
 
-// Folder plus file name with one "\" between; separators in the folder normalised to "\".
+// Folder plus file name with one "\" between; separators normalised to "\".
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
+
+// Whether `name` can name a module: a letter, then letters, digits and "_", at most 31 characters.
+bool IsIdentifier(std::wstring_view name);
 
 // What the search asks of the file system.
 class IncludeFiles {

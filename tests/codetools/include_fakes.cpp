@@ -1,0 +1,217 @@
+#include "tests/codetools/include_fakes.h"
+
+#include <algorithm>
+
+#include "kit/case_fold.h"
+#include "kit/vb_strings.h"
+#include "tests/codetools/test_support.h"
+
+namespace qv::test {
+namespace {
+
+long DeclarationLines(const std::vector<std::wstring>& lines) {
+  long count = 0;
+  for (const std::wstring& line : lines) {
+    std::wstring prefix = L"1";
+    long kind = 0;
+    if (!GetDeclarationName(line, prefix, kind).empty() && kind >= 6) break;
+    ++count;
+  }
+  while (count > 0 && TrimBlanks(lines[static_cast<std::size_t>(count - 1)]).empty()) --count;
+  return count;
+}
+
+}  // namespace
+
+std::vector<std::wstring> Win32File() {
+  return {
+      L"Attribute VB_Name = \"Win32\"",
+      L"' Win32 API",
+      L"' for the examples",
+      L"Option Explicit",
+      L"Public Declare Function GetTickCount Lib \"kernel32\" () As Long",
+      L"Public Declare PtrSafe Function GetClientRect Lib \"user32\" (ByVal hwnd As LongPtr, _",
+      L"    lpRect As RECT) As Long",
+      L"Public Type RECT",
+      L"    Left As Long",
+      L"    Top As Long",
+      L"    Right As Long",
+      L"    Bottom As Long",
+      L"End Type",
+      L"Public Const SW_SHOW As Long = 5",
+      L"Private Const SECRET = 7",
+      L"Public Enum ShowModes",
+      L"    smHide = 0",
+      L"End Enum",
+      L"Public Function Twice(ByVal x As Long) As Long",
+      L"    Twice = x * 2",
+      L"End Function",
+      L"Public Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
+  };
+}
+
+IncludeWorld::IncludeWorld() {
+  places.including_paths = {L"C:\\Empty\\", L"(ProgramFiles)\\VB\\Include\\"};
+  places.program_files = L"C:\\Program Files";
+  places.project_file = L"C:\\Proj\\App.vbp";
+  places.projects_path = L"C:\\Projects";
+  files.Add(L"C:\\Program Files\\VB\\Include\\Win32.bas", Win32File());
+  files.Add(L"C:\\Proj\\Tools.bas", {L"Attribute VB_Name = \"Tools\"", L"' Tools", L"Option Explicit",
+                                     L"Attribute X.VB_Description = \"x\"", L"Public Const TOOLS_A = 1"});
+  files.Add(L"C:\\Projects\\Tools.bas", {L"Public Const TOOLS_B = 2"});
+}
+
+std::vector<std::wstring> SplitLines(std::wstring_view text) {
+  std::vector<std::wstring> lines;
+  if (text.empty()) return lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(L"\r\n", start);
+    lines.emplace_back(text.substr(start, end == std::wstring_view::npos ? end : end - start));
+    if (end == std::wstring_view::npos) return lines;
+    start = end + 2;
+  }
+}
+
+void FakeProject::Add(std::wstring name, std::wstring_view text, long type, bool selected) {
+  components_.push_back({std::move(name), type, selected, {}});
+  SetLines(components_.back(), SplitLines(text));
+}
+
+FakeComponent* FakeProject::Find(std::wstring_view name) {
+  for (FakeComponent& component : components_) {
+    if (EqualsNoCase(component.name, name)) return &component;
+  }
+  return nullptr;
+}
+
+std::wstring FakeProject::Text(std::wstring_view name) {
+  const FakeComponent* component = Find(name);
+  return component ? component->module.Text() : std::wstring();
+}
+
+std::vector<std::wstring> FakeProject::Names() const {
+  std::vector<std::wstring> names;
+  for (const FakeComponent& component : components_) names.push_back(component.name);
+  return names;
+}
+
+FakeComponent& FakeProject::At(long index) {
+  ++calls;
+  return components_.at(static_cast<std::size_t>(index - 1));
+}
+
+void FakeProject::SetLines(FakeComponent& component, const std::vector<std::wstring>& lines) {
+  component.module = ModuleText(Lines(lines));
+  component.module.SetDeclarationLines(DeclarationLines(lines));
+}
+
+long FakeProject::ComponentCount() {
+  ++calls;
+  return static_cast<long>(components_.size());
+}
+std::wstring FakeProject::ComponentName(long index) { return At(index).name; }
+long FakeProject::ComponentType(long index) { return At(index).type; }
+bool FakeProject::IsSelected(long index) { return At(index).selected; }
+
+const CodeModuleView& FakeProject::Module(long index) {
+  if (fail_modules) throw VbError(440, L"Automation error");
+  return At(index).module;
+}
+
+std::wstring FakeProject::SelectedName() {
+  ++calls;
+  for (const FakeComponent& component : components_) {
+    if (component.selected) return component.name;
+  }
+  return {};
+}
+
+bool FakeProject::HasComponent(std::wstring_view name) {
+  ++calls;
+  return Find(name) != nullptr;
+}
+
+void FakeProject::ReplaceLine(long index, long line, const std::wstring& code) {
+  FakeComponent& component = At(index);
+  std::vector<std::wstring> lines = SplitLines(component.module.Text());
+  lines.at(static_cast<std::size_t>(line - 1)) = code;
+  SetLines(component, lines);
+  writes.push_back(L"ReplaceLine " + component.name + L" " + std::to_wstring(line) + L": " + code);
+}
+
+void FakeProject::InsertLines(long index, long line, const std::wstring& code) {
+  FakeComponent& component = At(index);
+  std::vector<std::wstring> lines = SplitLines(component.module.Text());
+  const std::vector<std::wstring> added = SplitLines(code);
+  lines.insert(lines.begin() + std::min<std::ptrdiff_t>(line - 1, std::ssize(lines)), added.begin(), added.end());
+  SetLines(component, lines);
+  writes.push_back(L"InsertLines " + component.name + L" " + std::to_wstring(line) + L": " + code);
+}
+
+std::optional<long> FakeProject::GetOrAddModule(const std::wstring& name, const std::wstring& code) {
+  ++calls;
+  for (std::size_t i = 0; i < components_.size(); ++i) {
+    if (EqualsNoCase(components_[i].name, name)) return static_cast<long>(i + 1);
+  }
+  writes.push_back(L"GetOrAddModule " + name + L": " + code);
+  if (std::find(refused.begin(), refused.end(), name) != refused.end()) return std::nullopt;
+  // As the host reads a module's text, a final line break ends the last line.
+  Add(name, code.ends_with(L"\r\n") ? std::wstring_view(code).substr(0, code.size() - 2) : code);
+  return ComponentCount();
+}
+
+bool FakeProject::HasProjectFiles() {
+  ++calls;
+  return has_project_files;
+}
+
+bool FakeProject::HoldsFile(std::wstring_view file_name) {
+  ++calls;
+  return std::any_of(files.begin(), files.end(), [&](const std::wstring& path) { return EndsWith(path, file_name); });
+}
+
+void FakeProject::AddFile(const std::wstring& path, bool related) {
+  ++calls;
+  files.push_back(path);
+  writes.push_back(L"AddFile " + path + (related ? L" related" : L""));
+}
+
+void FakeProject::ShowError(const std::wstring& description) { errors.push_back(description); }
+
+void FakeFiles::Add(std::wstring path, std::vector<std::wstring> lines) {
+  std::wstring key = FoldCase(path);
+  files_[key] = {std::move(path), std::move(lines)};
+}
+
+std::optional<std::wstring> FakeFiles::Find(const std::wstring& path) const {
+  probes.push_back(path);
+  const auto found = files_.find(FoldCase(path));
+  if (found == files_.end()) return std::nullopt;
+  return found->second.path.substr(found->second.path.rfind(L'\\') + 1);
+}
+
+std::vector<std::wstring> FakeFiles::ReadLines(const std::wstring& path) const {
+  const auto found = files_.find(FoldCase(path));
+  return found == files_.end() ? std::vector<std::wstring>() : found->second.lines;
+}
+
+std::vector<std::wstring> Items(const KeyedCollection<std::wstring>& collection) {
+  return std::vector<std::wstring>(collection.begin(), collection.end());
+}
+std::vector<std::wstring> Keys(const IncludeTables& tables) { return Items(tables.IncludeKeys); }
+std::vector<std::wstring> Modules(const IncludeTables& tables) { return Items(tables.IncludeModules); }
+
+bool InStep(const IncludeTables& tables) {
+  const long count = tables.IncludeKeys.Count();
+  if (tables.IncludeItems.Count() != count || tables.IncludeModules.Count() != count) return false;
+  for (long i = 1; i <= count; ++i) {
+    const std::optional<std::wstring> key = tables.IncludeKeys.KeyAt(i);
+    if (!key || *key != tables.IncludeKeys.Item(i) || tables.IncludeItems.KeyAt(i) != key ||
+        tables.IncludeModules.KeyAt(i) != key) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace qv::test
