@@ -5,6 +5,7 @@
 #include <string>
 
 #include "kit/list_file.h"
+#include "tests/codetools/format_properties.h"
 #include "tests/codetools/test_support.h"
 
 namespace qv {
