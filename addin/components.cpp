@@ -3,11 +3,10 @@
 #include "addin/build_info.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
+#include "codetools/includes.h"
 
 namespace qv {
 namespace {
-
-constexpr long kStdModule = 1;
 
 VBComponents ActiveComponents() { return VBInstance().ActiveVBProject().VBComponents(); }
 
@@ -20,7 +19,7 @@ CodeModule GetOrAddModule(const std::wstring& Name, const std::wstring& Code) {
     VBComponent component = GetComponent(Name);
     if (!component) {
       const VBComponents components = ActiveComponents();
-      component = components.Add(kStdModule);
+      component = components.Add(kStandardModuleType);
       try {
         component.SetName(Name);
       } catch (const VbError&) {

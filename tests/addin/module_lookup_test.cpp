@@ -102,6 +102,8 @@ TEST_F(ModuleLookupTest, AFailureIsShownAndGivesNothing) {
   StartAddin(L"x = 1");
   const qv::CodeModule module = qv::GetOrAddModule(L"not a name", L"");
   EXPECT_EQ(nullptr, module.get());
+  EXPECT_EQ(2L, Get(Path(vbe(), {L"ActiveVBProject", L"VBComponents"}).Object(), L"Count").Long())
+      << "the module the host would not rename is gone again";
   ASSERT_EQ(1u, boxes_.boxes().size());
   EXPECT_EQ(L"QuorvaneOffice", boxes_.boxes()[0].caption);
   EXPECT_EQ(static_cast<UINT>(MB_OK), boxes_.boxes()[0].style);
