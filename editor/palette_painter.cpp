@@ -59,8 +59,8 @@ std::optional<std::int32_t> PropertyValue(const std::wstring& caption) {
 
 // Rows 7 and 8 follow the host's custom colours; rebuilt only when their text changed.
 void FollowCustomColors() {
-  const std::wstring text = GetRegValue(HKEY_CURRENT_USER, kVisualBasicHostKey, L"CustomColors")
-                                .value_or(std::wstring(kWhiteCustomColors));
+  const std::wstring text =
+      GetRegValue(HKEY_CURRENT_USER, kVisualBasicHostKey, L"CustomColors").value_or(std::wstring(kWhiteCustomColors));
   std::wstring& last = State().settings.CustomColorsValue;
   if (text == last) return;
   last = text;

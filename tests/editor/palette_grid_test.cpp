@@ -62,12 +62,12 @@ TEST(PaletteGridTest, CellsHaveTheirColoursAndOnlyTheFirstCellOfTheCurrentColour
   };
   const Case cases[] = {
       {std::nullopt, {}, {}},
-      {255, {}, {{2, 3}}},                      // pure red
-      {255, {{3, 7, 255}}, {{2, 3}}},           // a later cell of the same colour stays bare
-      {255, {{1, 7, 255}}, {{1, 7}}},           // column by column: (1, 7) comes before (2, 3)
-      {qv::kWhite, {}, {{1, 1}}},               // rows 7 and 8 are white too
+      {255, {}, {{2, 3}}},             // pure red
+      {255, {{3, 7, 255}}, {{2, 3}}},  // a later cell of the same colour stays bare
+      {255, {{1, 7, 255}}, {{1, 7}}},  // column by column: (1, 7) comes before (2, 3)
+      {qv::kWhite, {}, {{1, 1}}},      // rows 7 and 8 are white too
       {0, {}, {{1, 6}}},
-      {0x00FF0000, {}, {{7, 3}}},               // pure blue
+      {0x00FF0000, {}, {{7, 3}}},                       // pure blue
       {static_cast<std::int32_t>(0x8000000F), {}, {}},  // a system colour
       {0x123456, {}, {}},
   };

@@ -141,13 +141,17 @@ TEST_F(PalettePainterTest, TheCustomRowsFollowTheHostsCustomColoursAndMissingOne
       {L"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 ", {1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}},
       {L"255 65280 ", {255, 65280, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite}, white},
       {nullptr, white, white},
-      {L"0 0 0 0 0 0 0 0 0", {0, 0, 0, 0, 0, 0, 0, 0}, {0, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite,
-                                                         qv::kWhite, qv::kWhite, qv::kWhite}},
+      {L"0 0 0 0 0 0 0 0 0",
+       {0, 0, 0, 0, 0, 0, 0, 0},
+       {0, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite, qv::kWhite}},
   };
   for (const Case& c : cases) {
     const std::wstring what = c.stored ? c.stored : L"(none)";
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, std::wstring(qv::kVisualBasicHostKey).c_str(), L"CustomColors");
-    if (c.stored) qv::SetRegValue(HKEY_CURRENT_USER, qv::kVisualBasicHostKey, L"CustomColors", c.stored, qv::TextEnd::kNul);
+    if (c.stored) {
+      qv::SetRegValue(HKEY_CURRENT_USER, qv::kVisualBasicHostKey, L"CustomColors", c.stored, qv::TextEnd::kNul);
+    } else {
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, std::wstring(qv::kVisualBasicHostKey).c_str(), L"CustomColors");
+    }
     EXPECT_NO_THROW(Repaint()) << what;
     EXPECT_TRUE(qv::State().loop.PalettePainted) << what;
     const qv::WindowDc dc = qv::ClientDc(Tabs());

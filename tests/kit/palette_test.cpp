@@ -67,8 +67,8 @@ TEST(PaletteTest, APropertysValueTextReadsAsItsColour) {
       {L"&H00FF0000&", 0xFF0000},
       {L"&H8000000F&", -2147483633},  // a system colour
       {L"16777215", kWhite},
-      {L"2.5", 2},                    // halves round to even
-      {L"red", 0},                    // no number reads as 0
+      {L"2.5", 2},  // halves round to even
+      {L"red", 0},  // no number reads as 0
       {L"", std::nullopt},
       {L"4294967296", std::nullopt},  // too large for a colour
   };
