@@ -36,6 +36,7 @@ struct MainLoopState {
     bool operator==(const CustomCodeLook&) const = default;
   };
   CustomCodeLook LastCustomCodeLook;
+  bool PalettePainted = false;  // the colour popup's palette tab showing now has the add-in's grid
   bool MDIActivated = false;  // set by the tab strip when an MDI child is activated
   long MDIRefreshTicks = 0;
 };

@@ -28,7 +28,6 @@ void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 
 void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
-void PaintPaletteCustomColors() {}
 void RefreshTabs() {}
 void ProcessIncludes() {
   RecordEntryPoint(L"ProcessIncludes");

@@ -11,6 +11,7 @@
 #include "addin/main_form.h"
 #include "kit/palette.h"
 #include "win/failure_log.h"
+#include "win/window_identity.h"
 
 namespace qv {
 namespace {
@@ -50,12 +51,9 @@ HWND FindMainWindow() {
 // The tab controls of the host's command-bar popups (0 for a popup without one).
 std::vector<HWND> FindPopupTabs() {
   std::vector<HWND> tabs;
-  const DWORD process = GetCurrentProcessId();
   for (HWND popup = FindWindowExW(nullptr, nullptr, L"CBarPopup", nullptr); popup;
        popup = FindWindowExW(nullptr, popup, L"CBarPopup", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(popup, &owner);
-    if (owner == process) tabs.push_back(FindWindowExW(popup, nullptr, L"SysTabControl32", nullptr));
+    if (OfThisProcess(popup)) tabs.push_back(FindWindowExW(popup, nullptr, L"SysTabControl32", nullptr));
   }
   return tabs;
 }

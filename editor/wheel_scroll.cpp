@@ -7,6 +7,7 @@
 #include "addin/connection.h"
 #include "kit/wheel_steps.h"
 #include "win/failure_log.h"
+#include "win/window_identity.h"
 
 namespace qv {
 namespace {
@@ -16,12 +17,6 @@ struct BarSeries {
   long notches;
   long scroll_height;
 };
-
-std::wstring ClassName(HWND window) {
-  wchar_t name[256] = {};
-  const int length = GetClassNameW(window, name, static_cast<int>(std::size(name)));
-  return std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0));
-}
 
 // By style alone: the host's bars are not all of the class "ScrollBar".
 bool IsVisibleVerticalBar(HWND window) {

@@ -15,8 +15,6 @@
 namespace qv {
 namespace {
 
-constexpr std::wstring_view kVisualBasicHostKey = L"Software\\Microsoft\\Visual Basic\\6.0";
-
 // The host's colour indices for its code-text categories, set while the
 // add-in colours operators.
 constexpr std::wstring_view kCodeForeColors = L"0 0 5 0 1 10 13 0 0 0 0 0 0 0 0 0 ";

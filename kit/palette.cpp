@@ -48,6 +48,15 @@ void FillPalette(PaletteTable& PaletteColors) {
   }
 }
 
+std::optional<std::int32_t> PropertyColour(std::wstring_view text) {
+  if (text.empty()) return std::nullopt;
+  try {
+    return CLng(Val(text));
+  } catch (const VbError&) {
+    return std::nullopt;
+  }
+}
+
 void SetCustomColors(PaletteTable& PaletteColors, std::wstring_view CustomColorsValue) {
   std::wstring_view rest = CustomColorsValue;
   bool parts_left = true;

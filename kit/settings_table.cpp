@@ -1,5 +1,7 @@
 #include "kit/settings_table.h"
 
+#include "kit/palette.h"
+
 namespace qv {
 namespace {
 
@@ -13,11 +15,6 @@ constexpr std::wstring_view kCustomCode =
     L"Exit (MemberType)\r\n"
     L"ErrorHandler:\r\n"
     L"MsgBox Error, vbExclamation + vbOkOnly";
-
-// Sixteen white cells of the host's colour dialog, each followed by a blank.
-constexpr std::wstring_view kWhiteCustomColors =
-    L"16777215 16777215 16777215 16777215 16777215 16777215 16777215 16777215 "
-    L"16777215 16777215 16777215 16777215 16777215 16777215 16777215 16777215 ";
 
 constexpr std::int32_t kTextColor = 182 + 21 * 0x100 + 21 * 0x10000;  // RGB(182, 21, 21)
 

@@ -14,8 +14,10 @@ namespace qv {
 // Where a value is stored, under HKEY_CURRENT_USER.
 enum class SettingKey {
   kAddin,            // SettingsKey
-  kVisualBasicHost,  // "Software\Microsoft\Visual Basic\6.0", the host's own value
+  kVisualBasicHost,  // kVisualBasicHostKey, the host's own value
 };
+
+constexpr std::wstring_view kVisualBasicHostKey = L"Software\\Microsoft\\Visual Basic\\6.0";
 
 // What makes a value's loading more than a read and a conversion.
 enum class SettingRule {

@@ -17,6 +17,8 @@ class HostPopups {
   // whichever tab had it.
   void OpenColourPopup(int tab);
   void CloseColourPopup();
+  // The colour popup's tab control, whose first tab is the palette.
+  HWND ColourTabs() const { return tabs_; }
 
  private:
   qv::BoundWindow colour_popup_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -54,6 +55,24 @@ TEST(PaletteTest, MissingOrMalformedPartsLeaveTheirCellsWhite) {
   EXPECT_EQ(2, table[6][7]);       // halves round to even
   for (std::size_t column = 7; column <= 8; ++column) EXPECT_EQ(kWhite, table[column][7]);
   for (std::size_t column = 1; column <= 8; ++column) EXPECT_EQ(kWhite, table[column][8]);
+}
+
+TEST(PaletteTest, APropertysValueTextReadsAsItsColour) {
+  struct Case {
+    const wchar_t* text;
+    std::optional<std::int32_t> colour;
+  };
+  const Case cases[] = {
+      {L"&H000000FF&", 255},
+      {L"&H00FF0000&", 0xFF0000},
+      {L"&H8000000F&", -2147483633},  // a system colour
+      {L"16777215", kWhite},
+      {L"2.5", 2},  // halves round to even
+      {L"red", 0},  // no number reads as 0
+      {L"", std::nullopt},
+      {L"4294967296", std::nullopt},  // too large for a colour
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.colour, PropertyColour(c.text)) << std::wstring(c.text).size();
 }
 
 }  // namespace

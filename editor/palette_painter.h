@@ -1,0 +1,17 @@
+#pragma once
+// The add-in's palette over the first tab of the host's colour popup.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "kit/palette.h"
+
+namespace qv {
+
+// The grey square with the 64 cells of `colors`, in `dc`'s pixels at its pixels per inch. The first
+// cell holding `current`, column by column, gets a white frame. Every brush is out of the DC and
+// gone when this returns.
+void DrawPalette(HDC dc, const PaletteTable& colors, std::optional<std::int32_t> current);
+
+}  // namespace qv
