@@ -35,19 +35,19 @@ struct Declarations : IncludeWorld {
 };
 
 TEST(AddDeclaration, AContinuedDeclareGoesInWholeWithTheTypeItUses) {
-  const wchar_t* const texts[] = {
-      L"x = GetClientRect(h, r)",
-      L"GetClientRect",
-      L"Call\tGetClientRect(h,r)",
-      L"gETcLIENTrECT",
+  // text, the word as typed
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"x = GetClientRect(h, r)", L"GetClientRect"},
+      {L"GetClientRect", L"GetClientRect"},
+      {L"Call\tGetClientRect(h,r)", L"GetClientRect"},
+      {L"gETcLIENTrECT", L"gETcLIENTrECT"},
   };
-  for (const wchar_t* text : texts) {
+  for (const auto& [text, word] : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(text)));
     Declarations world;
     world.Add(text);
     EXPECT_EQ(world.project.Text(L"Win32"), Lines({L"' Win32 API", L"' for the examples", kGetClientRect, kRect}));
-    EXPECT_EQ(test::Items(world.declared).size(), 2u);
-    EXPECT_EQ(test::Items(world.declared)[1], L"RECT");
+    EXPECT_EQ(test::Items(world.declared), (Names{word, L"RECT"}));
   }
 }
 
