@@ -266,6 +266,34 @@ TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
   EXPECT_EQ(world.project.writes, Names{});
 }
 
+TEST(ProcessIncludes, AnUnreadableFileGivesNoMembers) {
+  IncludeWorld world;
+  world.files.Add(L"C:\\Empty\\Locked.bas", {});  // found, but it reads as no lines
+  world.project.Add(L"Module1", L"'#Include <Locked.bas>");
+  world.Pass();
+  ASSERT_EQ(test::Keys(world.tables), Names{L"Locked"});
+  EXPECT_EQ(world.tables.IncludeItems.Item(1).Count(), 0);
+  EXPECT_EQ(world.project.Text(L"Locked"), L"");
+  KeyedCollection<std::wstring> declared;
+  AddDeclaration(L"Locked", false, world.tables, world.project, declared);
+  EXPECT_EQ(test::Items(declared), Names{});
+}
+
+// Host calls grow with the components and the directives, not with the lines.
+TEST(ProcessIncludes, HostCallsDoNotGrowWithLines) {
+  const auto calls = [](int comments) {
+    IncludeWorld world;
+    std::vector<std::wstring> lines(static_cast<std::size_t>(comments), L"' a comment");
+    lines.insert(lines.begin() + comments / 2, L"'#Include <Win32.bas>");
+    for (int m = 0; m < 5; ++m) world.project.Add(L"M" + std::to_wstring(m), Lines(lines));
+    world.Pass();
+    world.project.calls = 0;
+    world.Pass();
+    return world.project.calls;
+  };
+  EXPECT_EQ(calls(1000), calls(10));
+}
+
 TEST(ProcessIncludes, HostFailuresEndThePass) {
   IncludeWorld world;
   world.project.Add(L"Module1", L"'#Include <Win32.bas>");
