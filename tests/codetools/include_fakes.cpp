@@ -4,7 +4,6 @@
 
 #include "kit/case_fold.h"
 #include "kit/vb_strings.h"
-#include "tests/codetools/test_support.h"
 
 namespace qv::test {
 namespace {
@@ -101,7 +100,9 @@ FakeComponent& FakeProject::At(long index) {
 }
 
 void FakeProject::SetLines(FakeComponent& component, const std::vector<std::wstring>& lines) {
-  component.module = ModuleText(Lines(lines));
+  std::wstring text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? L"" : L"\r\n") + lines[i];
+  component.module = ModuleText(std::move(text));
   component.module.SetDeclarationLines(DeclarationLines(lines));
 }
 
