@@ -21,7 +21,8 @@ bool IsIncludeTarget(std::wstring_view component, const IncludeTables& tables) {
 }
 
 // The name a declaration line of a component declares, Private counting where asked.
-std::wstring DeclaredName(std::wstring_view code, bool private_counts, long& kind) {
+std::wstring DeclaredName(std::wstring_view code, bool private_counts) {
+  long kind = 0;
   for (const wchar_t* visibility : {L"", L"Public ", L"Private "}) {
     if (!private_counts && visibility == std::wstring_view(L"Private ")) break;
     std::wstring prefix = visibility;
@@ -51,8 +52,7 @@ bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool priva
       in_body = !IsEndLine(code);
       continue;
     }
-    long kind = 0;
-    if (EqualsNoCase(DeclaredName(code, private_counts, kind), name)) return true;
+    if (EqualsNoCase(DeclaredName(code, private_counts), name)) return true;
     if (StartsWith(code, assignment)) return true;
     // Property bodies are read: a property's name never equals a declared one.
     in_body = OpensBody(code);
