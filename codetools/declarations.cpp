@@ -10,9 +10,6 @@
 namespace qv {
 namespace {
 
-constexpr long kSub = 6;
-constexpr long kFunction = 7;
-
 bool IsIncludeTarget(std::wstring_view component, const IncludeTables& tables) {
   for (const std::wstring& module : tables.IncludeModules) {
     if (EqualsNoCase(module, component)) return true;
@@ -34,9 +31,8 @@ std::wstring DeclaredName(std::wstring_view code, bool private_counts) {
 
 // Whether a logical line's code opens a Sub or Function body, of any visibility.
 bool OpensBody(std::wstring_view code) {
-  std::wstring prefix = L"1";
-  long kind = 0;
-  return !GetDeclarationName(code, prefix, kind).empty() && (kind == kSub || kind == kFunction) && !IsEndLine(code);
+  const long kind = DeclarationKind(code);
+  return (kind == kSubKind || kind == kFunctionKind) && !IsEndLine(code);
 }
 
 bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool private_counts) {
@@ -61,11 +57,7 @@ bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool priva
 }
 
 // Sub, Function or Property, of any visibility: inserted below the blank line after the declarations.
-bool IsProcedureMember(std::wstring_view declaration) {
-  std::wstring prefix = L"1";
-  long kind = 0;
-  return !GetDeclarationName(declaration, prefix, kind).empty() && kind >= kSub;
-}
+bool IsProcedureMember(std::wstring_view declaration) { return DeclarationKind(declaration) >= kSubKind; }
 
 const std::wstring* FindMember(std::wstring_view word, const IncludeTables& tables, long& include) {
   for (include = 1; include <= tables.IncludeItems.Count(); ++include) {

@@ -11,9 +11,7 @@ namespace {
 long DeclarationLines(const std::vector<std::wstring>& lines) {
   long count = 0;
   for (const std::wstring& line : lines) {
-    std::wstring prefix = L"1";
-    long kind = 0;
-    if (!GetDeclarationName(line, prefix, kind).empty() && kind >= 6) break;
+    if (DeclarationKind(line) >= kSubKind) break;
     ++count;
   }
   while (count > 0 && TrimBlanks(lines[static_cast<std::size_t>(count - 1)]).empty()) --count;
