@@ -27,9 +27,7 @@ std::wstring Named(std::wstring name, long kind, long& kind_out) {
   return name;
 }
 
-bool IsBlockKind(long kind) {
-  return kind == kEnumKind || kind == kTypeKind || kind >= kSubKind;
-}
+bool IsBlockKind(long kind) { return kind == kEnumKind || kind == kTypeKind || kind >= kSubKind; }
 
 bool IsBlockEnd(std::wstring_view line) {
   for (const wchar_t* end : {L"End Type", L"End Enum", L"End Sub", L"End Function", L"End Property"}) {

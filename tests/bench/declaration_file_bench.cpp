@@ -20,7 +20,8 @@ std::vector<std::wstring> MakeDeclarationFile() {
     const std::wstring n = std::to_wstring(i);
     switch (i % 5) {
       case 0:
-        lines.push_back(L"Public Declare PtrSafe Function Api" + n + L" Lib \"user32\" (ByVal hwnd As LongPtr) As Long");
+        lines.push_back(L"Public Declare PtrSafe Function Api" + n +
+                        L" Lib \"user32\" (ByVal hwnd As LongPtr) As Long");
         break;
       case 1:
         lines.push_back(L"Public Declare Function Wide" + n + L" Lib \"gdi32\" (ByVal hdc As Long, _");
@@ -32,7 +33,8 @@ std::vector<std::wstring> MakeDeclarationFile() {
         break;
       case 3:
         lines.push_back(L"Public Type RECT" + n);
-        for (const wchar_t* field : {L"Left", L"Top", L"Right", L"Bottom"}) lines.push_back(L"    " + std::wstring(field) + L" As Long");
+        for (const wchar_t* field : {L"Left", L"Top", L"Right", L"Bottom"})
+          lines.push_back(L"    " + std::wstring(field) + L" As Long");
         lines.push_back(L"End Type");
         break;
       default:

@@ -171,8 +171,8 @@ TEST(ProcessIncludes, FullWithoutAttributeLinesCopiesEveryLine) {
 TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
   IncludeWorld world;
   world.files.Add(L"C:\\Empty\\Extra.bas", {L"Public Const EXTRA = 1"});
-  world.project.Add(L"Module1",
-                    Lines({L"'#Include <Win32.bas>", L"'#Include \"Tools.bas\"", L"'#Include <Extra.bas>"}), 1, true);
+  world.project.Add(L"Module1", Lines({L"'#Include <Win32.bas>", L"'#Include \"Tools.bas\"", L"'#Include <Extra.bas>"}),
+                    1, true);
   world.Pass();
   EXPECT_EQ(test::Keys(world.tables), (Names{L"Win32", L"Tools", L"Extra"}));
   ASSERT_TRUE(test::InStep(world.tables));
@@ -256,9 +256,9 @@ TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
   world.project.has_project_files = true;
   world.project.writes.clear();
   world.Pass();
-  EXPECT_EQ(world.project.writes, (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
-                                         L"AddFile C:\\Empty\\App.res related",
-                                         L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
+  EXPECT_EQ(world.project.writes,
+            (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
+                   L"AddFile C:\\Empty\\App.res related", L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
   EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
   // Already in the project: nothing more.
   world.project.writes.clear();
