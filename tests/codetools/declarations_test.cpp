@@ -64,6 +64,26 @@ TEST(AddDeclaration, ATypeAsTheLastParameterIsFollowed) {
   EXPECT_EQ(world.project.Text(L"Win32"), Lines({L"' Win32 API", L"' for the examples", kRect}));
 }
 
+// The Space after "x = GetTickCount": the word before the caret, declared after Win32's declarations.
+TEST(AddDeclaration, TheWordTypedBeforeTheCaret) {
+  Declarations world;
+  world.project.Add(L"Module2", Lines({L"Sub Work()", L"    x = GetTickCount", L"End Sub"}));
+  const std::wstring word = DeclarationWord(world.project.Find(L"Module2")->module, 2, 21);
+  EXPECT_EQ(word, L"GetTickCount");
+  world.Add(word);
+  EXPECT_EQ(world.project.Text(L"Win32"), Lines({L"' Win32 API", L"' for the examples", kGetTickCount}));
+}
+
+TEST(AddDeclaration, TheFirstIncludeThatDefinesAWordGivesIt) {
+  Declarations world;
+  world.files.Add(L"C:\\Empty\\Kernel.bas", {L"Declare Function GetTickCount Lib \"k\" () As Long", L"Const K = 1"});
+  world.project.Add(L"Module2", L"'#Include <Kernel.bas>");
+  world.Pass();
+  world.Add(L"GetTickCount K");
+  EXPECT_EQ(world.project.writes, (Names{L"GetOrAddModule Kernel: ", L"InsertLines Win32 3: " + kGetTickCount,
+                                         L"InsertLines Kernel 1: Const K = 1"}));
+}
+
 TEST(AddDeclaration, AClassTargetGetsPrivateDeclarations) {
   Declarations world(L"'#Include <Win32.bas>");
   world.tables.IncludeModules.Item(1) = L"Class1";  // as an "in" directive in the class leaves it
