@@ -73,8 +73,9 @@ bool IsDeclared(std::wstring_view name, const IncludeTables& tables, IncludeProj
 std::wstring PrivateDeclaration(std::wstring_view declaration);
 
 // Declares every word of `text` (split at blanks, TABs, line breaks, ",", ":", "(" and ")") that an
-// include defines and the project lacks, with the names those declarations use; `DeclaredNames` gains each and stops a
-// second insertion. With `ListOnly` the names are only collected, in first-use order.
+// include defines and the project lacks, with the names those declarations use; `DeclaredNames`
+// gains each and stops a second insertion. With `ListOnly` the names are only collected, in
+// first-use order.
 void AddDeclaration(std::wstring_view text, bool ListOnly, const IncludeTables& tables, IncludeProject& project,
                     KeyedCollection<std::wstring>& DeclaredNames);
 
