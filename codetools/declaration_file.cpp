@@ -8,12 +8,6 @@
 namespace qv {
 namespace {
 
-constexpr long kEnum = 2;
-constexpr long kType = 3;
-constexpr long kSub = 6;
-constexpr long kFunction = 7;
-constexpr long kProperty = 8;
-
 // The name at the start of `text` (leading blanks skipped), up to the first blank, TAB, "=",
 // "(", "'" or line break.
 std::wstring NameAt(std::wstring_view text) {
@@ -33,9 +27,7 @@ std::wstring Named(std::wstring name, long kind, long& kind_out) {
   return name;
 }
 
-bool IsBlockKind(long kind) {
-  return kind == kEnum || kind == kType || kind == kSub || kind == kFunction || kind == kProperty;
-}
+bool IsBlockKind(long kind) { return kind == kEnumKind || kind == kTypeKind || kind >= kSubKind; }
 
 bool IsBlockEnd(std::wstring_view line) {
   for (const wchar_t* end : {L"End Type", L"End Enum", L"End Sub", L"End Function", L"End Property"}) {
@@ -56,35 +48,41 @@ std::wstring GetDeclarationName(std::wstring_view line, std::wstring& prefix, lo
   if (!line.starts_with(prefix)) return {};
   std::wstring_view rest = line.substr(prefix.size());
   if (DropLeading(rest, L"Const ")) {
-    return rest.find(L'=') == std::wstring_view::npos ? std::wstring() : Named(NameAt(rest), 1, kind);
+    return rest.find(L'=') == std::wstring_view::npos ? std::wstring() : Named(NameAt(rest), kConstKind, kind);
   }
-  if (DropLeading(rest, L"Enum ")) return Named(NameAt(rest), kEnum, kind);
-  if (DropLeading(rest, L"Type ")) return Named(NameAt(rest), kType, kind);
+  if (DropLeading(rest, L"Enum ")) return Named(NameAt(rest), kEnumKind, kind);
+  if (DropLeading(rest, L"Type ")) return Named(NameAt(rest), kTypeKind, kind);
   if (DropLeading(rest, L"Declare ")) {
     DropLeading(rest, L"PtrSafe ");
     const bool is_sub = DropLeading(rest, L"Sub ");
     if (!is_sub && !DropLeading(rest, L"Function ")) return {};
     const std::size_t lib = rest.find(L" Lib ");
     if (lib == std::wstring_view::npos) return {};
-    return Named(NameAt(rest.substr(0, lib)), is_sub ? 4 : 5, kind);
+    return Named(NameAt(rest.substr(0, lib)), is_sub ? kDeclareSubKind : kDeclareFunctionKind, kind);
   }
   long found = 0;
   if (DropLeading(rest, L"Sub ")) {
-    found = kSub;
+    found = kSubKind;
   } else if (DropLeading(rest, L"Function ")) {
-    found = kFunction;
+    found = kFunctionKind;
   } else if (DropLeading(rest, L"Property ")) {
-    found = kProperty;
+    found = kPropertyKind;
   } else {
     return {};
   }
   if (rest.find(L'(') == std::wstring_view::npos) return {};
   std::wstring accessor;
   for (const wchar_t* word : {L"Get ", L"Let ", L"Set "}) {
-    if (found == kProperty && DropLeading(rest, word)) accessor = word;
+    if (found == kPropertyKind && DropLeading(rest, word)) accessor = word;
   }
   std::wstring name = NameAt(rest);
   return Named(name.empty() ? name : accessor + name, found, kind);
+}
+
+long DeclarationKind(std::wstring_view line) {
+  std::wstring prefix = L"1";
+  long kind = 0;
+  return GetDeclarationName(line, prefix, kind).empty() ? 0 : kind;
 }
 
 MemberCollection GetFileMembers(const std::vector<std::wstring>& lines) {

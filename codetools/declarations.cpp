@@ -10,9 +10,6 @@
 namespace qv {
 namespace {
 
-constexpr long kSub = 6;
-constexpr long kFunction = 7;
-
 bool IsIncludeTarget(std::wstring_view component, const IncludeTables& tables) {
   for (const std::wstring& module : tables.IncludeModules) {
     if (EqualsNoCase(module, component)) return true;
@@ -21,7 +18,8 @@ bool IsIncludeTarget(std::wstring_view component, const IncludeTables& tables) {
 }
 
 // The name a declaration line of a component declares, Private counting where asked.
-std::wstring DeclaredName(std::wstring_view code, bool private_counts, long& kind) {
+std::wstring DeclaredName(std::wstring_view code, bool private_counts) {
+  long kind = 0;
   for (const wchar_t* visibility : {L"", L"Public ", L"Private "}) {
     if (!private_counts && visibility == std::wstring_view(L"Private ")) break;
     std::wstring prefix = visibility;
@@ -33,9 +31,8 @@ std::wstring DeclaredName(std::wstring_view code, bool private_counts, long& kin
 
 // Whether a logical line's code opens a Sub or Function body, of any visibility.
 bool OpensBody(std::wstring_view code) {
-  std::wstring prefix = L"1";
-  long kind = 0;
-  return !GetDeclarationName(code, prefix, kind).empty() && (kind == kSub || kind == kFunction) && !IsEndLine(code);
+  const long kind = DeclarationKind(code);
+  return (kind == kSubKind || kind == kFunctionKind) && !IsEndLine(code);
 }
 
 bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool private_counts) {
@@ -51,8 +48,7 @@ bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool priva
       in_body = !IsEndLine(code);
       continue;
     }
-    long kind = 0;
-    if (EqualsNoCase(DeclaredName(code, private_counts, kind), name)) return true;
+    if (EqualsNoCase(DeclaredName(code, private_counts), name)) return true;
     if (StartsWith(code, assignment)) return true;
     // Property bodies are read: a property's name never equals a declared one.
     in_body = OpensBody(code);
@@ -61,11 +57,7 @@ bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool priva
 }
 
 // Sub, Function or Property, of any visibility: inserted below the blank line after the declarations.
-bool IsProcedureMember(std::wstring_view declaration) {
-  std::wstring prefix = L"1";
-  long kind = 0;
-  return !GetDeclarationName(declaration, prefix, kind).empty() && kind >= kSub;
-}
+bool IsProcedureMember(std::wstring_view declaration) { return DeclarationKind(declaration) >= kSubKind; }
 
 const std::wstring* FindMember(std::wstring_view word, const IncludeTables& tables, long& include) {
   for (include = 1; include <= tables.IncludeItems.Count(); ++include) {

@@ -11,25 +11,17 @@ namespace {
 struct Form {
   const wchar_t* folded;  // the beginning that selects it, lower case
   IncludeTag tag;
+  const wchar_t* written;  // as a rewrite writes it
 };
 
 // Tried in this order: "#include " would take every other form as a plain one.
 constexpr Form kForms[] = {
-    {L"#include full ", IncludeTag::kFull},       {L"#include in ", IncludeTag::kIn},
-    {L"#include file ", IncludeTag::kFile},       {L"#include related ", IncludeTag::kRelated},
-    {L"#include ", IncludeTag::kPlain},
+    {L"#include full ", IncludeTag::kFull, L"#Include Full "},
+    {L"#include in ", IncludeTag::kIn, L"#Include In "},
+    {L"#include file ", IncludeTag::kFile, L"#Include File "},
+    {L"#include related ", IncludeTag::kRelated, L"#Include Related "},
+    {L"#include ", IncludeTag::kPlain, L"#Include "},
 };
-
-const wchar_t* FormText(IncludeTag tag) {
-  switch (tag) {
-    case IncludeTag::kFull: return L"#Include Full ";
-    case IncludeTag::kIn: return L"#Include In ";
-    case IncludeTag::kFile: return L"#Include File ";
-    case IncludeTag::kRelated: return L"#Include Related ";
-    case IncludeTag::kPlain: break;
-  }
-  return L"#Include ";
-}
 
 // Every cleaning step only narrows the line, so the cleaned text is one span [begin, end) of it.
 struct Span {
@@ -44,7 +36,8 @@ struct Span {
 std::wstring WithProgramFiles(std::wstring_view folder, const std::wstring& program_files) {
   static constexpr std::wstring_view kMark = L"(ProgramFiles)";
   std::wstring result(folder);
-  for (std::size_t at = result.find(kMark); at != std::wstring::npos; at = result.find(kMark, at + program_files.size())) {
+  for (std::size_t at = result.find(kMark); at != std::wstring::npos;
+       at = result.find(kMark, at + program_files.size())) {
     result.replace(at, kMark.size(), program_files);
   }
   return result;
@@ -102,8 +95,8 @@ std::optional<IncludeDirective> ParseIncludeDirective(std::wstring_view line) {
   span.Trim(line);
   const std::wstring_view cleaned = line.substr(span.begin, span.end - span.begin);
   const std::wstring folded = FoldCase(cleaned);
-  const auto form = std::find_if(std::begin(kForms), std::end(kForms),
-                                 [&](const Form& f) { return folded.starts_with(f.folded); });
+  const auto form =
+      std::find_if(std::begin(kForms), std::end(kForms), [&](const Form& f) { return folded.starts_with(f.folded); });
   if (form == std::end(kForms)) return std::nullopt;
   Span argument{span.begin + std::wstring_view(form->folded).size(), span.end};
   argument.Trim(line);
@@ -122,7 +115,7 @@ std::optional<IncludeDirective> ParseIncludeDirective(std::wstring_view line) {
 
 std::wstring RewriteIncludeDirective(std::wstring_view line, const IncludeDirective& directive, IncludeTag tag) {
   std::wstring result(line.substr(0, directive.start));
-  result += FormText(tag);
+  result += std::find_if(std::begin(kForms), std::end(kForms), [&](const Form& f) { return f.tag == tag; })->written;
   result += directive.argument;
   result += line.substr(directive.start + directive.length);
   return result;

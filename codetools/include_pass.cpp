@@ -54,13 +54,15 @@ class IncludePass {
     const long components = project_.ComponentCount();
     for (long index = 1; index <= components; ++index) {
       if (!project_.IsSelected(index) && project_.ComponentType(index) != kStandardModuleType) continue;
-      const long declarations = project_.Module(index).CountOfDeclarationLines();
+      const CodeModuleView* module = &project_.Module(index);
+      const long declarations = module->CountOfDeclarationLines();
       for (long line = 1; line <= declarations; ++line) {
-        // Read afresh: a directive before may have changed the project.
-        const std::wstring text(project_.Module(index).Line(line));
-        if (const std::optional<IncludeDirective> directive = ParseIncludeDirective(text)) {
-          Process(index, line, text, *directive);
-        }
+        const std::wstring text(module->Line(line));
+        const std::optional<IncludeDirective> directive = ParseIncludeDirective(text);
+        if (!directive) continue;
+        Process(index, line, text, *directive);
+        // A directive may have changed the project, which ends the view's validity.
+        module = &project_.Module(index);
       }
     }
     for (long index = tables_.IncludeKeys.Count(); index >= 1; --index) {

@@ -53,7 +53,9 @@ struct IncludeTables {
 
 // One pass over the directives of the selected component and the standard modules. A directive
 // whose base name this pass has already seen is skipped; project-file directives are skipped where
-// the project has no files. Includes no directive names any more leave the tables.
+// the project has no files; a base name that cannot name a module (IsIdentifier) is skipped unless
+// the "in" form sends the declarations to the selected component. Includes no directive names any
+// more leave the tables. Host failures propagate.
 void ProcessIncludes(IncludeTables& tables, IncludeProject& project, const IncludeFiles& files,
                      const IncludePlaces& places);
 
@@ -62,17 +64,18 @@ void ProcessIncludes(IncludeTables& tables, IncludeProject& project, const Inclu
 std::wstring DeclarationWord(const CodeModuleView& module, long line, long column);
 
 // Whether the project declares `name`: in the selected component and the standard modules, Private
-// counting in the selected component and in the include target modules. A host failure is shown
-// and counts as declared.
+// counting in the selected component and in the include target modules; Sub and Function bodies
+// are skipped. A host failure is shown and counts as declared.
 bool IsDeclared(std::wstring_view name, const IncludeTables& tables, IncludeProject& project);
 
 // A declaration as it goes into a module that is not a standard module: Private in front of a bare
 // "Type "/"Declare ", "Public " of "Public Type/Declare/Const " replaced by "Private ".
 std::wstring PrivateDeclaration(std::wstring_view declaration);
 
-// Declares every word of `text` that an include defines and the project lacks, with the names
-// those declarations use; `DeclaredNames` gains each and stops a second insertion. With `ListOnly`
-// the names are only collected, in first-use order.
+// Declares every word of `text` (split at blanks, TABs, line breaks, ",", ":", "(" and ")") that an
+// include defines and the project lacks, with the names those declarations use; `DeclaredNames`
+// gains each and stops a second insertion. With `ListOnly` the names are only collected, in
+// first-use order.
 void AddDeclaration(std::wstring_view text, bool ListOnly, const IncludeTables& tables, IncludeProject& project,
                     KeyedCollection<std::wstring>& DeclaredNames);
 

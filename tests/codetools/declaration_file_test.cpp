@@ -88,6 +88,24 @@ TEST(GetDeclarationName, PrefixOneDropsVisibility) {
   }
 }
 
+TEST(DeclarationKind, OfAnyVisibility) {
+  const std::pair<const wchar_t*, long> cases[] = {
+      {L"Public Const X = 1", kConstKind},
+      {L"Private Enum E", kEnumKind},
+      {L"Type T", kTypeKind},
+      {L"Declare PtrSafe Sub S Lib \"k\" ()", kDeclareSubKind},
+      {L"Private Declare Function F Lib \"k\" ()", kDeclareFunctionKind},
+      {L"Public Sub S()", kSubKind},
+      {L"Private Function F() As Long", kFunctionKind},
+      {L"Friend Property Get P()", kPropertyKind},
+      {L"Sub S", 0},
+      {L"Dim X As Long", 0},
+      {L"", 0},
+  };
+  for (const auto& [line, kind] : cases)
+    EXPECT_EQ(DeclarationKind(line), kind) << testing::PrintToString(std::wstring(line));
+}
+
 using Members = std::vector<std::pair<std::wstring, std::wstring>>;
 
 Members Read(const std::vector<std::wstring>& lines) {

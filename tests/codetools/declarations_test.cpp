@@ -35,19 +35,19 @@ struct Declarations : IncludeWorld {
 };
 
 TEST(AddDeclaration, AContinuedDeclareGoesInWholeWithTheTypeItUses) {
-  const wchar_t* const texts[] = {
-      L"x = GetClientRect(h, r)",
-      L"GetClientRect",
-      L"Call\tGetClientRect(h,r)",
-      L"gETcLIENTrECT",
+  // text, the word as typed
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"x = GetClientRect(h, r)", L"GetClientRect"},
+      {L"GetClientRect", L"GetClientRect"},
+      {L"Call\tGetClientRect(h,r)", L"GetClientRect"},
+      {L"gETcLIENTrECT", L"gETcLIENTrECT"},
   };
-  for (const wchar_t* text : texts) {
+  for (const auto& [text, word] : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(text)));
     Declarations world;
     world.Add(text);
     EXPECT_EQ(world.project.Text(L"Win32"), Lines({L"' Win32 API", L"' for the examples", kGetClientRect, kRect}));
-    EXPECT_EQ(test::Items(world.declared).size(), 2u);
-    EXPECT_EQ(test::Items(world.declared)[1], L"RECT");
+    EXPECT_EQ(test::Items(world.declared), (Names{word, L"RECT"}));
   }
 }
 
@@ -64,19 +64,38 @@ TEST(AddDeclaration, ATypeAsTheLastParameterIsFollowed) {
   EXPECT_EQ(world.project.Text(L"Win32"), Lines({L"' Win32 API", L"' for the examples", kRect}));
 }
 
+// The Space after "x = GetTickCount": the word before the caret, declared after Win32's declarations.
+TEST(AddDeclaration, TheWordTypedBeforeTheCaret) {
+  Declarations world;
+  world.project.Add(L"Module2", Lines({L"Sub Work()", L"    x = GetTickCount", L"End Sub"}));
+  const std::wstring word = DeclarationWord(world.project.Find(L"Module2")->module, 2, 21);
+  EXPECT_EQ(word, L"GetTickCount");
+  world.Add(word);
+  EXPECT_EQ(world.project.Text(L"Win32"), Lines({L"' Win32 API", L"' for the examples", kGetTickCount}));
+}
+
+TEST(AddDeclaration, TheFirstIncludeThatDefinesAWordGivesIt) {
+  Declarations world;
+  world.files.Add(L"C:\\Empty\\Kernel.bas", {L"Declare Function GetTickCount Lib \"k\" () As Long", L"Const K = 1"});
+  world.project.Add(L"Module2", L"'#Include <Kernel.bas>");
+  world.Pass();
+  world.Add(L"GetTickCount K");
+  EXPECT_EQ(world.project.writes, (Names{L"GetOrAddModule Kernel: ", L"InsertLines Win32 3: " + kGetTickCount,
+                                         L"InsertLines Kernel 1: Const K = 1"}));
+}
+
 TEST(AddDeclaration, AClassTargetGetsPrivateDeclarations) {
   Declarations world(L"'#Include <Win32.bas>");
   world.tables.IncludeModules.Item(1) = L"Class1";  // as an "in" directive in the class leaves it
   world.Add(L"GetTickCount GetClientRect SW_SHOW ShowModes");
   const wchar_t* private_rect = L"Private Type RECT\r\n    Left As Long";
   EXPECT_EQ(world.project.Text(L"Class1"),
-            Lines({L"Option Explicit",
-                   L"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
+            Lines({L"Option Explicit", L"Private Declare Function GetTickCount Lib \"kernel32\" () As Long",
                    L"Private " + kGetClientRect.substr(7),
-                   std::wstring(private_rect) + kRect.substr(std::wstring_view(L"Public Type RECT\r\n    Left As Long").size()),
-                   L"Private Const SW_SHOW As Long = 5",
-                   L"Public Enum ShowModes", L"    smHide = 0", L"End Enum",
-                   L"", L"Sub Work()", L"End Sub"}));
+                   std::wstring(private_rect) +
+                       kRect.substr(std::wstring_view(L"Public Type RECT\r\n    Left As Long").size()),
+                   L"Private Const SW_SHOW As Long = 5", L"Public Enum ShowModes", L"    smHide = 0", L"End Enum", L"",
+                   L"Sub Work()", L"End Sub"}));
 }
 
 TEST(AddDeclaration, InFormInAClassFromTheDirective) {
@@ -111,8 +130,7 @@ TEST(PrivateDeclaration, VisibilityForAClass) {
 
 TEST(AddDeclaration, AProcedureGoesBelowTheBlankLineAfterTheDeclarations) {
   const std::pair<std::wstring, std::wstring> cases[] = {
-      {Lines({L"' Win32", L"", L"Sub Old()", L"End Sub"}),
-       Lines({L"' Win32", L"", kTwice, L"Sub Old()", L"End Sub"})},
+      {Lines({L"' Win32", L"", L"Sub Old()", L"End Sub"}), Lines({L"' Win32", L"", kTwice, L"Sub Old()", L"End Sub"})},
       {Lines({L"' Win32", L"    ", L"Sub Old()", L"End Sub"}),
        Lines({L"' Win32", L"    ", kTwice, L"Sub Old()", L"End Sub"})},
       {Lines({L"' Win32", L"Sub Old()", L"End Sub"}), Lines({L"' Win32", kTwice, L"Sub Old()", L"End Sub"})},
@@ -133,8 +151,9 @@ TEST(AddDeclaration, AProcedureGoesBelowTheBlankLineAfterTheDeclarations) {
 
 TEST(AddDeclaration, ListingModeGivesNamesInFirstUseOrderAndInsertsNothing) {
   Declarations world;
-  const std::wstring procedure = Lines({L"Sub Work()", L"    t = GetTickCount: Sleep 10", L"    If GetClientRect(h, r) Then",
-                                        L"        t = GetTickCount - t", L"        Sleep(t)", L"    End If", L"End Sub"});
+  const std::wstring procedure =
+      Lines({L"Sub Work()", L"    t = GetTickCount: Sleep 10", L"    If GetClientRect(h, r) Then",
+             L"        t = GetTickCount - t", L"        Sleep(t)", L"    End If", L"End Sub"});
   world.Add(procedure, true);
   EXPECT_EQ(test::Items(world.declared), (Names{L"GetTickCount", L"Sleep", L"GetClientRect"}));
   EXPECT_EQ(world.project.writes, Names{});
@@ -154,8 +173,8 @@ TEST(AddDeclaration, TheSameWordInsertsOnce) {
 }
 
 TEST(AddDeclaration, WordsThatAreNoMembersOrDeclaredAlreadyDoNothing) {
-  const wchar_t* const texts[] = {L"", L"   ", L"Foo", L"a+GetTickCount", L"\"GetTickCount\"", L"GetTickCount2",
-                                  L"Get Value", L"Work"};
+  const wchar_t* const texts[] = {
+      L"", L"   ", L"Foo", L"a+GetTickCount", L"\"GetTickCount\"", L"GetTickCount2", L"Get Value", L"Work"};
   for (const wchar_t* text : texts) {
     Declarations world;
     world.Add(text);
@@ -204,11 +223,13 @@ TEST(IsDeclared, WhatCountsAsDeclared) {
       {L"GetTickCount", L"Public Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long", 1, false, true},
       {L"GetTickCount", L"Declare Function GetTickCount Lib \"kernel32\" () As Long", 1, false, true},
       {L"GetTickCount", L"Private Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long", 1, false, false},
-      {L"GetTickCount", Lines({L"#If VBA7 Then", L"    Private Declare PtrSafe Function GetTickCount Lib \"k\" () As Long",
-                               L"#Else", L"    Private Declare Function GetTickCount Lib \"k\" () As Long", L"#End If"}),
+      {L"GetTickCount",
+       Lines({L"#If VBA7 Then", L"    Private Declare PtrSafe Function GetTickCount Lib \"k\" () As Long", L"#Else",
+              L"    Private Declare Function GetTickCount Lib \"k\" () As Long", L"#End If"}),
        1, true, true},
-      {L"GetClientRect", Lines({L"Public Declare Function GetClientRect Lib \"user32\" _", L"  (ByVal h As Long) As Long"}), 1,
-       false, true},
+      {L"GetClientRect",
+       Lines({L"Public Declare Function GetClientRect Lib \"user32\" _", L"  (ByVal h As Long) As Long"}), 1, false,
+       true},
       {L"RECT", Lines({L"Type RECT", L"    Left As Long", L"End Type"}), 1, false, true},
       {L"Left", Lines({L"Type RECT", L"    Left As Long", L"End Type"}), 1, false, false},
       {L"Twice", Lines({L"Function Twice(x As Long) As Long", L"End Function"}), 1, false, true},
@@ -234,7 +255,8 @@ TEST(IsDeclared, WhatCountsAsDeclared) {
     SCOPED_TRACE(testing::PrintToString(c.text));
     IncludeWorld world;
     world.project.Add(L"Other", c.text, c.type, c.selected);
-    EXPECT_EQ(IsDeclared(c.name, world.tables, world.project), c.declared) << testing::PrintToString(std::wstring(c.name));
+    EXPECT_EQ(IsDeclared(c.name, world.tables, world.project), c.declared)
+        << testing::PrintToString(std::wstring(c.name));
     EXPECT_EQ(world.project.errors, Names{});
   }
 }
@@ -277,7 +299,7 @@ TEST(DeclarationWord, TheWordBeforeTheCaret) {
       {L"x = GetTickCount", 1, 1, L""},
       {L"x = GetTickCount", 1, 0, L""},
       {L"GetTickCount", 1, 13, L"GetTickCount"},
-      {L"x = a+GetTickCount", 1, 19, L"a+GetTickCount"},    // a blank anywhere decides
+      {L"x = a+GetTickCount", 1, 19, L"a+GetTickCount"},  // a blank anywhere decides
       {L"x=a+GetTickCount", 1, 17, L"GetTickCount"},
       {L"x:a+b-GetTickCount", 1, 19, L"a+b-GetTickCount"},  // ":" before "+" and "-"
       {L"a-b+GetTickCount", 1, 17, L"GetTickCount"},        // "+" before "-", wherever they stand
@@ -286,8 +308,8 @@ TEST(DeclarationWord, TheWordBeforeTheCaret) {
       {L"a,GetTickCount", 1, 15, L"GetTickCount"},
       {L"Call Foo(GetTickCount", 1, 22, L"Foo(GetTickCount"},
       {L"x = GetTickCount   ", 1, 20, L""},
-      {L"s = \"x GetTickCount", 1, 20, L""},                // in a string
-      {L"s = 1 ' GetTickCount", 1, 21, L""},                // in a comment
+      {L"s = \"x GetTickCount", 1, 20, L""},  // in a string
+      {L"s = 1 ' GetTickCount", 1, 21, L""},  // in a comment
       {L"s = 1' GetTickCount", 1, 20, L"1"},
       {Lines({L"x = Foo(a, _", L"GetTickCount"}), 2, 13, L"GetTickCount"},
       {Lines({L"x = GetTickCount _", L"  + 1"}), 1, 17, L"GetTickCount"},

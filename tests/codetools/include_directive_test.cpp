@@ -31,7 +31,8 @@ TEST(ParseIncludeDirective, FiveFormsCleanedAndTheArgumentAsWritten) {
        L"#Include Full \"Tools.bas\""},
       {L"'#include in   <Win32.bas>  'x", Tag::kIn, true, false, true, L"<Win32.bas>", L"Win32.bas",
        L"#include in   <Win32.bas>"},
-      {L"'#Include File <Help.txt> _", Tag::kFile, true, true, true, L"<Help.txt>", L"Help.txt", L"#Include File <Help.txt>"},
+      {L"'#Include File <Help.txt> _", Tag::kFile, true, true, true, L"<Help.txt>", L"Help.txt",
+       L"#Include File <Help.txt>"},
       {L"'#Include RELATED \"a b.doc\"", Tag::kRelated, true, false, false, L"\"a b.doc\"", L"a b.doc",
        L"#Include RELATED \"a b.doc\""},
       // The plain form comes last: a file may be named like a form's word.
@@ -58,25 +59,25 @@ TEST(ParseIncludeDirective, NoDirective) {
   const std::wstring lines[] = {
       L"",
       L"'",
-      L"'#Include Win32.bas",       // neither brackets nor quotes
-      L"'#Include <Win32.bas",      // unclosed
-      L"'#Include \"Win32.bas>",    // mixed
-      L"'#Include <>",              // empty name
+      L"'#Include Win32.bas",     // neither brackets nor quotes
+      L"'#Include <Win32.bas",    // unclosed
+      L"'#Include \"Win32.bas>",  // mixed
+      L"'#Include <>",            // empty name
       L"'#Include \"\"",
       L"'#Include <",
       L"'#Include \"",
       L"'#Include",
       L"'#Include ",
-      L"'#Include Full",            // a plain directive with the argument "Full"
+      L"'#Include Full",  // a plain directive with the argument "Full"
       L"'#Include full<x.bas>",
       L"'#Includes <x.bas>",
       L"'# Include <x.bas>",
       L"'#Include\t<x.bas>",
-      L"'' #Include <x.bas>",       // a comment about a directive
+      L"'' #Include <x.bas>",  // a comment about a directive
       L"' note #Include <x.bas>",
       L"Dim x ' #Include <x.bas>",
-      L"'#Include 'x' <x.bas>",     // the comment cut leaves no argument
-      L"'#Include \"it's.bas\"",    // cut at the apostrophe
+      L"'#Include 'x' <x.bas>",   // the comment cut leaves no argument
+      L"'#Include \"it's.bas\"",  // cut at the apostrophe
       L"Rem #Include <x.bas>",
       std::wstring(L"'#Include <a\0b.bas>", 19),
   };
@@ -110,7 +111,8 @@ TEST(RewriteIncludeDirective, KeepsTheArgumentAndTheRestOfTheLine) {
     ASSERT_TRUE(again);
     EXPECT_EQ(again->tag, c.tag);
     EXPECT_EQ(again->name, d->name);
-    EXPECT_EQ(std::tie(again->commented, again->continued, again->angle), std::tie(d->commented, d->continued, d->angle));
+    EXPECT_EQ(std::tie(again->commented, again->continued, again->angle),
+              std::tie(d->commented, d->continued, d->angle));
   }
 }
 
@@ -129,10 +131,20 @@ TEST(JoinPath, OneSeparatorBetween) {
 
 TEST(IsIdentifier, ModuleNames) {
   const std::pair<std::wstring, bool> cases[] = {
-      {L"Win32", true},   {L"a", true},          {L"a_1", true},         {L"Модуль", true},
-      {L"Äpfel", true},   {L"", false},          {L"win-api", false},    {L"1st", false},
-      {L"_a", false},     {L"a b", false},       {L"a.b", false},        {L"a×b", false},
-      {std::wstring(31, L'a'), true},             {std::wstring(32, L'a'), false},
+      {L"Win32", true},
+      {L"a", true},
+      {L"a_1", true},
+      {L"Модуль", true},
+      {L"Äpfel", true},
+      {L"", false},
+      {L"win-api", false},
+      {L"1st", false},
+      {L"_a", false},
+      {L"a b", false},
+      {L"a.b", false},
+      {L"a×b", false},
+      {std::wstring(31, L'a'), true},
+      {std::wstring(32, L'a'), false},
   };
   for (const auto& [name, valid] : cases) EXPECT_EQ(IsIdentifier(name), valid) << testing::PrintToString(name);
 }
@@ -158,19 +170,34 @@ TEST(FindInclude, SearchOrder) {
                                                   L"C:\\Program Files\\VB\\Include\\Win32.bas"};
   const SearchCase cases[] = {
       {angle, both, L"'#Include <Win32.bas>", L"C:\\Program Files\\VB\\Include\\Win32.bas", angle_probes},
-      {angle, {L"D:\\Second\\win32.BAS"}, L"'#Include <Win32.bas>", L"D:\\Second\\win32.BAS",
+      {angle,
+       {L"D:\\Second\\win32.BAS"},
+       L"'#Include <Win32.bas>",
+       L"D:\\Second\\win32.BAS",
        {L"C:\\Empty\\Win32.bas", L"C:\\Program Files\\VB\\Include\\Win32.bas", L"(programfiles)\\Other\\Win32.bas",
         L"D:\\Second\\Win32.bas"}},
-      {angle, {L"C:\\Proj\\Win32.bas"}, L"'#Include <Win32.bas>", std::nullopt,
+      {angle,
+       {L"C:\\Proj\\Win32.bas"},
+       L"'#Include <Win32.bas>",
+       std::nullopt,
        {L"C:\\Empty\\Win32.bas", L"C:\\Program Files\\VB\\Include\\Win32.bas", L"(programfiles)\\Other\\Win32.bas",
         L"D:\\Second\\Win32.bas"}},
       {angle, both, L"'#Include \"Win32.bas\"", L"C:\\Proj\\Win32.bas", {L"C:\\Proj\\Win32.bas"}},
-      {angle, {L"C:\\Projects\\Win32.bas"}, L"'#Include \"Win32.bas\"", L"C:\\Projects\\Win32.bas",
+      {angle,
+       {L"C:\\Projects\\Win32.bas"},
+       L"'#Include \"Win32.bas\"",
+       L"C:\\Projects\\Win32.bas",
        {L"C:\\Proj\\Win32.bas", L"C:\\Projects\\Win32.bas"}},
       {unsaved, both, L"'#Include \"Win32.bas\"", L"C:\\Projects\\Win32.bas", {L"C:\\Projects\\Win32.bas"}},
-      {unsaved, {L"C:\\Program Files\\VB\\Include\\Win32.bas"}, L"'#Include \"Win32.bas\"", std::nullopt,
+      {unsaved,
+       {L"C:\\Program Files\\VB\\Include\\Win32.bas"},
+       L"'#Include \"Win32.bas\"",
+       std::nullopt,
        {L"C:\\Projects\\Win32.bas"}},
-      {angle, {L"C:\\Empty\\Sub\\Deep.bas"}, L"'#Include <sub/deep.bas>", L"C:\\Empty\\sub\\Deep.bas",
+      {angle,
+       {L"C:\\Empty\\Sub\\Deep.bas"},
+       L"'#Include <sub/deep.bas>",
+       L"C:\\Empty\\sub\\Deep.bas",
        {L"C:\\Empty\\sub\\deep.bas"}},
   };
   for (const SearchCase& c : cases) {

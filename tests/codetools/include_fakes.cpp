@@ -4,7 +4,6 @@
 
 #include "kit/case_fold.h"
 #include "kit/vb_strings.h"
-#include "tests/codetools/test_support.h"
 
 namespace qv::test {
 namespace {
@@ -12,9 +11,7 @@ namespace {
 long DeclarationLines(const std::vector<std::wstring>& lines) {
   long count = 0;
   for (const std::wstring& line : lines) {
-    std::wstring prefix = L"1";
-    long kind = 0;
-    if (!GetDeclarationName(line, prefix, kind).empty() && kind >= 6) break;
+    if (DeclarationKind(line) >= kSubKind) break;
     ++count;
   }
   while (count > 0 && TrimBlanks(lines[static_cast<std::size_t>(count - 1)]).empty()) --count;
@@ -101,7 +98,9 @@ FakeComponent& FakeProject::At(long index) {
 }
 
 void FakeProject::SetLines(FakeComponent& component, const std::vector<std::wstring>& lines) {
-  component.module = ModuleText(Lines(lines));
+  std::wstring text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? L"" : L"\r\n") + lines[i];
+  component.module = ModuleText(std::move(text));
   component.module.SetDeclarationLines(DeclarationLines(lines));
 }
 

@@ -41,12 +41,12 @@ class FakeProject : public IncludeProject {
   void ShowError(const std::wstring& description) override;
 
   bool has_project_files = true;
-  bool fail_modules = false;             // Module throws a VbError
-  std::vector<std::wstring> refused;     // names GetOrAddModule fails on
-  std::vector<std::wstring> writes;      // "ReplaceLine Module1 3: text", "InsertLines …", "GetOrAddModule …", "AddFile …"
-  std::vector<std::wstring> errors;      // what ShowError showed
-  std::vector<std::wstring> files;       // the project files' paths
-  long calls = 0;                        // every call into the project
+  bool fail_modules = false;          // Module throws a VbError
+  std::vector<std::wstring> refused;  // names GetOrAddModule fails on
+  std::vector<std::wstring> writes;  // "ReplaceLine Module1 3: text", "InsertLines …", "GetOrAddModule …", "AddFile …"
+  std::vector<std::wstring> errors;  // what ShowError showed
+  std::vector<std::wstring> files;   // the project files' paths
+  long calls = 0;                    // every call into the project
 
  private:
   FakeComponent& At(long index);

@@ -171,8 +171,8 @@ TEST(ProcessIncludes, FullWithoutAttributeLinesCopiesEveryLine) {
 TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
   IncludeWorld world;
   world.files.Add(L"C:\\Empty\\Extra.bas", {L"Public Const EXTRA = 1"});
-  world.project.Add(L"Module1",
-                    Lines({L"'#Include <Win32.bas>", L"'#Include \"Tools.bas\"", L"'#Include <Extra.bas>"}), 1, true);
+  world.project.Add(L"Module1", Lines({L"'#Include <Win32.bas>", L"'#Include \"Tools.bas\"", L"'#Include <Extra.bas>"}),
+                    1, true);
   world.Pass();
   EXPECT_EQ(test::Keys(world.tables), (Names{L"Win32", L"Tools", L"Extra"}));
   ASSERT_TRUE(test::InStep(world.tables));
@@ -256,14 +256,42 @@ TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
   world.project.has_project_files = true;
   world.project.writes.clear();
   world.Pass();
-  EXPECT_EQ(world.project.writes, (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
-                                         L"AddFile C:\\Empty\\App.res related",
-                                         L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
+  EXPECT_EQ(world.project.writes,
+            (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
+                   L"AddFile C:\\Empty\\App.res related", L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
   EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
   // Already in the project: nothing more.
   world.project.writes.clear();
   world.Pass();
   EXPECT_EQ(world.project.writes, Names{});
+}
+
+TEST(ProcessIncludes, AnUnreadableFileGivesNoMembers) {
+  IncludeWorld world;
+  world.files.Add(L"C:\\Empty\\Locked.bas", {});  // found, but it reads as no lines
+  world.project.Add(L"Module1", L"'#Include <Locked.bas>");
+  world.Pass();
+  ASSERT_EQ(test::Keys(world.tables), Names{L"Locked"});
+  EXPECT_EQ(world.tables.IncludeItems.Item(1).Count(), 0);
+  EXPECT_EQ(world.project.Text(L"Locked"), L"");
+  KeyedCollection<std::wstring> declared;
+  AddDeclaration(L"Locked", false, world.tables, world.project, declared);
+  EXPECT_EQ(test::Items(declared), Names{});
+}
+
+// Host calls grow with the components and the directives, not with the lines.
+TEST(ProcessIncludes, HostCallsDoNotGrowWithLines) {
+  const auto calls = [](int comments) {
+    IncludeWorld world;
+    std::vector<std::wstring> lines(static_cast<std::size_t>(comments), L"' a comment");
+    lines.insert(lines.begin() + comments / 2, L"'#Include <Win32.bas>");
+    for (int m = 0; m < 5; ++m) world.project.Add(L"M" + std::to_wstring(m), Lines(lines));
+    world.Pass();
+    world.project.calls = 0;
+    world.Pass();
+    return world.project.calls;
+  };
+  EXPECT_EQ(calls(1000), calls(10));
 }
 
 TEST(ProcessIncludes, HostFailuresEndThePass) {
