@@ -20,7 +20,9 @@ void DetachTabs() { RecordEntryPoint(L"DetachTabs"); }
 void TerminateTabs() { RecordEntryPoint(L"TerminateTabs"); }
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
 void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
+#ifdef QV_RECORD_ENTRY_POINTS
 void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
+#endif
 void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }

@@ -1,0 +1,29 @@
+#include "dialogs/prompts.h"
+
+#include <string>
+
+namespace qv {
+namespace {
+
+class SystemPrompts final : public Prompts {
+ public:
+  int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) override {
+    return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), style);
+  }
+};
+
+Prompts*& Current() {
+  static SystemPrompts system;
+  static Prompts* current = &system;
+  return current;
+}
+
+}  // namespace
+
+Prompts& CurrentPrompts() { return *Current(); }
+
+ScopedPrompts::ScopedPrompts(Prompts& prompts) : previous_(Current()) { Current() = &prompts; }
+
+ScopedPrompts::~ScopedPrompts() { Current() = previous_; }
+
+}  // namespace qv
