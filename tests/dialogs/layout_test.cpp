@@ -52,7 +52,7 @@ TEST_P(LayoutTest, ControlsLieInsideAndApart) {
   DestroyWindow(dialog);
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, LayoutTest, ::testing::Values(QV_ABOUT_DIALOG));
+INSTANTIATE_TEST_SUITE_P(Templates, LayoutTest, ::testing::Values(QV_ABOUT_DIALOG, QV_COLOUR_DIALOG));
 
 }  // namespace
 }  // namespace qv::test
