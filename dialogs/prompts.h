@@ -3,6 +3,7 @@
 // place of the real boxes for as long as a ScopedPrompts lives.
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace qv {
@@ -12,6 +13,8 @@ class Prompts {
   virtual ~Prompts() = default;
   // MessageBoxW: the button pressed (IDOK, ...).
   virtual int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) = 0;
+  // The shell's folder dialog (tsGetPathFromUser): the chosen path, "" when cancelled.
+  virtual std::wstring PickFolder(HWND owner, UINT flags, std::wstring_view title, std::wstring_view start_folder) = 0;
 };
 
 // The real boxes, or the stand-in of the innermost ScopedPrompts.
