@@ -8,13 +8,28 @@
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/twips.h"
+#include "win/failure_log.h"
 
 namespace qv::test {
 namespace {
 
+// What the dialog procedure caught and recorded: no input may make a handler fail.
+std::wstring& Failures() {
+  static std::wstring failures;
+  return failures;
+}
+
 class ColourDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(dialog_.Create(nullptr)); }
+  void SetUp() override {
+    Failures().clear();
+    SetFailureSink([](std::wstring_view line) noexcept { Failures() += std::wstring(line) + L"\n"; });
+    ASSERT_TRUE(dialog_.Create(nullptr));
+  }
+  void TearDown() override {
+    SetFailureSink(nullptr);
+    EXPECT_EQ(L"", Failures());
+  }
 
   HWND Item(int id) const { return dialog_.Item(id); }
   std::wstring Text(int id) const { return ControlText(Item(id)); }
