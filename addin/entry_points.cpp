@@ -20,9 +20,13 @@ void SetTabPosition(long position) { RecordEntryPoint(L"SetTabPosition", positio
 void AttachTabs(HWND window) { RecordEntryPoint(L"AttachTabs", window); }
 void DetachTabs() { RecordEntryPoint(L"DetachTabs"); }
 void TerminateTabs() { RecordEntryPoint(L"TerminateTabs"); }
+#ifdef QV_RECORD_ENTRY_POINTS
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
+#endif
 void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
+#ifdef QV_RECORD_ENTRY_POINTS
 void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
+#endif
 void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }

@@ -5,6 +5,7 @@
 #include "addin/entry_points.h"
 #include "addin/error_box.h"
 #include "win/ansi_file.h"
+#include "win/environment.h"
 #include "win/files.h"
 #include "win/registry.h"
 
@@ -21,13 +22,7 @@ class RegistryEnvironment final : public SettingsEnvironment {
     SetRegValue(HKEY_CURRENT_USER, key, name, value, terminated ? TextEnd::kNul : TextEnd::kNone);
   }
 
-  std::wstring EnvironmentVariable(std::wstring_view name) override {
-    const std::wstring variable(name);
-    std::wstring value(GetEnvironmentVariableW(variable.c_str(), nullptr, 0), L'\0');
-    if (value.empty()) return {};
-    value.resize(GetEnvironmentVariableW(variable.c_str(), value.data(), static_cast<DWORD>(value.size())));
-    return value;
-  }
+  std::wstring EnvironmentVariable(std::wstring_view name) override { return qv::EnvironmentVariable(name); }
 
   long WheelScrollLines() override {
     UINT lines = 0;

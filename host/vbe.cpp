@@ -51,6 +51,8 @@ HostObject Events::CommandBarEvents(const CommandBarControl& control) const {
 
 std::wstring Vbe::Version() const { return Read(L"Version").Text(); }
 
+std::wstring Vbe::FullName() const { return Read(L"FullName").Text(); }
+
 qv::Window Vbe::MainWindow() const { return qv::Window(Read(L"MainWindow")); }
 
 qv::Window Vbe::ActiveWindow() const { return qv::Window(Read(L"ActiveWindow")); }

@@ -79,6 +79,8 @@ class Vbe : public HostObject {
   using HostObject::HostObject;
 
   std::wstring Version() const;
+  // The host program's path; the Visual Basic 6.0 IDE's only.
+  std::wstring FullName() const;
   qv::Window MainWindow() const;
   // Empty when the host has no active window.
   qv::Window ActiveWindow() const;

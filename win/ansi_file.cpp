@@ -26,11 +26,11 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 }  // namespace
 
-std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
   const FileHandle file(
       CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
-  // List files are small; one beyond what an int counts is not one of them.
+  // The files read here are small; one beyond what an int counts is not one of them.
   if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   DWORD read = 0;
@@ -38,11 +38,34 @@ std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
     return std::nullopt;
   }
   bytes.resize(read);
-  if (bytes.empty()) return std::wstring();
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  return bytes;
+}
+
+bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
+  const FileHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  return file.valid() && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  if (bytes->empty()) return std::wstring();
+  const int size = static_cast<int>(bytes->size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, bytes->data(), size, nullptr, 0);
   std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+  MultiByteToWideChar(CP_ACP, 0, bytes->data(), size, text.data(), length);
   return text;
+}
+
+bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return WriteFileBytes(path, bytes);
 }
 
 bool CreateIfMissing(const std::wstring& path) {

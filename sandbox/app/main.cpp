@@ -2,15 +2,19 @@
 // registered for the host and runs until its window closes.
 //
 //   QuorvaneSandbox [--vb6] [--sdi] [--case-keywords] [--register <library>]...
-//                   [--screenshot <png> --seconds <n>]
+//                   [--click <bar>|<caption>...] [--screenshot <png> --seconds <n>]
+//                   [--popup-screenshot <png>]
 //
 // --case-keywords: a typed line's keywords are cased when the caret leaves it, as in the real
 // editors. --register calls the library's DllRegisterServer first, so that an add-in is loaded
-// through its own registration. --screenshot runs for n seconds, saves the main window and exits.
+// through its own registration. --click clicks a control once the add-ins are loaded, named by its
+// bar and captions separated by "|". --screenshot runs for n seconds, saves the main window and exits;
+// --popup-screenshot saves the main window's last active popup as well (a box the click opened).
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,7 +28,9 @@ namespace {
 struct Options {
   sbx::HostOptions host;
   std::vector<std::wstring> libraries;
+  std::wstring click;
   std::wstring screenshot;
+  std::wstring popup_screenshot;
   DWORD seconds = 5;
 };
 
@@ -59,6 +65,10 @@ Options ParseOptions() {
       options.host.case_keywords = true;
     } else if (arg == L"--register" && has_value) {
       options.libraries.emplace_back(args[++i]);
+    } else if (arg == L"--click" && has_value) {
+      options.click = args[++i];
+    } else if (arg == L"--popup-screenshot" && has_value) {
+      options.popup_screenshot = args[++i];
     } else if (arg == L"--screenshot" && has_value) {
       options.screenshot = args[++i];
     } else if (arg == L"--seconds" && has_value) {
@@ -79,6 +89,23 @@ std::wstring SampleText(int resource) {
   std::wstring text(static_cast<size_t>(size), L'\0');
   text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), size)));
   return text;
+}
+
+void Click(sbx::Host& host, std::wstring_view path) {
+  std::vector<std::wstring_view> captions;
+  for (size_t start = 0; start <= path.size();) {
+    const size_t end = std::min(path.find(L'|', start), path.size());
+    captions.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  sbx::ControlObject* control = host.FindControl(captions);
+  if (!control || !host.Click(*control)) std::fwprintf(stderr, L"QuorvaneSandbox: %ls not clicked\n", std::wstring(path).c_str());
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+  const bool saved = sbx::SaveWindowPng(window, path);
+  if (!saved) std::fwprintf(stderr, L"QuorvaneSandbox: %ls not written\n", path.c_str());
+  return saved;
 }
 
 void OpenSample(sbx::Host& host) {
@@ -106,13 +133,15 @@ int Run(const Options& options) {
   for (const std::wstring& prog_id : host.add_ins().Connected()) {
     std::fwprintf(stderr, L"QuorvaneSandbox: %ls connected\n", prog_id.c_str());
   }
+  if (!options.click.empty()) Click(host, options.click);
   if (options.screenshot.empty()) {
     sbx::RunMessageLoop();
     return 0;
   }
   sbx::PumpFor(options.seconds * 1000);
-  const bool saved = sbx::SaveWindowPng(host.workspace().MainWindow(), options.screenshot);
-  if (!saved) std::fwprintf(stderr, L"QuorvaneSandbox: %ls not written\n", options.screenshot.c_str());
+  const HWND main = host.workspace().MainWindow();
+  bool saved = SaveScreenshot(main, options.screenshot);
+  if (!options.popup_screenshot.empty()) saved = SaveScreenshot(GetLastActivePopup(main), options.popup_screenshot) && saved;
   return saved ? 0 : 1;
 }
 

@@ -498,7 +498,7 @@ BarObject* CommandBarsObject::Find(std::wstring_view name) const {
   return nullptr;
 }
 
-ControlObject* CommandBarsObject::FindControl(std::initializer_list<std::wstring_view> path) const {
+ControlObject* CommandBarsObject::FindControl(std::span<const std::wstring_view> path) const {
   if (path.size() < 2) return nullptr;
   const BarObject* bar = Find(*path.begin());
   ControlObject* found = nullptr;

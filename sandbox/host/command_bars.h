@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -230,7 +231,7 @@ class CommandBarsObject final : public CollectionObject<CommandBars, BarObject, 
 
   // A control by bar name and captions, descending through popups. Captions compare without
   // their "&" and without regard to case. nullptr when there is none.
-  ControlObject* FindControl(std::initializer_list<std::wstring_view> path) const;
+  ControlObject* FindControl(std::span<const std::wstring_view> path) const;
   // One line per bar and control, indented by depth, for test messages.
   std::wstring Tree() const;
 };

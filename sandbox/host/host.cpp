@@ -93,7 +93,7 @@ void Host::SetActiveWindow(long type, std::wstring caption) {
 
 void Host::FollowActiveWindow() { state_->vbe->SetActiveWindow(nullptr); }
 
-ControlObject* Host::FindControl(std::initializer_list<std::wstring_view> path) const {
+ControlObject* Host::FindControl(std::span<const std::wstring_view> path) const {
   return state_->command_bars->FindControl(path);
 }
 

@@ -9,6 +9,7 @@
 //   host.Click(*host.FindControl({L"Add-Ins", L"Sandbox Probe"}));
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,7 +58,10 @@ class Host {
   void SelectComponent(ComponentObject& component) { state_->vbe->SelectComponent(&component); }
 
   // Command bars. Path: bar name, then captions (without regard to "&" and case).
-  ControlObject* FindControl(std::initializer_list<std::wstring_view> path) const;
+  ControlObject* FindControl(std::initializer_list<std::wstring_view> path) const {
+    return FindControl(std::span(path.begin(), path.size()));
+  }
+  ControlObject* FindControl(std::span<const std::wstring_view> path) const;
   // The user's click: events, then the built-in action. False when disabled or a popup.
   bool Click(ControlObject& control) { return control.Click(); }
   std::wstring BarsTree() const { return state_->command_bars->Tree(); }

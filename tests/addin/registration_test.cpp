@@ -73,6 +73,8 @@ TEST_P(RegistrationTest, WritesTheClassAndTheHostsEntryAndTheHostLoadsFromThem) 
         expected.key.begin(), expected.key.end());
   }
   StartHost();
+  // Not a first start: the Visual Basic 6.0 IDE's would put a style manifest beside this program.
+  SetSetting(L"StyleIDE", L"False");
   host_->add_ins().StartUp();
   EXPECT_TRUE(host_->add_ins().IsConnected(library().prog_id));
   EXPECT_TRUE(host_->add_ins().failures().empty());

@@ -1,0 +1,98 @@
+#include "dialogs/about_box.h"
+
+#include <cstring>
+#include <memory>
+
+#include "addin/addin_state.h"
+#include "addin/entry_points.h"
+#include "dialogs/dialog_ids.h"
+#include "dialogs/dialog_window.h"
+#include "dialogs/modeless_keys.h"
+#include "win/failure_log.h"
+#include "win/subclass.h"
+#include "win/this_module.h"
+
+namespace qv {
+namespace {
+
+constexpr wchar_t kThanks[] =
+    L"Спасибо всем, кто присылал отчёты об ошибках, предложения и свои настройки отступов.\r\n"
+    L"Отдельное спасибо тем, кто проверял каждую сборку в Visual Basic 6.0 и в редакторе VBA.";
+
+// The letter V and the minus sign never reach the acknowledgements.
+class ThanksFilter final : public Subclass {
+ protected:
+  std::optional<LRESULT> OnMessage(HWND, UINT& message, WPARAM& wparam, LPARAM&) override {
+    if (message == WM_CHAR && (wparam == 86 || wparam == 45)) return 0;
+    return std::nullopt;
+  }
+};
+
+class AboutBox;
+AboutBox* open_box = nullptr;
+
+class AboutBox final : public DialogWindow {
+ protected:
+  void OnInit() override {
+    SetDlgItemTextW(hwnd(), QV_ABOUT_VERSION, VersionLine(ThisModule()).c_str());
+    SetDlgItemTextW(hwnd(), QV_ABOUT_THANKS, kThanks);
+    thanks_.Hook(Item(QV_ABOUT_THANKS));
+    AddModelessDialog(hwnd());
+  }
+
+  void OnCommand(int id, int) override {
+    if (id == IDOK || id == IDCANCEL) DestroyWindow(hwnd());
+  }
+
+  INT_PTR OnMessage(UINT message, WPARAM, LPARAM) override {
+    if (message == WM_CLOSE) {
+      DestroyWindow(hwnd());
+      return TRUE;
+    }
+    if (message == WM_DESTROY) RemoveModelessDialog(hwnd());
+    return FALSE;
+  }
+
+  void OnWindowDestroyed() override {
+    open_box = nullptr;
+    delete this;
+  }
+
+ private:
+  ThanksFilter thanks_;
+};
+
+}  // namespace
+
+std::wstring VersionLine(HMODULE module) {
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+  if (!found) return {};
+  const auto* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(module, found)));
+  const DWORD size = SizeofResource(module, found);
+  // The fixed part sits on a 32-bit boundary after the block's key; its signature finds it.
+  for (DWORD at = 0; bytes && at + sizeof(VS_FIXEDFILEINFO) <= size; at += 4) {
+    VS_FIXEDFILEINFO info;
+    std::memcpy(&info, bytes + at, sizeof info);
+    if (info.dwSignature != VS_FFI_SIGNATURE) continue;
+    return L"Версия: " + std::to_wstring(HIWORD(info.dwFileVersionMS)) + L"." +
+           std::to_wstring(LOWORD(info.dwFileVersionMS)) + L"." + std::to_wstring(HIWORD(info.dwFileVersionLS));
+  }
+  return {};
+}
+
+HWND AboutWindow() { return open_box ? open_box->hwnd() : nullptr; }
+
+void ShowAbout() {
+  if (!open_box) {
+    auto box = std::make_unique<AboutBox>();
+    if (!box->Create(QV_ABOUT_DIALOG, State().hWndMain)) {
+      RecordFailure(L"ShowAbout", L"the About box cannot be created");
+      return;
+    }
+    open_box = box.release();
+  }
+  ShowWindow(open_box->hwnd(), SW_SHOW);
+  SetForegroundWindow(open_box->hwnd());
+}
+
+}  // namespace qv
