@@ -41,7 +41,11 @@ std::string NewStyleManifest(std::string_view architecture) {
          std::string(architecture) + "\" name=\"prjThemed\" type=\"win32\" />\r\n" + DependencyBlock(architecture);
 }
 
-bool IsOwnManifest(std::string_view manifest) { return manifest.find("Name=\"prjThemed\"") != std::string_view::npos; }
+// The manifests this add-in writes spell the attribute "name="; "Name=" marks them too.
+bool IsOwnManifest(std::string_view manifest) {
+  return manifest.find("name=\"prjThemed\"") != std::string_view::npos ||
+         manifest.find("Name=\"prjThemed\"") != std::string_view::npos;
+}
 
 bool HasCommonControls(std::string_view manifest) { return manifest.find(kCommonControls) != std::string_view::npos; }
 

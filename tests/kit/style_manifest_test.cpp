@@ -26,10 +26,11 @@ TEST(StyleManifestTest, ABlockIsCutOnlyWhereItIsTheAddinsOwn) {
   for (const auto& c : cases) EXPECT_EQ(c.cut, WithoutStyle(c.manifest)) << c.manifest;
 }
 
-TEST(StyleManifestTest, OwnershipIsTheExactNameText) {
-  EXPECT_FALSE(IsOwnManifest(NewStyleManifest("x86"))) << "its name is written name=, not Name=";
+TEST(StyleManifestTest, OwnershipIsTheAssemblyName) {
+  EXPECT_TRUE(IsOwnManifest(NewStyleManifest("x86")));
+  EXPECT_TRUE(IsOwnManifest(NewStyleManifest("amd64")));
   EXPECT_TRUE(IsOwnManifest("x Name=\"prjThemed\" y"));
-  EXPECT_FALSE(IsOwnManifest("name=\"prjThemed\""));
+  EXPECT_FALSE(IsOwnManifest("name=\"Microsoft.Windows.Common-Controls\""));
   EXPECT_FALSE(IsOwnManifest("Name=\"prjthemed\""));
 }
 
