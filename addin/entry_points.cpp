@@ -29,7 +29,9 @@ void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
 #endif
 void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
+#ifdef QV_RECORD_ENTRY_POINTS
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
+#endif
 
 void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
 void RefreshTabs() {}

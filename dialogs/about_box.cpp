@@ -82,6 +82,11 @@ std::wstring VersionLine(HMODULE module) {
 
 HWND AboutWindow() { return open_box ? open_box->hwnd() : nullptr; }
 
+// The About box is the only dialog that stays open between commands.
+void UnloadDialogs() {
+  if (open_box) DestroyWindow(open_box->hwnd());
+}
+
 void ShowAbout() {
   if (!open_box) {
     auto box = std::make_unique<AboutBox>();

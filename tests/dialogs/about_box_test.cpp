@@ -73,6 +73,14 @@ TEST_F(AboutBoxTest, OkAndTheCloseBoxUnloadIt) {
   }
 }
 
+TEST_F(AboutBoxTest, TheAddinsShutdownUnloadsIt) {
+  ShowAbout();
+  ASSERT_NE(nullptr, AboutWindow());
+  UnloadDialogs();
+  EXPECT_EQ(nullptr, AboutWindow());
+  UnloadDialogs();
+}
+
 TEST_F(AboutBoxTest, TheLetterVAndTheMinusNeverReachTheThanks) {
   const struct {
     wchar_t typed;
