@@ -18,6 +18,17 @@ long DeclarationLines(const std::vector<std::wstring>& lines) {
   return count;
 }
 
+std::vector<std::wstring> SplitLines(std::wstring_view text) {
+  std::vector<std::wstring> lines;
+  if (text.empty()) return lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(L"\r\n", start);
+    lines.emplace_back(text.substr(start, end == std::wstring_view::npos ? end : end - start));
+    if (end == std::wstring_view::npos) return lines;
+    start = end + 2;
+  }
+}
+
 }  // namespace
 
 std::vector<std::wstring> Win32File() {
@@ -58,15 +69,18 @@ IncludeWorld::IncludeWorld() {
   files.Add(L"C:\\Projects\\Tools.bas", {L"Public Const TOOLS_B = 2"});
 }
 
-std::vector<std::wstring> SplitLines(std::wstring_view text) {
-  std::vector<std::wstring> lines;
-  if (text.empty()) return lines;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(L"\r\n", start);
-    lines.emplace_back(text.substr(start, end == std::wstring_view::npos ? end : end - start));
-    if (end == std::wstring_view::npos) return lines;
-    start = end + 2;
-  }
+void IncludeWorld::WithClass(std::wstring_view directive) {
+  project.Add(L"Module1", std::wstring(directive) + L"\r\nOption Explicit");
+  project.Add(L"Class1", L"Option Explicit\r\n\r\nSub Work()\r\nEnd Sub", 2, true);
+  Pass();
+  project.writes.clear();
+}
+
+std::wstring Win32Lines(std::size_t first, std::size_t last) {
+  const std::vector<std::wstring> file = Win32File();
+  std::wstring text = file.at(first);
+  while (first < last) text += L"\r\n" + file.at(++first);
+  return text;
 }
 
 void FakeProject::Add(std::wstring name, std::wstring_view text, long type, bool selected) {
@@ -178,7 +192,7 @@ void FakeProject::AddFile(const std::wstring& path, bool related) {
 void FakeProject::ShowError(const std::wstring& description) { errors.push_back(description); }
 
 void FakeFiles::Add(std::wstring path, std::vector<std::wstring> lines) {
-  std::wstring key = FoldCase(path);
+  std::wstring key = FoldCase(path);  // before the path moves
   files_[key] = {std::move(path), std::move(lines)};
 }
 
@@ -186,12 +200,12 @@ std::optional<std::wstring> FakeFiles::Find(const std::wstring& path) const {
   probes.push_back(path);
   const auto found = files_.find(FoldCase(path));
   if (found == files_.end()) return std::nullopt;
-  return found->second.path.substr(found->second.path.rfind(L'\\') + 1);
+  return found->second.first.substr(found->second.first.rfind(L'\\') + 1);
 }
 
 std::vector<std::wstring> FakeFiles::ReadLines(const std::wstring& path) const {
   const auto found = files_.find(FoldCase(path));
-  return found == files_.end() ? std::vector<std::wstring>() : found->second.lines;
+  return found == files_.end() ? std::vector<std::wstring>() : found->second.second;
 }
 
 std::vector<std::wstring> Items(const KeyedCollection<std::wstring>& collection) {

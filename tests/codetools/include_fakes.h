@@ -65,30 +65,33 @@ class FakeFiles : public IncludeFiles {
   mutable std::vector<std::wstring> probes;  // every path Find was asked about
 
  private:
-  struct File {
-    std::wstring path;
-    std::vector<std::wstring> lines;
-  };
-  std::map<std::wstring, File> files_;  // by folded path
+  std::map<std::wstring, std::pair<std::wstring, std::vector<std::wstring>>> files_;  // by folded path
 };
 
 // A declaration file as an exported module: GetTickCount, GetClientRect (continued, taking a RECT),
 // RECT, SW_SHOW, SECRET (Private), ShowModes, Twice (a Function) and Sleep.
 std::vector<std::wstring> Win32File();
+// Lines first..last of Win32File joined by CR LF: a member as GetFileMembers keeps it.
+std::wstring Win32Lines(std::size_t first, std::size_t last);
 
 // Win32.bas in the second folder of IncludingPaths ("(ProgramFiles)\VB\Include"), Tools.bas
 // beside the project file C:\Proj\App.vbp and another one in ProjectsPath C:\Projects.
 struct IncludeWorld {
   IncludeWorld();
   void Pass() { ProcessIncludes(tables, project, files, places); }
+  // Module1 holds `directive`, Class1 is selected; after a pass the writes start afresh.
+  void WithClass(std::wstring_view directive = L"'#Include <Win32.bas>");
+  void Declare(std::wstring_view text, bool list_only = false) {
+    AddDeclaration(text, list_only, tables, project, declared);
+  }
 
   FakeProject project;
   FakeFiles files;
   IncludePlaces places;
   IncludeTables tables;
+  KeyedCollection<std::wstring> declared;
 };
 
-std::vector<std::wstring> SplitLines(std::wstring_view text);
 std::vector<std::wstring> Keys(const IncludeTables& tables);
 std::vector<std::wstring> Modules(const IncludeTables& tables);
 std::vector<std::wstring> Items(const KeyedCollection<std::wstring>& collection);
