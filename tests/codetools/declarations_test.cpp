@@ -20,17 +20,6 @@ const std::wstring kGetTickCount = Win32Lines(4, 4);
 const std::wstring kGetClientRect = Win32Lines(5, 6);
 const std::wstring kRect = Win32Lines(7, 12);
 
-TEST(AddDeclaration, AContinuedDeclareGoesInWholeWithTheTypeItsLastParameterUses) {
-  for (const wchar_t* text : {L"x = GetClientRect(h, r)", L"Call\tGetClientRect(h,r)", L"gETcLIENTrECT"}) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(text)));
-    IncludeWorld world;
-    world.WithClass();
-    world.Declare(text);
-    EXPECT_EQ(world.project.Text(L"Win32"), Lines({kComments, kGetClientRect, kRect}));
-    EXPECT_EQ(test::Items(world.declared).back(), L"RECT");
-  }
-}
-
 TEST(AddDeclaration, TheFirstIncludeThatDefinesAWordGivesIt) {
   IncludeWorld world;
   world.WithClass();
@@ -54,33 +43,27 @@ TEST(AddDeclaration, AClassTargetGetsPrivateDeclarations) {
 }
 
 TEST(PrivateDeclaration, VisibilityForAClass) {
-  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-      {L"Type A", L"Private Type A"},
-      {L"Declare Sub S Lib \"k\" ()", L"Private Declare Sub S Lib \"k\" ()"},
-      {L"Public Declare PtrSafe Sub S Lib \"k\" ()", L"Private Declare PtrSafe Sub S Lib \"k\" ()"},
-      {L"Const X = 1", L"Const X = 1"},
-      {L"Public Sub S()", L"Public Sub S()"},
-      {L"Private Type A", L"Private Type A"},
-  };
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {{L"Type A", L"Private Type A"},
+                                                             {L"Declare Sub S", L"Private Declare Sub S"},
+                                                             {L"Const X = 1", L"Const X = 1"},
+                                                             {L"Public Sub S()", L"Public Sub S()"},
+                                                             {L"Private Type A", L"Private Type A"}};
   for (const auto& [declaration, private_one] : cases) EXPECT_EQ(PrivateDeclaration(declaration), private_one);
 }
 
 TEST(AddDeclaration, AProcedureGoesBelowTheBlankLineAfterTheDeclarations) {
   const std::wstring twice = Win32Lines(18, 20);
   const std::pair<std::wstring, std::wstring> cases[] = {
-      {Lines({L"' Win32", L"", L"Sub Old()", L"End Sub"}), Lines({L"' Win32", L"", twice, L"Sub Old()", L"End Sub"})},
-      {Lines({L"' Win32", L"    ", L"Sub Old()"}), Lines({L"' Win32", L"    ", twice, L"Sub Old()"})},
-      {Lines({L"' Win32", L"Sub Old()", L"End Sub"}), Lines({L"' Win32", twice, L"Sub Old()", L"End Sub"})},
-      {L"' Win32", Lines({L"' Win32", twice})},
-  };
+      {L"' Win32\r\n\r\nSub Old()", Lines({L"' Win32", L"", twice, L"Sub Old()"})},
+      {L"' Win32\r\nSub Old()", Lines({L"' Win32", twice, L"Sub Old()"})},
+      {L"' Win32", Lines({L"' Win32", twice})}};
   for (const auto& [before, after] : cases) {
-    SCOPED_TRACE(testing::PrintToString(before));
     IncludeWorld world;
     world.project.Add(L"Win32", before);
     world.project.Add(L"Module1", L"'#Include <Win32.bas>");
     world.Pass();
     world.Declare(L"Twice(2)");
-    EXPECT_EQ(world.project.Text(L"Win32"), after);
+    EXPECT_EQ(world.project.Text(L"Win32"), after) << testing::PrintToString(before);
   }
 }
 
@@ -88,23 +71,21 @@ TEST(AddDeclaration, ListingModeGivesNamesInFirstUseOrderAndInsertsNothing) {
   IncludeWorld world;
   world.WithClass();
   const std::wstring procedure =
-      Lines({L"Sub Work()", L"    t = GetTickCount: Sleep 10", L"    If GetClientRect(h, r) Then",
+      Lines({L"Sub Work()", L"    t = GetTickCount: Sleep 10", L"    If\tGetClientRect(h, r) Then",
              L"        t = GetTickCount - t", L"        Sleep(t)", L"    End If", L"End Sub"});
   world.Declare(procedure, true);
   EXPECT_EQ(test::Items(world.declared), (Names{L"GetTickCount", L"Sleep", L"GetClientRect"}));
   EXPECT_EQ(world.project.writes, Names{});
-  // The dialog then inserts what the user keeps: GetClientRect only.
+  // The dialog then inserts what the user keeps: GetClientRect only, continued, with the RECT it takes.
   world.declared.Remove(L"GetClientRect");
   world.Declare(procedure);
   EXPECT_EQ(world.project.Text(L"Win32"), Lines({kComments, kGetClientRect, kRect}));
 }
 
-TEST(AddDeclaration, WhatIsDeclaredOrNoMemberInsertsNothing) {
+TEST(AddDeclaration, AWordGoesInOnceAndNoMemberNever) {
   const std::pair<const wchar_t*, Names> cases[] = {
       {L"GetTickCount GetTickCount, gettickcount", {L"InsertLines Win32 3: " + kGetTickCount}},
-      {L"", {}},
-      {L"Foo a+GetTickCount \"GetTickCount\" GetTickCount2 Get Value Work", {}},
-  };
+      {L"Foo a+GetTickCount \"GetTickCount\" GetTickCount2 Get Value Work", {}}};
   for (const auto& [text, writes] : cases) {
     IncludeWorld world;
     world.WithClass();
@@ -112,12 +93,23 @@ TEST(AddDeclaration, WhatIsDeclaredOrNoMemberInsertsNothing) {
     world.Declare(text);
     EXPECT_EQ(world.project.writes, writes) << text;
   }
-  // Declared by the project already.
+}
+
+TEST(Includes, HostFailures) {
   IncludeWorld world;
-  world.WithClass();
-  world.project.Add(L"Mine", L"Public Declare Function GetTickCount Lib \"kernel32\" () As Long");
+  world.project.Add(L"Module1", L"'#Include <Win32.bas>");
+  world.project.fail_modules = true;
+  EXPECT_THROW(world.Pass(), VbError);
+  world.project.fail_modules = false;
+  world.project.refused = {L"Win32"};
+  world.Pass();
+  world.Declare(L"GetClientRect");
+  EXPECT_EQ(world.project.Names(), Names{L"Module1"});
+  // IsDeclared shows the failure and answers declared, so the word is not collected.
+  world.project.fail_modules = true;
   world.Declare(L"GetTickCount");
-  EXPECT_EQ(world.project.writes, Names{});
+  EXPECT_EQ(world.project.errors, Names{L"Automation error"});
+  EXPECT_EQ(test::Items(world.declared), Names{L"GetClientRect"});
 }
 
 TEST(IsDeclared, WhatCountsAsDeclared) {
@@ -126,33 +118,22 @@ TEST(IsDeclared, WhatCountsAsDeclared) {
     std::wstring text;  // of Other
     long type;
     bool selected, declared;
-  } cases[] = {
-      {L"SW_SHOW", L"Public Const SW_SHOW As Long = 5", 1, false, true},
-      {L"sw_show", L"Const SW_SHOW = 5", 1, false, true},
-      {L"SW_SHOW", L"Global Const SW_SHOW = 5", 1, false, false},
-      {L"SW_SHOW", L"Private Const SW_SHOW = 5", 1, false, false},
-      {L"SW_SHOW", L"Private Const SW_SHOW = 5", 2, true, true},
-      {L"SW_SHOW", L"Public Const SW_SHOW = 5", 2, false, false},
-      {L"smHide", L"Public Enum ShowModes\r\n    smHide = 0\r\nEnd Enum", 1, false, true},
-      {L"smHide", L"Public Enum ShowModes\r\n    smHide\r\nEnd Enum", 1, false, false},
-      {L"GetTickCount", L"Public Declare PtrSafe Function GetTickCount Lib \"kernel32\" () As Long", 1, false, true},
-      {L"GetTickCount", L"#If VBA7 Then\r\n    Private Declare PtrSafe Function GetTickCount Lib \"k\" () As Long", 1,
-       true, true},
-      {L"GetClientRect", L"Public Declare Function GetClientRect Lib \"user32\" _\r\n  (ByVal h As Long) As Long", 1,
-       false, true},
-      {L"Left", L"Type RECT\r\n    Left As Long\r\nEnd Type", 1, false, false},
-      {L"Get Value", L"Property Get Value() As Long\r\nEnd Property", 1, false, true},
-      // Procedure bodies are skipped, whatever the procedure's visibility; property bodies are read.
-      {L"SW_SHOW", L"Private Function Work() As Long\r\nConst SW_SHOW = 5\r\nEnd Function", 1, false, false},
-      {L"SW_SHOW", L"Friend Sub Work(a, _\r\n  b)\r\nConst SW_SHOW = 5\r\nEnd Sub", 2, true, false},
-      {L"SW_SHOW", L"Sub Work(): End Sub\r\nConst SW_SHOW = 5", 1, false, true},
-      {L"SW_SHOW", L"Property Get Value()\r\nConst SW_SHOW = 5\r\nEnd Property", 1, false, true},
-      // Strings and comments are no code.
-      {L"SW_SHOW", L"Const A = \"Const SW_SHOW = 5\"", 1, false, false},
-      {L"SW_SHOW", L"Const A = 1 ' SW_SHOW = 5", 1, false, false},
-      {L"SW_SHOW", L"SW_SHOW = 5", 1, false, true},
-      {L"SW_SHOW", L"SW_SHOW=5", 1, false, false},
-  };
+  } cases[] = {{L"SW_SHOW", L"Public Const SW_SHOW As Long = 5", 1, false, true},
+               {L"sw_show", L"Const SW_SHOW = 5", 1, false, true},
+               {L"SW_SHOW", L"Private Const SW_SHOW = 5", 1, false, false},
+               {L"SW_SHOW", L"Private Const SW_SHOW = 5", 2, true, true},
+               {L"SW_SHOW", L"Public Const SW_SHOW = 5", 2, false, false},
+               {L"smHide", L"Public Enum ShowModes\r\n    smHide = 0\r\nEnd Enum", 1, false, true},
+               {L"smHide", L"Public Enum ShowModes\r\n    smHide\r\nEnd Enum", 1, false, false},
+               {L"GetTickCount", L"#If VBA7 Then\r\n  Public Declare PtrSafe Function GetTickCount Lib \"k\" ()", 1,
+                false, true},
+               // Procedure bodies are skipped, whatever the procedure's visibility; property bodies are read.
+               {L"SW_SHOW", L"Friend Sub Work(a, _\r\n  b)\r\nConst SW_SHOW = 5\r\nEnd Sub", 2, true, false},
+               {L"SW_SHOW", L"Sub Work(): End Sub\r\nConst SW_SHOW = 5", 1, false, true},
+               {L"SW_SHOW", L"Property Get Value()\r\nConst SW_SHOW = 5\r\nEnd Property", 1, false, true},
+               // Strings and comments are no code.
+               {L"SW_SHOW", L"Const A = \"Const SW_SHOW = 5\" ' SW_SHOW = 5", 1, false, false},
+               {L"SW_SHOW", L"SW_SHOW=5", 1, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.text));
     IncludeWorld world;
@@ -170,16 +151,6 @@ TEST(IsDeclared, PrivateCountsInTheIncludeTargetModule) {
   world.project.InsertLines(3, 2, L"Private Const SECRET = 7");
   ASSERT_EQ(world.project.Names()[2], L"Win32");
   EXPECT_TRUE(IsDeclared(L"SECRET", world.tables, world.project));
-}
-
-TEST(IsDeclared, AHostFailureIsShownAndCountsAsDeclared) {
-  IncludeWorld world;
-  world.WithClass();
-  world.project.fail_modules = true;
-  EXPECT_TRUE(IsDeclared(L"GetTickCount", world.tables, world.project));
-  EXPECT_EQ(world.project.errors, Names{L"Automation error"});
-  world.Declare(L"GetTickCount");
-  EXPECT_EQ(world.project.writes, Names{});
 }
 
 TEST(DeclarationWord, TheWordBeforeTheCaret) {

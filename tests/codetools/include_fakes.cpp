@@ -8,16 +8,6 @@
 namespace qv::test {
 namespace {
 
-long DeclarationLines(const std::vector<std::wstring>& lines) {
-  long count = 0;
-  for (const std::wstring& line : lines) {
-    if (DeclarationKind(line) >= kSubKind) break;
-    ++count;
-  }
-  while (count > 0 && TrimBlanks(lines[static_cast<std::size_t>(count - 1)]).empty()) --count;
-  return count;
-}
-
 std::vector<std::wstring> SplitLines(std::wstring_view text) {
   std::vector<std::wstring> lines;
   if (text.empty()) return lines;
@@ -89,16 +79,12 @@ void FakeProject::Add(std::wstring name, std::wstring_view text, long type, bool
 }
 
 FakeComponent* FakeProject::Find(std::wstring_view name) {
-  for (FakeComponent& component : components_) {
-    if (EqualsNoCase(component.name, name)) return &component;
-  }
-  return nullptr;
+  const auto found = std::find_if(components_.begin(), components_.end(),
+                                  [&](const FakeComponent& component) { return EqualsNoCase(component.name, name); });
+  return found == components_.end() ? nullptr : &*found;
 }
 
-std::wstring FakeProject::Text(std::wstring_view name) {
-  const FakeComponent* component = Find(name);
-  return component ? component->module.Text() : std::wstring();
-}
+std::wstring FakeProject::Text(std::wstring_view name) { return Find(name) ? Find(name)->module.Text() : L""; }
 
 std::vector<std::wstring> FakeProject::Names() const {
   std::vector<std::wstring> names;
@@ -113,9 +99,13 @@ FakeComponent& FakeProject::At(long index) {
 
 void FakeProject::SetLines(FakeComponent& component, const std::vector<std::wstring>& lines) {
   std::wstring text;
-  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? L"" : L"\r\n") + lines[i];
+  for (const std::wstring& line : lines) text += (&line == lines.data() ? L"" : L"\r\n") + line;
+  long declarations = 0;
+  while (declarations < std::ssize(lines) && DeclarationKind(lines[static_cast<std::size_t>(declarations)]) < kSubKind)
+    ++declarations;
+  while (declarations > 0 && TrimBlanks(lines[static_cast<std::size_t>(declarations - 1)]).empty()) --declarations;
   component.module = ModuleText(std::move(text));
-  component.module.SetDeclarationLines(DeclarationLines(lines));
+  component.module.SetDeclarationLines(declarations);
 }
 
 long FakeProject::ComponentCount() {
@@ -144,21 +134,18 @@ bool FakeProject::HasComponent(std::wstring_view name) {
   return Find(name) != nullptr;
 }
 
-void FakeProject::ReplaceLine(long index, long line, const std::wstring& code) {
-  FakeComponent& component = At(index);
-  std::vector<std::wstring> lines = SplitLines(component.module.Text());
-  lines.at(static_cast<std::size_t>(line - 1)) = code;
-  SetLines(component, lines);
-  writes.push_back(L"ReplaceLine " + component.name + L" " + std::to_wstring(line) + L": " + code);
-}
+void FakeProject::ReplaceLine(long index, long line, const std::wstring& code) { Edit(index, line, code, true); }
+void FakeProject::InsertLines(long index, long line, const std::wstring& code) { Edit(index, line, code, false); }
 
-void FakeProject::InsertLines(long index, long line, const std::wstring& code) {
+void FakeProject::Edit(long index, long line, const std::wstring& code, bool replace) {
   FakeComponent& component = At(index);
   std::vector<std::wstring> lines = SplitLines(component.module.Text());
+  const auto at = lines.begin() + std::min<std::ptrdiff_t>(line - 1, std::ssize(lines));
   const std::vector<std::wstring> added = SplitLines(code);
-  lines.insert(lines.begin() + std::min<std::ptrdiff_t>(line - 1, std::ssize(lines)), added.begin(), added.end());
+  lines.insert(lines.erase(at, replace ? at + 1 : at), added.begin(), added.end());
   SetLines(component, lines);
-  writes.push_back(L"InsertLines " + component.name + L" " + std::to_wstring(line) + L": " + code);
+  writes.push_back((replace ? L"ReplaceLine " : L"InsertLines ") + component.name + L" " + std::to_wstring(line) +
+                   L": " + code);
 }
 
 std::optional<long> FakeProject::GetOrAddModule(const std::wstring& name, const std::wstring& code) {
@@ -216,15 +203,13 @@ std::vector<std::wstring> Modules(const IncludeTables& tables) { return Items(ta
 
 bool InStep(const IncludeTables& tables) {
   const long count = tables.IncludeKeys.Count();
-  if (tables.IncludeItems.Count() != count || tables.IncludeModules.Count() != count) return false;
-  for (long i = 1; i <= count; ++i) {
+  bool same = tables.IncludeItems.Count() == count && tables.IncludeModules.Count() == count;
+  for (long i = 1; same && i <= count; ++i) {
     const std::optional<std::wstring> key = tables.IncludeKeys.KeyAt(i);
-    if (!key || *key != tables.IncludeKeys.Item(i) || tables.IncludeItems.KeyAt(i) != key ||
-        tables.IncludeModules.KeyAt(i) != key) {
-      return false;
-    }
+    same = key == tables.IncludeKeys.Item(i) && tables.IncludeItems.KeyAt(i) == key &&
+           tables.IncludeModules.KeyAt(i) == key;
   }
-  return true;
+  return same;
 }
 
 }  // namespace qv::test

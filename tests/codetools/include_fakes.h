@@ -50,6 +50,7 @@ class FakeProject : public IncludeProject {
 
  private:
   FakeComponent& At(long index);
+  void Edit(long index, long line, const std::wstring& code, bool replace);
   void SetLines(FakeComponent& component, const std::vector<std::wstring>& lines);
 
   std::vector<FakeComponent> components_;

@@ -45,16 +45,15 @@ TEST(ProcessIncludes, ReadsDirectivesInTheSelectedComponentAndStandardModulesOnl
     const wchar_t* text;
     long type;
     bool selected, read;
-  } cases[] = {
-      {L"'#Include <Win32.bas>", 1, false, true},
-      {L"'#Include <Win32.bas>", 2, true, true},
-      {L"'#Include <Win32.bas>", 2, false, false},
-      {L"'#Include <Win32.bas>", 3, false, false},
-      {L"'#Include Win32.bas", 1, true, false},
-      {L"'#Include <Missing.bas>", 1, true, false},
-      {L"'#Include \"Win32.bas\"", 1, true, false},  // not beside the project, nor in ProjectsPath
-      {L"Option Explicit\r\nSub Main()\r\n'#Include <Win32.bas>\r\nEnd Sub", 1, true, false},
-  };
+  } cases[] = {{L"'#Include <Win32.bas>", 1, false, true},
+               {L"'#Include <Win32.bas>", 2, true, true},
+               {L"'#Include <Win32.bas>", 2, false, false},
+               {L"'#Include <Win32.bas>", 3, false, false},
+               {L"'#Include Win32.bas", 1, true, false},
+               {L"'#Include <Missing.bas>", 1, true, false},
+               // Not beside the project, nor in ProjectsPath; past the declarations section.
+               {L"'#Include \"Win32.bas\"", 1, true, false},
+               {L"Option Explicit\r\nSub Main()\r\n'#Include <Win32.bas>\r\nEnd Sub", 1, true, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
     IncludeWorld world;
@@ -108,13 +107,6 @@ TEST(ProcessIncludes, FullCopiesTheFileOnce) {
     EXPECT_EQ(test::Modules(world.tables), Names{base});
     ExpectSettled(world);
   }
-  // A component of that name already there: nothing is copied.
-  IncludeWorld world;
-  world.project.Add(L"tools", L"' mine");
-  world.project.Add(L"Module1", L"'#Include Full \"Tools.bas\"");
-  world.Pass();
-  EXPECT_EQ(world.project.writes, Names{});
-  EXPECT_EQ(test::Keys(world.tables), Names{L"Tools"});
 }
 
 TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
@@ -163,22 +155,18 @@ TEST(ProcessIncludes, TheFirstDirectiveOfANameWinsAndThePassGoesOn) {
 }
 
 TEST(ProcessIncludes, NamesThatCannotNameAModuleBreedNone) {
-  for (const wchar_t* name : {L"win-api.bas", L"1st.bas", L"A_very_long_module_name_of_32_ch.bas", L"a b.bas"}) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
-    IncludeWorld world;
-    world.files.Add(std::wstring(L"C:\\Empty\\") + name, test::Win32File());
-    world.project.Add(L"Module1", std::wstring(L"'#Include <") + name + L">");
-    world.project.Add(L"Module2", std::wstring(L"'#Include Full <") + name + L">");
-    world.Pass();
-    EXPECT_EQ(world.project.Names(), (Names{L"Module1", L"Module2"}));
-    EXPECT_EQ(test::Keys(world.tables), Names{});
-    // The "in" form needs no module of that name.
-    world.project.Add(L"Class1", std::wstring(L"'#Include In <") + name + L">", 2, true);
-    world.Pass();
-    EXPECT_EQ(test::Modules(world.tables), Names{L"Class1"});
-    EXPECT_TRUE(world.tables.IncludeItems.Item(1).Contains(L"Sleep"));
-    EXPECT_EQ(world.project.writes, Names{});
-  }
+  IncludeWorld world;
+  world.files.Add(L"C:\\Empty\\win-api.bas", test::Win32File());
+  world.project.Add(L"Module1", L"'#Include <win-api.bas>\r\n'#Include Full <win-api.bas>");
+  world.Pass();
+  EXPECT_EQ(world.project.Names(), Names{L"Module1"});
+  EXPECT_EQ(test::Keys(world.tables), Names{});
+  // The "in" form needs no module of that name.
+  world.project.Add(L"Class1", L"'#Include In <win-api.bas>", 2, true);
+  world.Pass();
+  EXPECT_EQ(test::Modules(world.tables), Names{L"Class1"});
+  EXPECT_TRUE(world.tables.IncludeItems.Item(1).Contains(L"Sleep"));
+  EXPECT_EQ(world.project.writes, Names{});
 }
 
 TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
@@ -214,20 +202,6 @@ TEST(ProcessIncludes, HostCallsDoNotGrowWithLines) {
     return world.project.calls;
   };
   EXPECT_EQ(calls(1000), calls(10));
-}
-
-TEST(ProcessIncludes, HostFailuresEndThePassAndARefusedModuleInsertsNothing) {
-  IncludeWorld world;
-  world.project.Add(L"Module1", L"'#Include <Win32.bas>");
-  world.project.fail_modules = true;
-  EXPECT_THROW(world.Pass(), VbError);
-  world.project.fail_modules = false;
-  world.project.refused = {L"Win32"};
-  world.Pass();
-  EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-  world.Declare(L"GetClientRect");
-  EXPECT_EQ(world.project.Names(), Names{L"Module1"});
-  EXPECT_EQ(test::Items(world.declared), Names{L"GetClientRect"});
 }
 
 }  // namespace
