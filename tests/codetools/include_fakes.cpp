@@ -22,30 +22,17 @@ std::vector<std::wstring> SplitLines(std::wstring_view text) {
 }  // namespace
 
 std::vector<std::wstring> Win32File() {
-  return {
-      L"Attribute VB_Name = \"Win32\"",
-      L"' Win32 API",
-      L"' for the examples",
-      L"Option Explicit",
-      L"Public Declare Function GetTickCount Lib \"kernel32\" () As Long",
-      L"Public Declare PtrSafe Function GetClientRect Lib \"user32\" (ByVal hwnd As LongPtr, _",
-      L"    lpRect As RECT) As Long",
-      L"Public Type RECT",
-      L"    Left As Long",
-      L"    Top As Long",
-      L"    Right As Long",
-      L"    Bottom As Long",
-      L"End Type",
-      L"Public Const SW_SHOW As Long = 5",
-      L"Private Const SECRET = 7",
-      L"Public Enum ShowModes",
-      L"    smHide = 0",
-      L"End Enum",
-      L"Public Function Twice(ByVal x As Long) As Long",
-      L"    Twice = x * 2",
-      L"End Function",
-      L"Public Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
-  };
+  return SplitLines(
+      L"Attribute VB_Name = \"Win32\"\r\n' Win32 API\r\n' for the examples\r\nOption Explicit\r\n"
+      L"Public Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n"
+      L"Public Declare PtrSafe Function GetClientRect Lib \"user32\" (ByVal hwnd As LongPtr, _\r\n"
+      L"    lpRect As RECT) As Long\r\n"
+      L"Public Type RECT\r\n    Left As Long\r\n    Top As Long\r\n"
+      L"    Right As Long\r\n    Bottom As Long\r\nEnd Type\r\n"
+      L"Public Const SW_SHOW As Long = 5\r\nPrivate Const SECRET = 7\r\n"
+      L"Public Enum ShowModes\r\n    smHide = 0\r\nEnd Enum\r\n"
+      L"Public Function Twice(ByVal x As Long) As Long\r\n    Twice = x * 2\r\nEnd Function\r\n"
+      L"Public Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)");
 }
 
 IncludeWorld::IncludeWorld() {
@@ -100,21 +87,12 @@ FakeComponent& FakeProject::At(long index) {
 void FakeProject::SetLines(FakeComponent& component, const std::vector<std::wstring>& lines) {
   std::wstring text;
   for (const std::wstring& line : lines) text += (&line == lines.data() ? L"" : L"\r\n") + line;
-  long declarations = 0;
-  while (declarations < std::ssize(lines) && DeclarationKind(lines[static_cast<std::size_t>(declarations)]) < kSubKind)
-    ++declarations;
-  while (declarations > 0 && TrimBlanks(lines[static_cast<std::size_t>(declarations - 1)]).empty()) --declarations;
+  std::size_t declarations = 0;
+  while (declarations < lines.size() && DeclarationKind(lines[declarations]) < kSubKind) ++declarations;
+  while (declarations > 0 && TrimBlanks(lines[declarations - 1]).empty()) --declarations;
   component.module = ModuleText(std::move(text));
-  component.module.SetDeclarationLines(declarations);
+  component.module.SetDeclarationLines(static_cast<long>(declarations));
 }
-
-long FakeProject::ComponentCount() {
-  ++calls;
-  return static_cast<long>(components_.size());
-}
-std::wstring FakeProject::ComponentName(long index) { return At(index).name; }
-long FakeProject::ComponentType(long index) { return At(index).type; }
-bool FakeProject::IsSelected(long index) { return At(index).selected; }
 
 const CodeModuleView& FakeProject::Module(long index) {
   if (fail_modules) throw VbError(440, L"Automation error");
@@ -123,19 +101,9 @@ const CodeModuleView& FakeProject::Module(long index) {
 
 std::wstring FakeProject::SelectedName() {
   ++calls;
-  for (const FakeComponent& component : components_) {
-    if (component.selected) return component.name;
-  }
-  return {};
+  const auto found = std::find_if(components_.begin(), components_.end(), [](auto& c) { return c.selected; });
+  return found == components_.end() ? L"" : found->name;
 }
-
-bool FakeProject::HasComponent(std::wstring_view name) {
-  ++calls;
-  return Find(name) != nullptr;
-}
-
-void FakeProject::ReplaceLine(long index, long line, const std::wstring& code) { Edit(index, line, code, true); }
-void FakeProject::InsertLines(long index, long line, const std::wstring& code) { Edit(index, line, code, false); }
 
 void FakeProject::Edit(long index, long line, const std::wstring& code, bool replace) {
   FakeComponent& component = At(index);
@@ -150,19 +118,12 @@ void FakeProject::Edit(long index, long line, const std::wstring& code, bool rep
 
 std::optional<long> FakeProject::GetOrAddModule(const std::wstring& name, const std::wstring& code) {
   ++calls;
-  for (std::size_t i = 0; i < components_.size(); ++i) {
-    if (EqualsNoCase(components_[i].name, name)) return static_cast<long>(i + 1);
-  }
+  if (const FakeComponent* found = Find(name)) return static_cast<long>(found - components_.data()) + 1;
   writes.push_back(L"GetOrAddModule " + name + L": " + code);
   if (std::find(refused.begin(), refused.end(), name) != refused.end()) return std::nullopt;
   // As the host reads a module's text, a final line break ends the last line.
   Add(name, code.ends_with(L"\r\n") ? std::wstring_view(code).substr(0, code.size() - 2) : code);
   return ComponentCount();
-}
-
-bool FakeProject::HasProjectFiles() {
-  ++calls;
-  return has_project_files;
 }
 
 bool FakeProject::HoldsFile(std::wstring_view file_name) {
@@ -175,8 +136,6 @@ void FakeProject::AddFile(const std::wstring& path, bool related) {
   files.push_back(path);
   writes.push_back(L"AddFile " + path + (related ? L" related" : L""));
 }
-
-void FakeProject::ShowError(const std::wstring& description) { errors.push_back(description); }
 
 void FakeFiles::Add(std::wstring path, std::vector<std::wstring> lines) {
   std::wstring key = FoldCase(path);  // before the path moves

@@ -25,20 +25,20 @@ class FakeProject : public IncludeProject {
   std::wstring Text(std::wstring_view name);  // "" for a missing component
   std::vector<std::wstring> Names() const;
 
-  long ComponentCount() override;
-  std::wstring ComponentName(long index) override;
-  long ComponentType(long index) override;
-  bool IsSelected(long index) override;
+  long ComponentCount() override { return ++calls, static_cast<long>(components_.size()); }
+  std::wstring ComponentName(long index) override { return At(index).name; }
+  long ComponentType(long index) override { return At(index).type; }
+  bool IsSelected(long index) override { return At(index).selected; }
   const CodeModuleView& Module(long index) override;
   std::wstring SelectedName() override;
-  bool HasComponent(std::wstring_view name) override;
-  void ReplaceLine(long index, long line, const std::wstring& code) override;
-  void InsertLines(long index, long line, const std::wstring& code) override;
+  bool HasComponent(std::wstring_view name) override { return ++calls, Find(name) != nullptr; }
+  void ReplaceLine(long index, long line, const std::wstring& code) override { Edit(index, line, code, true); }
+  void InsertLines(long index, long line, const std::wstring& code) override { Edit(index, line, code, false); }
   std::optional<long> GetOrAddModule(const std::wstring& name, const std::wstring& code) override;
-  bool HasProjectFiles() override;
+  bool HasProjectFiles() override { return ++calls, has_project_files; }
   bool HoldsFile(std::wstring_view file_name) override;
   void AddFile(const std::wstring& path, bool related) override;
-  void ShowError(const std::wstring& description) override;
+  void ShowError(const std::wstring& description) override { errors.push_back(description); }
 
   bool has_project_files = true;
   bool fail_modules = false;          // Module throws a VbError

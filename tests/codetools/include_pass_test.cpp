@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "codetools/includes.h"
+#include "kit/line_breaks.h"
 #include "tests/codetools/include_fakes.h"
 #include "tests/codetools/test_support.h"
 
@@ -25,28 +26,14 @@ void ExpectSettled(IncludeWorld& world) {
   EXPECT_EQ(test::Keys(world.tables), keys);
 }
 
-TEST(ProcessIncludes, PlainDirectiveLoadsMembersAndCreatesTheModule) {
-  for (const wchar_t* directive :
-       {L"' #include <Win32.bas> ' note", L"  '#INCLUDE <win32.BAS>  _", L"#Include <Win32.bas>"}) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(directive)));
-    IncludeWorld world;
-    world.project.Add(L"Module1", Lines({directive, L"Option Explicit", L"", L"Sub Main()", L"End Sub"}));
-    world.Pass();
-    EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-    EXPECT_EQ(test::Modules(world.tables), Names{L"Win32"});
-    EXPECT_EQ(world.tables.IncludeItems.Item(1).Count(), 8);
-    EXPECT_EQ(world.project.writes, Names{kWin32Module});
-    ExpectSettled(world);
-  }
-}
-
-TEST(ProcessIncludes, ReadsDirectivesInTheSelectedComponentAndStandardModulesOnly) {
+TEST(ProcessIncludes, DirectivesOfTheSelectedComponentAndStandardModulesLoadTheFileAndMakeItsModule) {
   const struct {
     const wchar_t* text;
     long type;
     bool selected, read;
-  } cases[] = {{L"'#Include <Win32.bas>", 1, false, true},
-               {L"'#Include <Win32.bas>", 2, true, true},
+  } cases[] = {{L"' #include <Win32.bas> ' note", 1, false, true},
+               {L"  '#INCLUDE <win32.BAS>  _", 2, true, true},
+               {L"#Include <Win32.bas>\r\nOption Explicit\r\n\r\nSub Main()\r\nEnd Sub", 1, true, true},
                {L"'#Include <Win32.bas>", 2, false, false},
                {L"'#Include <Win32.bas>", 3, false, false},
                {L"'#Include Win32.bas", 1, true, false},
@@ -60,20 +47,22 @@ TEST(ProcessIncludes, ReadsDirectivesInTheSelectedComponentAndStandardModulesOnl
     world.project.Add(L"Component1", c.text, c.type, c.selected);
     world.Pass();
     EXPECT_EQ(test::Keys(world.tables), c.read ? Names{L"Win32"} : Names{});
+    EXPECT_EQ(test::Modules(world.tables), test::Keys(world.tables));
+    EXPECT_EQ(world.project.writes, c.read ? Names{kWin32Module} : Names{});
+    EXPECT_EQ(c.read ? world.tables.IncludeItems.Item(1).Count() : 8, 8);
+    ExpectSettled(world);
   }
 }
 
 // Designer files go in whole as Full does: their header above the first Attribute line and the
 // Attribute lines stay out, and the directive becomes the Full form.
 TEST(ProcessIncludes, FullCopiesTheFileOnce) {
-  const std::vector<std::wstring> form = {L"VERSION 5.00",
-                                          L"Begin VB.Form Form1",
-                                          L"End",
-                                          L"Attribute VB_Name = \"Form1\"",
-                                          L"Option Explicit",
-                                          L"Attribute X.VB_X = 1",
-                                          L"Private Sub Form_Load()",
-                                          L"End Sub"};
+  std::vector<std::wstring> form;
+  for (std::wstring_view line :
+       SplitLines(L"VERSION 5.00\r\nBegin VB.Form Form1\r\nEnd\r\nAttribute VB_Name = \"Form1\"\r\n"
+                  L"Option Explicit\r\nAttribute X.VB_X = 1\r\nPrivate Sub Form_Load()\r\nEnd Sub")) {
+    form.emplace_back(line);
+  }
   const std::wstring copied = L"Option Explicit\r\nPrivate Sub Form_Load()\r\nEnd Sub\r\n";
   const struct {
     const wchar_t* file;
@@ -188,20 +177,6 @@ TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
             (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
                    L"AddFile C:\\Empty\\App.res related", L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
   ExpectSettled(world);
-}
-
-TEST(ProcessIncludes, HostCallsDoNotGrowWithLines) {
-  const auto calls = [](int comments) {
-    IncludeWorld world;
-    std::vector<std::wstring> lines(static_cast<std::size_t>(comments), L"' a comment");
-    lines.insert(lines.begin() + comments / 2, L"'#Include <Win32.bas>");
-    for (int m = 0; m < 5; ++m) world.project.Add(L"M" + std::to_wstring(m), Lines(lines));
-    world.Pass();
-    world.project.calls = 0;
-    world.Pass();
-    return world.project.calls;
-  };
-  EXPECT_EQ(calls(1000), calls(10));
 }
 
 }  // namespace
