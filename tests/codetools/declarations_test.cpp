@@ -113,32 +113,28 @@ TEST(Includes, HostFailures) {
 }
 
 TEST(IsDeclared, WhatCountsAsDeclared) {
-  const struct {
-    const wchar_t* name;
-    std::wstring text;  // of Other
-    long type;
-    bool selected, declared;
-  } cases[] = {{L"SW_SHOW", L"Public Const SW_SHOW As Long = 5", 1, false, true},
-               {L"sw_show", L"Const SW_SHOW = 5", 1, false, true},
-               {L"SW_SHOW", L"Private Const SW_SHOW = 5", 1, false, false},
-               {L"SW_SHOW", L"Private Const SW_SHOW = 5", 2, true, true},
-               {L"SW_SHOW", L"Public Const SW_SHOW = 5", 2, false, false},
-               {L"smHide", L"Public Enum ShowModes\r\n    smHide = 0\r\nEnd Enum", 1, false, true},
-               {L"smHide", L"Public Enum ShowModes\r\n    smHide\r\nEnd Enum", 1, false, false},
-               {L"GetTickCount", L"#If VBA7 Then\r\n  Public Declare PtrSafe Function GetTickCount Lib \"k\" ()", 1,
-                false, true},
-               // Procedure bodies are skipped, whatever the procedure's visibility; property bodies are read.
-               {L"SW_SHOW", L"Friend Sub Work(a, _\r\n  b)\r\nConst SW_SHOW = 5\r\nEnd Sub", 2, true, false},
-               {L"SW_SHOW", L"Sub Work(): End Sub\r\nConst SW_SHOW = 5", 1, false, true},
-               {L"SW_SHOW", L"Property Get Value()\r\nConst SW_SHOW = 5\r\nEnd Property", 1, false, true},
-               // Strings and comments are no code.
-               {L"SW_SHOW", L"Const A = \"Const SW_SHOW = 5\" ' SW_SHOW = 5", 1, false, false},
-               {L"SW_SHOW", L"SW_SHOW=5", 1, false, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.text));
+  // name, the text of a component, its type, whether it is selected, declared
+  const std::tuple<const wchar_t*, const wchar_t*, long, bool, bool> cases[] = {
+      {L"SW_SHOW", L"Public Const SW_SHOW As Long = 5", 1, false, true},
+      {L"sw_show", L"Const SW_SHOW = 5", 1, false, true},
+      {L"SW_SHOW", L"Private Const SW_SHOW = 5", 1, false, false},
+      {L"SW_SHOW", L"Private Const SW_SHOW = 5", 2, true, true},
+      {L"SW_SHOW", L"Public Const SW_SHOW = 5", 2, false, false},
+      {L"smHide", L"Public Enum ShowModes\r\n    smHide = 0\r\nEnd Enum", 1, false, true},
+      {L"smHide", L"Public Enum ShowModes\r\n    smHide\r\nEnd Enum", 1, false, false},
+      {L"GetTickCount", L"#If VBA7 Then\r\n  Public Declare PtrSafe Function GetTickCount Lib \"k\" ()", 1, false,
+       true},
+      // Procedure bodies are skipped, whatever the procedure's visibility; property bodies are read.
+      {L"SW_SHOW", L"Friend Sub Work(a, _\r\n  b)\r\nConst SW_SHOW = 5\r\nEnd Sub", 2, true, false},
+      {L"SW_SHOW", L"Sub Work(): End Sub\r\nConst SW_SHOW = 5", 1, false, true},
+      {L"SW_SHOW", L"Property Get Value()\r\nConst SW_SHOW = 5\r\nEnd Property", 1, false, true},
+      // Strings and comments are no code.
+      {L"SW_SHOW", L"Const A = \"Const SW_SHOW = 5\" ' SW_SHOW = 5", 1, false, false},
+      {L"SW_SHOW", L"SW_SHOW=5", 1, false, false}};
+  for (const auto& [name, text, type, selected, declared] : cases) {
     IncludeWorld world;
-    world.project.Add(L"Other", c.text, c.type, c.selected);
-    EXPECT_EQ(IsDeclared(c.name, world.tables, world.project), c.declared) << testing::PrintToString(c.name);
+    world.project.Add(L"Other", text, type, selected);
+    EXPECT_EQ(IsDeclared(name, world.tables, world.project), declared) << testing::PrintToString(std::wstring(text));
     EXPECT_EQ(world.project.errors, Names{});
   }
 }
@@ -154,11 +150,8 @@ TEST(IsDeclared, PrivateCountsInTheIncludeTargetModule) {
 }
 
 TEST(DeclarationWord, TheWordBeforeTheCaret) {
-  const struct {
-    std::wstring text;
-    long line, column;
-    const wchar_t* word;
-  } cases[] = {
+  const std::tuple<std::wstring, long, long, const wchar_t*> cases[] = {
+      // text, line, column, word
       {L"    x = GetTickCount more", 1, 21, L"GetTickCount"},
       {L"x = GetTickCount", 1, 9, L"GetT"},
       {L"x = GetTickCount", 1, 1, L""},
@@ -172,8 +165,8 @@ TEST(DeclarationWord, TheWordBeforeTheCaret) {
       {L"s = 1' GetTickCount", 1, 20, L"1"},  // in a comment
       {Lines({L"x = Foo(a, _", L"GetTickCount"}), 2, 13, L"GetTickCount"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(DeclarationWord(ModuleText(c.text), c.line, c.column), c.word) << testing::PrintToString(c.text);
+  for (const auto& [text, line, column, word] : cases) {
+    EXPECT_EQ(DeclarationWord(ModuleText(text), line, column), word) << testing::PrintToString(text);
   }
 }
 

@@ -27,29 +27,26 @@ void ExpectSettled(IncludeWorld& world) {
 }
 
 TEST(ProcessIncludes, DirectivesOfTheSelectedComponentAndStandardModulesLoadTheFileAndMakeItsModule) {
-  const struct {
-    const wchar_t* text;
-    long type;
-    bool selected, read;
-  } cases[] = {{L"' #include <Win32.bas> ' note", 1, false, true},
-               {L"  '#INCLUDE <win32.BAS>  _", 2, true, true},
-               {L"#Include <Win32.bas>\r\nOption Explicit\r\n\r\nSub Main()\r\nEnd Sub", 1, true, true},
-               {L"'#Include <Win32.bas>", 2, false, false},
-               {L"'#Include <Win32.bas>", 3, false, false},
-               {L"'#Include Win32.bas", 1, true, false},
-               {L"'#Include <Missing.bas>", 1, true, false},
-               // Not beside the project, nor in ProjectsPath; past the declarations section.
-               {L"'#Include \"Win32.bas\"", 1, true, false},
-               {L"Option Explicit\r\nSub Main()\r\n'#Include <Win32.bas>\r\nEnd Sub", 1, true, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(c.text)));
+  const std::tuple<const wchar_t*, long, bool, bool> cases[] = {
+      // text, type, selected, read{L"' #include <Win32.bas> ' note", 1, false, true},
+      {L"  '#INCLUDE <win32.BAS>  _", 2, true, true},
+      {L"#Include <Win32.bas>\r\nOption Explicit\r\n\r\nSub Main()\r\nEnd Sub", 1, true, true},
+      {L"'#Include <Win32.bas>", 2, false, false},
+      {L"'#Include <Win32.bas>", 3, false, false},
+      {L"'#Include Win32.bas", 1, true, false},
+      {L"'#Include <Missing.bas>", 1, true, false},
+      // Not beside the project, nor in ProjectsPath; past the declarations section.
+      {L"'#Include \"Win32.bas\"", 1, true, false},
+      {L"Option Explicit\r\nSub Main()\r\n'#Include <Win32.bas>\r\nEnd Sub", 1, true, false}};
+  for (const auto& [text, type, selected, read] : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(text)));
     IncludeWorld world;
-    world.project.Add(L"Component1", c.text, c.type, c.selected);
+    world.project.Add(L"Component1", text, type, selected);
     world.Pass();
-    EXPECT_EQ(test::Keys(world.tables), c.read ? Names{L"Win32"} : Names{});
+    EXPECT_EQ(test::Keys(world.tables), read ? Names{L"Win32"} : Names{});
     EXPECT_EQ(test::Modules(world.tables), test::Keys(world.tables));
-    EXPECT_EQ(world.project.writes, c.read ? Names{kWin32Module} : Names{});
-    EXPECT_EQ(c.read ? world.tables.IncludeItems.Item(1).Count() : 8, 8);
+    EXPECT_EQ(world.project.writes, read ? Names{kWin32Module} : Names{});
+    EXPECT_EQ(read ? world.tables.IncludeItems.Item(1).Count() : 8, 8);
     ExpectSettled(world);
   }
 }
