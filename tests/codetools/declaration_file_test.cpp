@@ -81,7 +81,7 @@ TEST(GetFileMembers, EdgesOfTheFile) {
       {{}, {}},
       // A continuation at the end of the file ends there.
       {{L"Declare Sub A Lib \"k\" () _"}, {{L"A", L"Declare Sub A Lib \"k\" () _"}}},
-      // What a declaration continues into is part of it, even when it reads as a declaration.
+      // What a declaration continues into belongs to it, even when it reads as a declaration.
       {{L"Const A = 1 + _", L"Const B = 2", L"Const C = 3"},
        {{L"A", L"Const A = 1 + _\r\nConst B = 2"}, {L"C", L"Const C = 3"}}},
       // A block the file leaves open is dropped with what it holds.

@@ -18,7 +18,7 @@ TEST(ParseIncludeDirective, FiveFormsCleanedAndTheArgumentAsWritten) {
     Tag tag;
     bool commented, continued, angle;
     const wchar_t* name;
-    const wchar_t* span;  // the part a rewrite replaces
+    const wchar_t* span;  // what a rewrite replaces
   };
   const Case cases[] = {
       {L"' #include <x.bas> ' note", Tag::kPlain, true, false, true, L"x.bas", L"#include <x.bas>"},
