@@ -8,43 +8,31 @@
 namespace qv::test {
 namespace {
 
-long DeclarationLines(const std::vector<std::wstring>& lines) {
-  long count = 0;
-  for (const std::wstring& line : lines) {
-    if (DeclarationKind(line) >= kSubKind) break;
-    ++count;
+std::vector<std::wstring> SplitLines(std::wstring_view text) {
+  std::vector<std::wstring> lines;
+  if (text.empty()) return lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(L"\r\n", start);
+    lines.emplace_back(text.substr(start, end == std::wstring_view::npos ? end : end - start));
+    if (end == std::wstring_view::npos) return lines;
+    start = end + 2;
   }
-  while (count > 0 && TrimBlanks(lines[static_cast<std::size_t>(count - 1)]).empty()) --count;
-  return count;
 }
 
 }  // namespace
 
 std::vector<std::wstring> Win32File() {
-  return {
-      L"Attribute VB_Name = \"Win32\"",
-      L"' Win32 API",
-      L"' for the examples",
-      L"Option Explicit",
-      L"Public Declare Function GetTickCount Lib \"kernel32\" () As Long",
-      L"Public Declare PtrSafe Function GetClientRect Lib \"user32\" (ByVal hwnd As LongPtr, _",
-      L"    lpRect As RECT) As Long",
-      L"Public Type RECT",
-      L"    Left As Long",
-      L"    Top As Long",
-      L"    Right As Long",
-      L"    Bottom As Long",
-      L"End Type",
-      L"Public Const SW_SHOW As Long = 5",
-      L"Private Const SECRET = 7",
-      L"Public Enum ShowModes",
-      L"    smHide = 0",
-      L"End Enum",
-      L"Public Function Twice(ByVal x As Long) As Long",
-      L"    Twice = x * 2",
-      L"End Function",
-      L"Public Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",
-  };
+  return SplitLines(
+      L"Attribute VB_Name = \"Win32\"\r\n' Win32 API\r\n' for the examples\r\nOption Explicit\r\n"
+      L"Public Declare Function GetTickCount Lib \"kernel32\" () As Long\r\n"
+      L"Public Declare PtrSafe Function GetClientRect Lib \"user32\" (ByVal hwnd As LongPtr, _\r\n"
+      L"    lpRect As RECT) As Long\r\n"
+      L"Public Type RECT\r\n    Left As Long\r\n    Top As Long\r\n"
+      L"    Right As Long\r\n    Bottom As Long\r\nEnd Type\r\n"
+      L"Public Const SW_SHOW As Long = 5\r\nPrivate Const SECRET = 7\r\n"
+      L"Public Enum ShowModes\r\n    smHide = 0\r\nEnd Enum\r\n"
+      L"Public Function Twice(ByVal x As Long) As Long\r\n    Twice = x * 2\r\nEnd Function\r\n"
+      L"Public Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)");
 }
 
 IncludeWorld::IncludeWorld() {
@@ -58,15 +46,18 @@ IncludeWorld::IncludeWorld() {
   files.Add(L"C:\\Projects\\Tools.bas", {L"Public Const TOOLS_B = 2"});
 }
 
-std::vector<std::wstring> SplitLines(std::wstring_view text) {
-  std::vector<std::wstring> lines;
-  if (text.empty()) return lines;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find(L"\r\n", start);
-    lines.emplace_back(text.substr(start, end == std::wstring_view::npos ? end : end - start));
-    if (end == std::wstring_view::npos) return lines;
-    start = end + 2;
-  }
+void IncludeWorld::WithClass(std::wstring_view directive) {
+  project.Add(L"Module1", std::wstring(directive) + L"\r\nOption Explicit");
+  project.Add(L"Class1", L"Option Explicit\r\n\r\nSub Work()\r\nEnd Sub", 2, true);
+  Pass();
+  project.writes.clear();
+}
+
+std::wstring Win32Lines(std::size_t first, std::size_t last) {
+  const std::vector<std::wstring> file = Win32File();
+  std::wstring text = file.at(first);
+  while (first < last) text += L"\r\n" + file.at(++first);
+  return text;
 }
 
 void FakeProject::Add(std::wstring name, std::wstring_view text, long type, bool selected) {
@@ -75,16 +66,12 @@ void FakeProject::Add(std::wstring name, std::wstring_view text, long type, bool
 }
 
 FakeComponent* FakeProject::Find(std::wstring_view name) {
-  for (FakeComponent& component : components_) {
-    if (EqualsNoCase(component.name, name)) return &component;
-  }
-  return nullptr;
+  const auto found = std::find_if(components_.begin(), components_.end(),
+                                  [&](const FakeComponent& component) { return EqualsNoCase(component.name, name); });
+  return found == components_.end() ? nullptr : &*found;
 }
 
-std::wstring FakeProject::Text(std::wstring_view name) {
-  const FakeComponent* component = Find(name);
-  return component ? component->module.Text() : std::wstring();
-}
+std::wstring FakeProject::Text(std::wstring_view name) { return Find(name) ? Find(name)->module.Text() : L""; }
 
 std::vector<std::wstring> FakeProject::Names() const {
   std::vector<std::wstring> names;
@@ -99,18 +86,13 @@ FakeComponent& FakeProject::At(long index) {
 
 void FakeProject::SetLines(FakeComponent& component, const std::vector<std::wstring>& lines) {
   std::wstring text;
-  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? L"" : L"\r\n") + lines[i];
+  for (const std::wstring& line : lines) text += (&line == lines.data() ? L"" : L"\r\n") + line;
+  std::size_t declarations = 0;
+  while (declarations < lines.size() && DeclarationKind(lines[declarations]) < kSubKind) ++declarations;
+  while (declarations > 0 && TrimBlanks(lines[declarations - 1]).empty()) --declarations;
   component.module = ModuleText(std::move(text));
-  component.module.SetDeclarationLines(DeclarationLines(lines));
+  component.module.SetDeclarationLines(static_cast<long>(declarations));
 }
-
-long FakeProject::ComponentCount() {
-  ++calls;
-  return static_cast<long>(components_.size());
-}
-std::wstring FakeProject::ComponentName(long index) { return At(index).name; }
-long FakeProject::ComponentType(long index) { return At(index).type; }
-bool FakeProject::IsSelected(long index) { return At(index).selected; }
 
 const CodeModuleView& FakeProject::Module(long index) {
   if (fail_modules) throw VbError(440, L"Automation error");
@@ -119,49 +101,29 @@ const CodeModuleView& FakeProject::Module(long index) {
 
 std::wstring FakeProject::SelectedName() {
   ++calls;
-  for (const FakeComponent& component : components_) {
-    if (component.selected) return component.name;
-  }
-  return {};
+  const auto found = std::find_if(components_.begin(), components_.end(), [](auto& c) { return c.selected; });
+  return found == components_.end() ? L"" : found->name;
 }
 
-bool FakeProject::HasComponent(std::wstring_view name) {
-  ++calls;
-  return Find(name) != nullptr;
-}
-
-void FakeProject::ReplaceLine(long index, long line, const std::wstring& code) {
+void FakeProject::Edit(long index, long line, const std::wstring& code, bool replace) {
   FakeComponent& component = At(index);
   std::vector<std::wstring> lines = SplitLines(component.module.Text());
-  lines.at(static_cast<std::size_t>(line - 1)) = code;
-  SetLines(component, lines);
-  writes.push_back(L"ReplaceLine " + component.name + L" " + std::to_wstring(line) + L": " + code);
-}
-
-void FakeProject::InsertLines(long index, long line, const std::wstring& code) {
-  FakeComponent& component = At(index);
-  std::vector<std::wstring> lines = SplitLines(component.module.Text());
+  const auto at = lines.begin() + std::min<std::ptrdiff_t>(line - 1, std::ssize(lines));
   const std::vector<std::wstring> added = SplitLines(code);
-  lines.insert(lines.begin() + std::min<std::ptrdiff_t>(line - 1, std::ssize(lines)), added.begin(), added.end());
+  lines.insert(lines.erase(at, replace ? at + 1 : at), added.begin(), added.end());
   SetLines(component, lines);
-  writes.push_back(L"InsertLines " + component.name + L" " + std::to_wstring(line) + L": " + code);
+  writes.push_back((replace ? L"ReplaceLine " : L"InsertLines ") + component.name + L" " + std::to_wstring(line) +
+                   L": " + code);
 }
 
 std::optional<long> FakeProject::GetOrAddModule(const std::wstring& name, const std::wstring& code) {
   ++calls;
-  for (std::size_t i = 0; i < components_.size(); ++i) {
-    if (EqualsNoCase(components_[i].name, name)) return static_cast<long>(i + 1);
-  }
+  if (const FakeComponent* found = Find(name)) return static_cast<long>(found - components_.data()) + 1;
   writes.push_back(L"GetOrAddModule " + name + L": " + code);
   if (std::find(refused.begin(), refused.end(), name) != refused.end()) return std::nullopt;
   // As the host reads a module's text, a final line break ends the last line.
   Add(name, code.ends_with(L"\r\n") ? std::wstring_view(code).substr(0, code.size() - 2) : code);
   return ComponentCount();
-}
-
-bool FakeProject::HasProjectFiles() {
-  ++calls;
-  return has_project_files;
 }
 
 bool FakeProject::HoldsFile(std::wstring_view file_name) {
@@ -175,10 +137,8 @@ void FakeProject::AddFile(const std::wstring& path, bool related) {
   writes.push_back(L"AddFile " + path + (related ? L" related" : L""));
 }
 
-void FakeProject::ShowError(const std::wstring& description) { errors.push_back(description); }
-
 void FakeFiles::Add(std::wstring path, std::vector<std::wstring> lines) {
-  std::wstring key = FoldCase(path);
+  std::wstring key = FoldCase(path);  // before the path moves
   files_[key] = {std::move(path), std::move(lines)};
 }
 
@@ -186,12 +146,12 @@ std::optional<std::wstring> FakeFiles::Find(const std::wstring& path) const {
   probes.push_back(path);
   const auto found = files_.find(FoldCase(path));
   if (found == files_.end()) return std::nullopt;
-  return found->second.path.substr(found->second.path.rfind(L'\\') + 1);
+  return found->second.first.substr(found->second.first.rfind(L'\\') + 1);
 }
 
 std::vector<std::wstring> FakeFiles::ReadLines(const std::wstring& path) const {
   const auto found = files_.find(FoldCase(path));
-  return found == files_.end() ? std::vector<std::wstring>() : found->second.lines;
+  return found == files_.end() ? std::vector<std::wstring>() : found->second.second;
 }
 
 std::vector<std::wstring> Items(const KeyedCollection<std::wstring>& collection) {
@@ -202,15 +162,13 @@ std::vector<std::wstring> Modules(const IncludeTables& tables) { return Items(ta
 
 bool InStep(const IncludeTables& tables) {
   const long count = tables.IncludeKeys.Count();
-  if (tables.IncludeItems.Count() != count || tables.IncludeModules.Count() != count) return false;
-  for (long i = 1; i <= count; ++i) {
+  bool same = tables.IncludeItems.Count() == count && tables.IncludeModules.Count() == count;
+  for (long i = 1; same && i <= count; ++i) {
     const std::optional<std::wstring> key = tables.IncludeKeys.KeyAt(i);
-    if (!key || *key != tables.IncludeKeys.Item(i) || tables.IncludeItems.KeyAt(i) != key ||
-        tables.IncludeModules.KeyAt(i) != key) {
-      return false;
-    }
+    same = key == tables.IncludeKeys.Item(i) && tables.IncludeItems.KeyAt(i) == key &&
+           tables.IncludeModules.KeyAt(i) == key;
   }
-  return true;
+  return same;
 }
 
 }  // namespace qv::test

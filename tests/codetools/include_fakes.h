@@ -25,20 +25,20 @@ class FakeProject : public IncludeProject {
   std::wstring Text(std::wstring_view name);  // "" for a missing component
   std::vector<std::wstring> Names() const;
 
-  long ComponentCount() override;
-  std::wstring ComponentName(long index) override;
-  long ComponentType(long index) override;
-  bool IsSelected(long index) override;
+  long ComponentCount() override { return ++calls, static_cast<long>(components_.size()); }
+  std::wstring ComponentName(long index) override { return At(index).name; }
+  long ComponentType(long index) override { return At(index).type; }
+  bool IsSelected(long index) override { return At(index).selected; }
   const CodeModuleView& Module(long index) override;
   std::wstring SelectedName() override;
-  bool HasComponent(std::wstring_view name) override;
-  void ReplaceLine(long index, long line, const std::wstring& code) override;
-  void InsertLines(long index, long line, const std::wstring& code) override;
+  bool HasComponent(std::wstring_view name) override { return ++calls, Find(name) != nullptr; }
+  void ReplaceLine(long index, long line, const std::wstring& code) override { Edit(index, line, code, true); }
+  void InsertLines(long index, long line, const std::wstring& code) override { Edit(index, line, code, false); }
   std::optional<long> GetOrAddModule(const std::wstring& name, const std::wstring& code) override;
-  bool HasProjectFiles() override;
+  bool HasProjectFiles() override { return ++calls, has_project_files; }
   bool HoldsFile(std::wstring_view file_name) override;
   void AddFile(const std::wstring& path, bool related) override;
-  void ShowError(const std::wstring& description) override;
+  void ShowError(const std::wstring& description) override { errors.push_back(description); }
 
   bool has_project_files = true;
   bool fail_modules = false;          // Module throws a VbError
@@ -50,6 +50,7 @@ class FakeProject : public IncludeProject {
 
  private:
   FakeComponent& At(long index);
+  void Edit(long index, long line, const std::wstring& code, bool replace);
   void SetLines(FakeComponent& component, const std::vector<std::wstring>& lines);
 
   std::vector<FakeComponent> components_;
@@ -65,30 +66,33 @@ class FakeFiles : public IncludeFiles {
   mutable std::vector<std::wstring> probes;  // every path Find was asked about
 
  private:
-  struct File {
-    std::wstring path;
-    std::vector<std::wstring> lines;
-  };
-  std::map<std::wstring, File> files_;  // by folded path
+  std::map<std::wstring, std::pair<std::wstring, std::vector<std::wstring>>> files_;  // by folded path
 };
 
 // A declaration file as an exported module: GetTickCount, GetClientRect (continued, taking a RECT),
 // RECT, SW_SHOW, SECRET (Private), ShowModes, Twice (a Function) and Sleep.
 std::vector<std::wstring> Win32File();
+// Lines first..last of Win32File joined by CR LF: a member as GetFileMembers keeps it.
+std::wstring Win32Lines(std::size_t first, std::size_t last);
 
 // Win32.bas in the second folder of IncludingPaths ("(ProgramFiles)\VB\Include"), Tools.bas
 // beside the project file C:\Proj\App.vbp and another one in ProjectsPath C:\Projects.
 struct IncludeWorld {
   IncludeWorld();
   void Pass() { ProcessIncludes(tables, project, files, places); }
+  // Module1 holds `directive`, Class1 is selected; after a pass the writes start afresh.
+  void WithClass(std::wstring_view directive = L"'#Include <Win32.bas>");
+  void Declare(std::wstring_view text, bool list_only = false) {
+    AddDeclaration(text, list_only, tables, project, declared);
+  }
 
   FakeProject project;
   FakeFiles files;
   IncludePlaces places;
   IncludeTables tables;
+  KeyedCollection<std::wstring> declared;
 };
 
-std::vector<std::wstring> SplitLines(std::wstring_view text);
 std::vector<std::wstring> Keys(const IncludeTables& tables);
 std::vector<std::wstring> Modules(const IncludeTables& tables);
 std::vector<std::wstring> Items(const KeyedCollection<std::wstring>& collection);

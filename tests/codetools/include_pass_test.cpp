@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "codetools/includes.h"
+#include "kit/line_breaks.h"
 #include "tests/codetools/include_fakes.h"
 #include "tests/codetools/test_support.h"
 
@@ -14,158 +15,84 @@ using test::IncludeWorld;
 using test::Lines;
 using Names = std::vector<std::wstring>;
 
-const wchar_t kWin32Comments[] = L"' Win32 API\r\n' for the examples\r\n";
+const std::wstring kWin32Module = L"GetOrAddModule Win32: ' Win32 API\r\n' for the examples\r\n";
 
-TEST(ProcessIncludes, PlainDirectiveLoadsMembersAndCreatesTheModule) {
-  const wchar_t* const directives[] = {
-      L"'#Include <Win32.bas>",
-      L"' #include <Win32.bas> ' note",
-      L"  '#INCLUDE <win32.BAS>  _",
-      L"#Include <Win32.bas>",
-  };
-  for (const wchar_t* directive : directives) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(directive)));
-    IncludeWorld world;
-    world.project.Add(L"Module1", Lines({directive, L"Option Explicit", L"", L"Sub Main()", L"End Sub"}));
-    world.Pass();
-    EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-    EXPECT_EQ(test::Modules(world.tables), Names{L"Win32"});
-    ASSERT_TRUE(test::InStep(world.tables));
-    const MemberCollection& members = world.tables.IncludeItems.Item(1);
-    EXPECT_EQ(members.Count(), 8);
-    EXPECT_TRUE(members.Contains(L"gettickcount"));
-    EXPECT_EQ(world.project.Names(), (Names{L"Module1", L"Win32"}));
-    EXPECT_EQ(world.project.writes, Names{std::wstring(L"GetOrAddModule Win32: ") + kWin32Comments});
-    // The next pass finds everything in place.
-    world.project.writes.clear();
-    world.Pass();
-    EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-    EXPECT_EQ(world.project.writes, Names{});
-  }
-}
-
-TEST(ProcessIncludes, WhatIsNoDirectiveOrNotFoundDoesNothing) {
-  const std::wstring modules[] = {
-      Lines({L"'#Include Win32.bas"}),
-      Lines({L"'#Include <Missing.bas>"}),
-      Lines({L"'#Include \"Win32.bas\""}),  // not beside the project, nor in ProjectsPath
-      Lines({L"Dim x ' #Include <Win32.bas>"}),
-      Lines({L"'' #Include <Win32.bas>"}),
-      // Past the declarations section.
-      Lines({L"Option Explicit", L"Sub Main()", L"'#Include <Win32.bas>", L"End Sub"}),
-  };
-  for (const std::wstring& text : modules) {
-    SCOPED_TRACE(testing::PrintToString(text));
-    IncludeWorld world;
-    world.project.Add(L"Module1", text);
-    world.Pass();
-    EXPECT_EQ(test::Keys(world.tables), Names{});
-    EXPECT_EQ(world.project.writes, Names{});
-  }
-}
-
-TEST(ProcessIncludes, ReadsTheSelectedComponentAndStandardModulesOnly) {
-  // type, selected, read
-  const std::tuple<long, bool, bool> cases[] = {
-      {1, false, true}, {1, true, true}, {2, true, true}, {2, false, false}, {3, false, false}, {100, false, false},
-  };
-  for (const auto& [type, selected, read] : cases) {
-    IncludeWorld world;
-    world.project.Add(L"Component1", L"'#Include <Win32.bas>", type, selected);
-    world.Pass();
-    EXPECT_EQ(world.tables.IncludeKeys.Count(), read ? 1 : 0) << type << selected;
-  }
-}
-
-TEST(ProcessIncludes, InFormTargetsTheSelectedComponent) {
-  IncludeWorld world;
-  world.project.Add(L"Module1", L"Option Explicit");
-  world.project.Add(L"Class1", Lines({L"'#Include In <Win32.bas>", L"Option Explicit"}), 2, true);
-  world.Pass();
-  EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-  EXPECT_EQ(test::Modules(world.tables), Names{L"Class1"});
-  EXPECT_EQ(world.project.Names(), (Names{L"Module1", L"Class1"}));
-  EXPECT_EQ(world.project.writes, Names{});
-}
-
-TEST(ProcessIncludes, FullCopiesTheFileOnceWithoutAttributeLines) {
-  struct Case {
-    std::wstring project_file;
-    const wchar_t* text;
-  };
-  const Case cases[] = {
-      {L"C:\\Proj\\App.vbp", L"' Tools\r\nOption Explicit\r\nPublic Const TOOLS_A = 1\r\n"},
-      {L"", L"Public Const TOOLS_B = 2\r\n"},  // never saved: ProjectsPath only
-  };
-  for (const Case& c : cases) {
-    IncludeWorld world;
-    world.places.project_file = c.project_file;
-    world.project.Add(L"Module1", L"'#Include Full \"Tools.bas\"");
-    world.Pass();
-    EXPECT_EQ(world.project.writes, Names{std::wstring(L"GetOrAddModule Tools: ") + c.text});
-    EXPECT_EQ(test::Keys(world.tables), Names{L"Tools"});
-    world.project.writes.clear();
-    world.Pass();
-    EXPECT_EQ(world.project.writes, Names{});
-  }
-  // A component of that name already there: nothing is copied.
-  IncludeWorld world;
-  world.project.Add(L"tools", L"' mine");
-  world.project.Add(L"Module1", L"'#Include Full \"Tools.bas\"");
+// Passes again and expects nothing more to happen.
+void ExpectSettled(IncludeWorld& world) {
+  const Names keys = test::Keys(world.tables);
+  world.project.writes.clear();
   world.Pass();
   EXPECT_EQ(world.project.writes, Names{});
-  EXPECT_EQ(world.project.Text(L"Tools"), L"' mine");
-  EXPECT_EQ(test::Keys(world.tables), Names{L"Tools"});
+  EXPECT_EQ(test::Keys(world.tables), keys);
 }
 
-TEST(ProcessIncludes, DesignerFilesAreRewrittenToTheFullFormAndCopiedWithoutTheirHeader) {
-  const std::vector<std::wstring> form = {
-      L"VERSION 5.00",
-      L"Begin VB.Form Form1",
-      L"   Caption = \"Form1\"",
-      L"End",
-      L"Attribute VB_Name = \"Form1\"",
-      L"Attribute VB_GlobalNameSpace = False",
-      L"Option Explicit",
-      L"Public Const FORM_C = 1",
-      L"Attribute FORM_C.VB_VarDescription = \"c\"",
-      L"Private Sub Form_Load()",
-      L"End Sub",
-  };
-  const wchar_t kCopied[] = L"Option Explicit\r\nPublic Const FORM_C = 1\r\nPrivate Sub Form_Load()\r\nEnd Sub\r\n";
-  const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
-      {L"Form1.frm", L"  '#Include <Form1.frm> ' the form _", L"  '#Include Full <Form1.frm> ' the form _"},
-      {L"Class1.CLS", L"'#include \"Class1.cls\"", L"'#Include Full \"Class1.cls\""},
-      {L"Ctl.ctl", L"'#Include In <Ctl.ctl>", L"'#Include Full <Ctl.ctl>"},
-      {L"Form1.frm", L"'#Include Full <Form1.frm>", nullptr},
-  };
-  for (const auto& [file, directive, rewritten] : cases) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(directive)));
+TEST(ProcessIncludes, DirectivesOfTheSelectedComponentAndStandardModulesLoadTheFileAndMakeItsModule) {
+  const std::tuple<const wchar_t*, long, bool, bool> cases[] = {
+      // text, type, selected, read{L"' #include <Win32.bas> ' note", 1, false, true},
+      {L"  '#INCLUDE <win32.BAS>  _", 2, true, true},
+      {L"#Include <Win32.bas>\r\nOption Explicit\r\n\r\nSub Main()\r\nEnd Sub", 1, true, true},
+      {L"'#Include <Win32.bas>", 2, false, false},
+      {L"'#Include <Win32.bas>", 3, false, false},
+      {L"'#Include Win32.bas", 1, true, false},
+      {L"'#Include <Missing.bas>", 1, true, false},
+      // Not beside the project, nor in ProjectsPath; past the declarations section.
+      {L"'#Include \"Win32.bas\"", 1, true, false},
+      {L"Option Explicit\r\nSub Main()\r\n'#Include <Win32.bas>\r\nEnd Sub", 1, true, false}};
+  for (const auto& [text, type, selected, read] : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(text)));
     IncludeWorld world;
-    world.files.Add(std::wstring(L"C:\\Proj\\") + file, form);
-    world.files.Add(std::wstring(L"C:\\Empty\\") + file, form);
-    world.project.Add(L"Module1", Lines({L"Option Explicit", directive}));
+    world.project.Add(L"Component1", text, type, selected);
     world.Pass();
-    const std::wstring base(file, std::wstring_view(file).find(L'.'));
+    EXPECT_EQ(test::Keys(world.tables), read ? Names{L"Win32"} : Names{});
+    EXPECT_EQ(test::Modules(world.tables), test::Keys(world.tables));
+    EXPECT_EQ(world.project.writes, read ? Names{kWin32Module} : Names{});
+    EXPECT_EQ(read ? world.tables.IncludeItems.Item(1).Count() : 8, 8);
+    ExpectSettled(world);
+  }
+}
+
+// Designer files go in whole as Full does: their header above the first Attribute line and the
+// Attribute lines stay out, and the directive becomes the Full form.
+TEST(ProcessIncludes, FullCopiesTheFileOnce) {
+  std::vector<std::wstring> form;
+  for (std::wstring_view line :
+       SplitLines(L"VERSION 5.00\r\nBegin VB.Form Form1\r\nEnd\r\nAttribute VB_Name = \"Form1\"\r\n"
+                  L"Option Explicit\r\nAttribute X.VB_X = 1\r\nPrivate Sub Form_Load()\r\nEnd Sub")) {
+    form.emplace_back(line);
+  }
+  const std::wstring copied = L"Option Explicit\r\nPrivate Sub Form_Load()\r\nEnd Sub\r\n";
+  const struct {
+    const wchar_t* file;
+    const wchar_t* directive;
+    const wchar_t* rewritten;
+    std::wstring module;
+  } cases[] = {
+      {L"Form1.frm", L"  '#Include <Form1.frm> ' the form _", L"  '#Include Full <Form1.frm> ' the form _", copied},
+      {L"Class1.CLS", L"'#include \"Class1.cls\"", L"'#Include Full \"Class1.cls\"", copied},
+      {L"Ctl.ctl", L"'#Include In <Ctl.ctl>", L"'#Include Full <Ctl.ctl>", copied},
+      {L"Form1.frm", L"'#Include Full <Form1.frm>", nullptr, copied},
+      {L"Tools.bas", L"'#Include Full \"Tools.bas\"", nullptr,
+       L"' Tools\r\nOption Explicit\r\nPublic Const TOOLS_A = 1\r\n"},
+      {L"Plain.bas", L"'#Include Full <Plain.bas>", nullptr, L"' Plain\r\nPublic Const P = 1\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.directive)));
+    IncludeWorld world;
+    world.files.Add(L"C:\\Empty\\Plain.bas", {L"' Plain", L"Public Const P = 1"});
+    for (const wchar_t* folder : {L"C:\\Empty\\", L"C:\\Proj\\"}) {
+      for (const wchar_t* designer : {L"Form1.frm", L"Class1.CLS", L"Ctl.ctl"})
+        world.files.Add(folder + std::wstring(designer), form);
+    }
+    world.project.Add(L"Module1", Lines({L"Option Explicit", c.directive}));
+    world.Pass();
+    const std::wstring base(c.file, std::wstring_view(c.file).find(L'.'));
     Names writes;
-    if (rewritten) writes.push_back(std::wstring(L"ReplaceLine Module1 2: ") + rewritten);
-    writes.push_back(L"GetOrAddModule " + base + L": " + kCopied);
+    if (c.rewritten) writes.push_back(std::wstring(L"ReplaceLine Module1 2: ") + c.rewritten);
+    writes.push_back(L"GetOrAddModule " + base + L": " + c.module);
     EXPECT_EQ(world.project.writes, writes);
     EXPECT_EQ(test::Modules(world.tables), Names{base});
-    // The rewritten line is still the directive: nothing more happens.
-    world.project.writes.clear();
-    world.Pass();
-    EXPECT_EQ(world.project.writes, Names{});
-    EXPECT_EQ(test::Keys(world.tables), Names{base});
+    ExpectSettled(world);
   }
-}
-
-TEST(ProcessIncludes, FullWithoutAttributeLinesCopiesEveryLine) {
-  IncludeWorld world;
-  world.files.Add(L"C:\\Empty\\Plain.bas", {L"' Plain", L"Public Const P = 1"});
-  world.project.Add(L"Module1", L"'#Include Full <Plain.bas>");
-  world.Pass();
-  EXPECT_EQ(world.project.Text(L"Plain"), L"' Plain\r\nPublic Const P = 1");
 }
 
 TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
@@ -176,10 +103,8 @@ TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
   world.Pass();
   EXPECT_EQ(test::Keys(world.tables), (Names{L"Win32", L"Tools", L"Extra"}));
   ASSERT_TRUE(test::InStep(world.tables));
-  // The directive in the middle goes away.
   world.project.ReplaceLine(1, 2, L"' no more tools");
   world.Pass();
-  EXPECT_EQ(test::Keys(world.tables), (Names{L"Win32", L"Extra"}));
   EXPECT_EQ(test::Modules(world.tables), (Names{L"Win32", L"Extra"}));
   ASSERT_TRUE(test::InStep(world.tables));
   EXPECT_TRUE(world.tables.IncludeItems.Item(L"Extra").Contains(L"EXTRA"));
@@ -193,7 +118,6 @@ TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
   world.project.Find(L"Module1")->name = L"MODULE1";
   world.Pass();
   EXPECT_EQ(test::Modules(world.tables), (Names{L"Extra", L"Module1"}));
-  // No directive left.
   world.project.ReplaceLine(1, 1, L"");
   world.project.ReplaceLine(1, 3, L"");
   world.Pass();
@@ -204,12 +128,12 @@ TEST(ProcessIncludes, TablesStayInStepAndLoseWhatNoDirectiveNames) {
 TEST(ProcessIncludes, TheFirstDirectiveOfANameWinsAndThePassGoesOn) {
   IncludeWorld world;
   world.files.Add(L"C:\\Empty\\Extra.bas", {L"Public Const EXTRA = 1"});
-  world.project.Add(L"Module1", Lines({L"'#Include <Stale.bas>"}));
   world.files.Add(L"C:\\Empty\\Stale.bas", {L"Public Const STALE = 1"});
+  world.project.Add(L"Module1", L"'#Include <Stale.bas>");
   world.Pass();
   world.project.ReplaceLine(1, 1, L"'#Include <Win32.bas>");
   world.project.Add(L"Class1", Lines({L"'#Include In <WIN32.bas>", L"'#Include <Extra.bas>"}), 2, true);
-  world.project.Add(L"Module2", Lines({L"'#Include <Win32.bas>"}));
+  world.project.Add(L"Module2", L"'#Include <Win32.bas>");
   world.Pass();
   EXPECT_EQ(test::Keys(world.tables), (Names{L"Win32", L"Extra"}));
   EXPECT_EQ(test::Modules(world.tables), (Names{L"Win32", L"Extra"}));
@@ -217,97 +141,39 @@ TEST(ProcessIncludes, TheFirstDirectiveOfANameWinsAndThePassGoesOn) {
 }
 
 TEST(ProcessIncludes, NamesThatCannotNameAModuleBreedNone) {
-  const wchar_t* const bad[] = {L"win-api.bas", L"1st.bas", L"A_very_long_module_name_of_32_ch.bas", L".bas",
-                                L"a b.bas"};
-  for (const wchar_t* name : bad) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
-    IncludeWorld world;
-    world.files.Add(std::wstring(L"C:\\Empty\\") + name, test::Win32File());
-    world.project.Add(L"Module1", std::wstring(L"'#Include <") + name + L">");
-    world.project.Add(L"Module2", std::wstring(L"'#Include Full <") + name + L">");
-    world.Pass();
-    world.Pass();
-    EXPECT_EQ(world.project.Names(), (Names{L"Module1", L"Module2"}));
-    EXPECT_EQ(world.project.writes, Names{});
-    EXPECT_EQ(test::Keys(world.tables), Names{});
-    // The "in" form needs no module of that name.
-    world.project.Add(L"Class1", std::wstring(L"'#Include In <") + name + L">", 2, true);
-    world.Pass();
-    EXPECT_EQ(test::Modules(world.tables), Names{L"Class1"});
-    EXPECT_TRUE(world.tables.IncludeItems.Item(1).Contains(L"Sleep"));
-    EXPECT_EQ(world.project.writes, Names{});
-  }
+  IncludeWorld world;
+  world.files.Add(L"C:\\Empty\\win-api.bas", test::Win32File());
+  world.project.Add(L"Module1", L"'#Include <win-api.bas>\r\n'#Include Full <win-api.bas>");
+  world.Pass();
+  EXPECT_EQ(world.project.Names(), Names{L"Module1"});
+  EXPECT_EQ(test::Keys(world.tables), Names{});
+  // The "in" form needs no module of that name.
+  world.project.Add(L"Class1", L"'#Include In <win-api.bas>", 2, true);
+  world.Pass();
+  EXPECT_EQ(test::Modules(world.tables), Names{L"Class1"});
+  EXPECT_TRUE(world.tables.IncludeItems.Item(1).Contains(L"Sleep"));
+  EXPECT_EQ(world.project.writes, Names{});
 }
 
 TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
-  const std::vector<std::wstring> module = {L"'#Include File <Help.txt>", L"  '#Include Related \"Notes.doc\" ' notes",
-                                            L"'#Include <App.res> _", L"'#Include <Win32.bas>"};
+  const std::wstring module = Lines({L"'#Include File <Help.txt>", L"  '#Include Related \"Notes.doc\" ' notes",
+                                     L"'#Include <App.res> _", L"'#Include <Win32.bas>"});
   IncludeWorld world;
-  world.files.Add(L"C:\\Empty\\Help.txt", {});
-  world.files.Add(L"C:\\Empty\\App.res", {});
-  world.files.Add(L"C:\\Proj\\Notes.doc", {});
-  world.project.Add(L"Module1", Lines(module));
+  for (const wchar_t* path : {L"C:\\Empty\\Help.txt", L"C:\\Empty\\App.res", L"C:\\Proj\\Notes.doc"}) {
+    world.files.Add(path, {});
+  }
+  world.project.Add(L"Module1", module);
   world.project.has_project_files = false;
   world.Pass();
-  EXPECT_EQ(world.project.writes, Names{std::wstring(L"GetOrAddModule Win32: ") + kWin32Comments});
-  EXPECT_EQ(world.project.Text(L"Module1"), Lines(module));
+  EXPECT_EQ(world.project.writes, Names{kWin32Module});
   EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-
   world.project.has_project_files = true;
   world.project.writes.clear();
   world.Pass();
   EXPECT_EQ(world.project.writes,
             (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
                    L"AddFile C:\\Empty\\App.res related", L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
-  EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
-  // Already in the project: nothing more.
-  world.project.writes.clear();
-  world.Pass();
-  EXPECT_EQ(world.project.writes, Names{});
-}
-
-TEST(ProcessIncludes, AnUnreadableFileGivesNoMembers) {
-  IncludeWorld world;
-  world.files.Add(L"C:\\Empty\\Locked.bas", {});  // found, but it reads as no lines
-  world.project.Add(L"Module1", L"'#Include <Locked.bas>");
-  world.Pass();
-  ASSERT_EQ(test::Keys(world.tables), Names{L"Locked"});
-  EXPECT_EQ(world.tables.IncludeItems.Item(1).Count(), 0);
-  EXPECT_EQ(world.project.Text(L"Locked"), L"");
-  KeyedCollection<std::wstring> declared;
-  AddDeclaration(L"Locked", false, world.tables, world.project, declared);
-  EXPECT_EQ(test::Items(declared), Names{});
-}
-
-// Host calls grow with the components and the directives, not with the lines.
-TEST(ProcessIncludes, HostCallsDoNotGrowWithLines) {
-  const auto calls = [](int comments) {
-    IncludeWorld world;
-    std::vector<std::wstring> lines(static_cast<std::size_t>(comments), L"' a comment");
-    lines.insert(lines.begin() + comments / 2, L"'#Include <Win32.bas>");
-    for (int m = 0; m < 5; ++m) world.project.Add(L"M" + std::to_wstring(m), Lines(lines));
-    world.Pass();
-    world.project.calls = 0;
-    world.Pass();
-    return world.project.calls;
-  };
-  EXPECT_EQ(calls(1000), calls(10));
-}
-
-TEST(ProcessIncludes, HostFailuresEndThePass) {
-  IncludeWorld world;
-  world.project.Add(L"Module1", L"'#Include <Win32.bas>");
-  world.project.fail_modules = true;
-  EXPECT_THROW(world.Pass(), VbError);
-}
-
-TEST(ProcessIncludes, ARefusedModuleLeavesTheTables) {
-  IncludeWorld world;
-  world.project.Add(L"Module1", L"'#Include <Win32.bas>");
-  world.project.refused = {L"Win32"};
-  world.Pass();
-  EXPECT_EQ(world.project.Names(), Names{L"Module1"});
-  EXPECT_EQ(test::Keys(world.tables), Names{L"Win32"});
+  ExpectSettled(world);
 }
 
 }  // namespace
