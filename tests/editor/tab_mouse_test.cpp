@@ -2,6 +2,8 @@
 // cursor put on the strip and the messages Windows sends for it.
 #include "tests/editor/tab_strip_fixture.h"
 
+#include <algorithm>
+
 namespace sbx::test {
 namespace {
 
@@ -128,16 +130,31 @@ TEST_F(TabMouseTest, LosingTheCaptureResetsPressedAndHotState) {
   DestroyWindow(other);
 }
 
-// Under Wine GetGuiResources counts nothing; a leak of even one pen per tab would exhaust the
-// process's GDI handles long before the last paint, and the picture would go wrong.
+// The highest slot of the GDI handle table that 200 new objects take. Freed slots are taken again,
+// so it stays put while nothing leaks, and climbs as leaked objects hold slots.
+int HighestFreeSlot() {
+  std::vector<qv::Pen> probes;
+  int highest = 0;
+  for (int i = 0; i < 200; ++i) {
+    probes.emplace_back(CreatePen(PS_SOLID, 1, 0));
+    highest = std::max<int>(highest, LOWORD(reinterpret_cast<UINT_PTR>(probes.back().get())));
+  }
+  return highest;
+}
+
+// Under Wine GetGuiResources counts nothing: the handle slots and the picture show the balance.
 TEST_F(TabMouseTest, AThousandPaintsOfFiftyTabsLeaveTheGdiObjectsBalanced) {
   OpenMany(50);
   const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const int slot = HighestFreeSlot();
   const qv::PixelRect close = Geometry().Button(StripButton::kClose);
   for (int paint = 0; paint < 1000; ++paint) RedrawWindow(client_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(before, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+  EXPECT_GT(100, HighestFreeSlot() - slot);
   const COLORREF ground = qv::BlendColor(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW), 80);
   EXPECT_EQ(ground, Pixel(close.left + 1, 5));
+  EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), Pixel(0, 100));
+  EXPECT_EQ(GetSysColor(COLOR_3DHIGHLIGHT), Pixel(close.left + 1, 21));
   const qv::PixelRect active = Strip().TabRects()[49];
   EXPECT_EQ(GetSysColor(COLOR_BTNFACE), Pixel(active.left + 2 - Strip().ScrollOffset(), active.top + 2));
   int cross = 0;

@@ -51,6 +51,18 @@ TEST_F(TabStripTest, TheClientMakesRoomRightAfterAttachingAndAtBothPositions) {
     qv::SetTabPosition(c.position);
     EXPECT_EQ(c.client, ClientInWindow()) << c.position;
   }
+  // A caller's WINDOWPOS may hold zeros: the insets apply to the rectangle received.
+  const struct {
+    long position;
+    RECT received, inside;
+  } received[] = {{1, {10, 20, 110, 220}, {12, 22, 108, 196}}, {0, {10, 20, 110, 220}, {12, 44, 108, 218}}};
+  for (const auto& c : received) {
+    qv::SetTabPosition(c.position);
+    WINDOWPOS zeros{};
+    NCCALCSIZE_PARAMS params{{c.received, c.received, c.received}, &zeros};
+    SendMessageW(client_, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
+    EXPECT_TRUE(EqualRect(&c.inside, &params.rgrc[0])) << c.position;
+  }
   // Apply: stopped and started again.
   qv::DetachTabs();
   qv::TerminateTabs();
