@@ -63,6 +63,7 @@ void TabStrip::Detach() {
   const HWND client = client_;
   client_ = nullptr;
   ResetMouse();
+  if (GetCapture() == client) ReleaseCapture();
   Unhook();
   if (had_client_edge_) SetWindowLongPtrW(client, GWL_EXSTYLE, GetWindowLongPtrW(client, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
   ChangeFrame(client);
