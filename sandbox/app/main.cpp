@@ -90,6 +90,7 @@ void OpenSample(sbx::Host& host) {
   }
   host.workspace().OpenDesignerWindow(host.state().IsVba() ? L"VBAProject - OrderForm (UserForm)"
                                                            : L"VBAProject - OrderForm (Form)");
+  host.Open(*project.components().Find(L"TextTools"));
   host.Open(*project.components().Find(L"Main"));
 }
 
