@@ -42,49 +42,53 @@ void TabStrip::DrawFrame(HDC dc, int width, int height) const {
   Line(dc, COLOR_BTNFACE, {{1, far_row}, {width - 1, far_row}});
 }
 
+void TabStrip::DrawGround(HDC dc, const StripGeometry& geometry) const {
+  const PixelRect strip = geometry.Strip();
+  const COLORREF ground = BlendColor(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW), 80);
+  if (bottom_) return Fill(dc, {strip.left, geometry.Height() - kStripHeight, strip.right, geometry.Height()}, ground);
+  Fill(dc, ToRect(strip), ground);
+  Line(dc, COLOR_BTNFACE, {{1, strip.bottom}, {geometry.Width() - 1, strip.bottom}});
+  Line(dc, COLOR_BTNFACE, {{1, strip.bottom + 1}, {geometry.Width() - 1, strip.bottom + 1}});
+}
+
+std::vector<std::wstring> TabStrip::Measure(HDC dc, int active_tab, const StripGeometry& geometry) {
+  std::vector<int> widths;
+  std::vector<std::wstring> captions;
+  for (int i = 0; i < static_cast<int>(Tabs().size()); ++i) {
+    captions.push_back(Caption(TabWindow(i)));
+    widths.push_back(TextWidth(dc, captions.back(), i == active_tab ? fonts_->bold.get() : fonts_->normal.get()));
+  }
+  rects_ = geometry.Layout(widths);
+  return captions;
+}
+
 void TabStrip::Draw() {
   if (!fonts_ || !buffer_) return;
   Sync();
   const StripGeometry geometry = Geometry();
-  const int width = geometry.Width(), height = geometry.Height();
   const WindowDc window = WholeWindowDc(client_);
-  buffer_->Grow(width, height + 1);
+  buffer_->Grow(geometry.Width(), geometry.Height() + 1);
   const HDC dc = buffer_->hdc();
-  DrawFrame(window.get(), width, height);
+  DrawFrame(window.get(), geometry.Width(), geometry.Height());
+  DrawGround(dc, geometry);
   const PixelRect strip = geometry.Strip();
-  const COLORREF ground = BlendColor(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW), 80);
-  if (bottom_) {
-    Fill(dc, {strip.left, height - kStripHeight, strip.right, height}, ground);
-  } else {
-    Fill(dc, ToRect(strip), ground);
-    Line(dc, COLOR_BTNFACE, {{1, strip.bottom}, {width - 1, strip.bottom}});
-    Line(dc, COLOR_BTNFACE, {{1, strip.bottom + 1}, {width - 1, strip.bottom + 1}});
-  }
   if (!Tabs().empty()) {
     const HWND active = ActiveChild();
     const int active_tab = order_.IndexOf(reinterpret_cast<std::intptr_t>(active));
-    std::vector<int> widths;
-    std::vector<std::wstring> captions;
-    for (int i = 0; i < static_cast<int>(Tabs().size()); ++i) {
-      captions.push_back(Caption(TabWindow(i)));
-      const HFONT font = i == active_tab ? fonts_->bold.get() : fonts_->normal.get();
-      widths.push_back(TextWidth(dc, captions.back(), font));
-    }
-    rects_ = geometry.Layout(widths);
+    const std::vector<std::wstring> captions = Measure(dc, active_tab, geometry);
     if (active != last_active_ && active_tab != kNoTab) {
       last_active_ = active;
       offset_ = ScrollToShow(TabRect(active_tab), offset_, geometry);
     }
-    offset_ = ClampScroll(offset_, rects_, width);
+    offset_ = ClampScroll(offset_, rects_, geometry.Width());
     SetBkMode(dc, TRANSPARENT);
     bool active_shown = false;
     for (int i = 0; i < static_cast<int>(Tabs().size()); ++i) {
       if (!DrawTab(dc, i, active_tab, captions[static_cast<std::size_t>(i)], geometry, active_shown)) break;
     }
     const int baseline = bottom_ ? strip.top : strip.bottom - 1;
-    const int color = bottom_ ? COLOR_3DDKSHADOW : COLOR_3DHIGHLIGHT;
     const int from = active_shown ? geometry.ButtonsLeft() : strip.left;
-    Line(dc, color, {{from, baseline}, {strip.right, baseline}});
+    Line(dc, bottom_ ? COLOR_3DDKSHADOW : COLOR_3DHIGHLIGHT, {{from, baseline}, {strip.right, baseline}});
     for (const StripButton button : {StripButton::kScrollLeft, StripButton::kScrollRight, StripButton::kClose}) {
       DrawButton(dc, button, geometry);
     }
@@ -92,10 +96,9 @@ void TabStrip::Draw() {
     last_active_ = nullptr;
   }
   // The bottom strip's picture sits one row lower in the buffer.
-  const int rows = kStripHeight - 1;
-  const int target = bottom_ ? height - kStripHeight : 1;
-  BitBlt(window.get(), strip.left, target, strip.right - strip.left, rows, dc, strip.left, bottom_ ? target + 1 : 1,
-         SRCCOPY);
+  const int target = bottom_ ? geometry.Height() - kStripHeight : 1;
+  BitBlt(window.get(), strip.left, target, strip.right - strip.left, kStripHeight - 1, dc, strip.left,
+         bottom_ ? target + 1 : 1, SRCCOPY);
 }
 
 bool TabStrip::DrawTab(HDC dc, int tab, int active, const std::wstring& caption, const StripGeometry& geometry,

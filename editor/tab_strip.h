@@ -62,6 +62,9 @@ class TabStrip : public Subclass {
   void Activate(int tab);
 
   void Draw();
+  void DrawGround(HDC dc, const StripGeometry& geometry) const;
+  // Lays the tabs out from their captions' widths; the captions, in tab order.
+  std::vector<std::wstring> Measure(HDC dc, int active_tab, const StripGeometry& geometry);
   // False once the tab starts beyond the buttons: it and those after it are not drawn.
   bool DrawTab(HDC dc, int tab, int active, const std::wstring& caption, const StripGeometry& geometry,
                bool& active_shown) const;

@@ -194,6 +194,24 @@ TEST_F(TabStripTest, PixelsOfTheGroundTheActiveTabAndTheButtons) {
   EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), Pixel(close.left, close.top + 5));
 }
 
+TEST_F(TabStripTest, TheBottomStripIsDrawnBelowTheClientArea) {
+  qv::SetTabPosition(1);
+  Attach();
+  Open(L"P - A");
+  Paint();
+  const qv::PixelRect tab = Strip().TabRects()[0];
+  const qv::StripGeometry bottom(600, 400, true);
+  const struct {
+    int x, y;
+    COLORREF color;
+  } pixels[] = {{tab.left + 2, tab.top + 2, GetSysColor(COLOR_BTNFACE)},
+                {tab.left + 2, tab.bottom - 2, GetSysColor(COLOR_3DDKSHADOW)},
+                {bottom.ButtonsLeft() - 5, 388, qv::BlendColor(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW), 80)},
+                {bottom.ButtonsLeft() - 5, 377, GetSysColor(COLOR_3DDKSHADOW)},
+                {300, 1, GetSysColor(COLOR_BTNFACE)}};
+  for (const auto& p : pixels) EXPECT_EQ(p.color, Pixel(p.x, p.y)) << p.x << ',' << p.y;
+}
+
 TEST_F(TabStripTest, BothActivationPathsShowTheActiveTab) {
   Attach();
   const HWND a = Open(L"P - A"), b = Open(L"P - B"), c = Open(L"P - C");
