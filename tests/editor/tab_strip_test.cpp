@@ -205,7 +205,8 @@ TEST_F(TabStripTest, TheBottomStripIsDrawnBelowTheClientArea) {
     int x, y;
     COLORREF color;
   } pixels[] = {{tab.left + 2, tab.top + 2, GetSysColor(COLOR_BTNFACE)},
-                {tab.left + 2, tab.bottom - 2, GetSysColor(COLOR_3DDKSHADOW)},
+                {tab.left + 2, tab.bottom - 2, GetSysColor(COLOR_3DDKSHADOW)},  // the picture is one row up
+                {tab.left, tab.top + 4, GetSysColor(COLOR_3DHIGHLIGHT)},
                 {bottom.ButtonsLeft() - 5, 388, qv::BlendColor(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW), 80)},
                 {bottom.ButtonsLeft() - 5, 377, GetSysColor(COLOR_3DDKSHADOW)},
                 {300, 1, GetSysColor(COLOR_BTNFACE)}};
