@@ -15,11 +15,26 @@ void RecordEntryPoint(const Args&...) {}
 namespace qv {
 
 void UnhookCodePane(HWND window) { RecordEntryPoint(L"UnhookCodePane", window); }
-void InitTabs() { RecordEntryPoint(L"InitTabs"); }
-void SetTabPosition(long position) { RecordEntryPoint(L"SetTabPosition", position); }
-void AttachTabs(HWND window) { RecordEntryPoint(L"AttachTabs", window); }
-void DetachTabs() { RecordEntryPoint(L"DetachTabs"); }
-void TerminateTabs() { RecordEntryPoint(L"TerminateTabs"); }
+void InitTabs() {
+  RecordEntryPoint(L"InitTabs");
+  InitTabStrip();
+}
+void SetTabPosition(long position) {
+  RecordEntryPoint(L"SetTabPosition", position);
+  SetTabStripPosition(position);
+}
+void AttachTabs(HWND window) {
+  RecordEntryPoint(L"AttachTabs", window);
+  AttachTabStrip(window);
+}
+void DetachTabs() {
+  RecordEntryPoint(L"DetachTabs");
+  DetachTabStrip();
+}
+void TerminateTabs() {
+  RecordEntryPoint(L"TerminateTabs");
+  TerminateTabStrip();
+}
 #ifdef QV_RECORD_ENTRY_POINTS
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
 #endif
@@ -34,7 +49,6 @@ void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 #endif
 
 void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
-void RefreshTabs() {}
 void ProcessIncludes() {
   RecordEntryPoint(L"ProcessIncludes");
   RunIncludePass();

@@ -18,6 +18,12 @@ void SetTabPosition(long position);  // 0 top, 1 bottom
 void AttachTabs(HWND window);
 void DetachTabs();
 void TerminateTabs();
+// The tab strip's own steps, which the five above reach.
+void InitTabStrip();
+void SetTabStripPosition(long position);
+void AttachTabStrip(HWND window);
+void DetachTabStrip();
+void TerminateTabStrip();
 void SetIDEStyle(long style);
 // The options dialog: modal from the menu, modeless (without an owner form) for an external start.
 // A modal dialog is owned by State().hWndMain, so that it blocks the editor until it closes.
@@ -35,6 +41,9 @@ void HookCodePane(HWND window);
 void WheelPoll();
 void PaintPaletteCustomColors();
 void RefreshTabs();
+// Refreshes the tab strip when the MDI client's active child changed without telling it (a click
+// into a document window, Ctrl+F6).
+void FollowActiveTab();
 void ProcessIncludes();
 // Empties the include tables when another code window becomes the active one.
 void ClearIncludes();

@@ -94,6 +94,7 @@ class Tick {
   void DriveWindows() {
     if (settings_.Scrolling) Step([] { WheelPoll(); });
     if (settings_.ShowPalette) Step([] { PaintPaletteCustomColors(); });
+    if (settings_.MDITabs) Step([] { FollowActiveTab(); });
     if (settings_.MDITabs && loop_.MDIActivated) {
       Step([] { RefreshTabs(); });
       if (loop_.MDIRefreshTicks == kMDIRefreshPeriod) {

@@ -1,15 +1,9 @@
 #pragma once
 // Where the palette painter draws in the colour popup's tab control, in its client pixels: the
 // positions are twips of the popup's design, converted at the screen's pixels per inch.
-namespace qv {
+#include "kit/pixel_rect.h"
 
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  bool operator==(const PixelRect&) const = default;
-};
+namespace qv {
 
 class PaletteLayout {
  public:

@@ -115,6 +115,9 @@ void OpenSample(sbx::Host& host) {
     host.AddComponent(project, component.type == kForm ? form : component.type, component.name,
                       SampleText(component.resource));
   }
+  host.workspace().OpenDesignerWindow(host.state().IsVba() ? L"VBAProject - OrderForm (UserForm)"
+                                                           : L"VBAProject - OrderForm (Form)");
+  host.Open(*project.components().Find(L"TextTools"));
   host.Open(*project.components().Find(L"Main"));
 }
 

@@ -22,6 +22,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
   void BarsChanged() override;
   CodeWindow& OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) override;
   void Activate(CodeWindow& window) override;
+  HWND OpenDesignerWindow(const std::wstring& caption) override;
   CodeWindow* ActiveCodeWindow() const override;
   CodeWindow* LastActiveCodeWindow() const override { return last_active_; }
   std::vector<CodeWindow*> CodeWindows() const override;
@@ -42,6 +43,8 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
   const std::wstring& IdeSettingsKey() const override { return options_.ide_settings_key; }
 
   CodeWindowImpl* Find(HWND window) const;
+  // Through the client or straight to the child, as direct_activation says.
+  void ActivateChild(HWND child);
   // The band across the top, the MDI client below it.
   void Layout() const;
 
@@ -51,6 +54,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
   BarBandWindow band_{band_rows};
   int band_height_ = 0;
   std::vector<std::unique_ptr<CodeWindowImpl>> windows_;
+  std::vector<std::unique_ptr<qv::BoundWindow>> designers_;
   CodeWindowImpl* last_active_ = nullptr;
   std::map<HWND, int> close_messages_;
   std::unique_ptr<ToolWindows> tools_;
@@ -129,13 +133,29 @@ void WorkspaceImpl::Activate(CodeWindow& window) {
     BringToForeground(window.hwnd());
     return;
   }
+  ActivateChild(window.hwnd());
+}
+
+void WorkspaceImpl::ActivateChild(HWND child) {
   if (direct_activation) {
-    SendMessageW(window.hwnd(), WM_CHILDACTIVATE, 0, 0);
+    SendMessageW(child, WM_CHILDACTIVATE, 0, 0);
   } else {
-    SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window.hwnd()), 0);
+    SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
   }
   if (GetForegroundWindow() != hwnd()) BringToForeground(hwnd());
-  SetFocus(window.hwnd());
+  SetFocus(child);
+}
+
+HWND WorkspaceImpl::OpenDesignerWindow(const std::wstring& caption) {
+  if (!client_) return nullptr;
+  static const qv::WindowClass kDesigner{L"SbxDesignerWindow", CS_HREDRAW | CS_VREDRAW, IDC_ARROW,
+                                         GetSysColorBrush(COLOR_APPWORKSPACE)};
+  designers_.push_back(std::make_unique<qv::BoundWindow>());
+  if (!designers_.back()->CreateMdiChild(client_, kDesigner, caption.c_str(), WS_VISIBLE | WS_OVERLAPPEDWINDOW)) {
+    throw std::runtime_error("designer window not created");
+  }
+  ActivateChild(designers_.back()->hwnd());
+  return designers_.back()->hwnd();
 }
 
 CodeWindow* WorkspaceImpl::ActiveCodeWindow() const {

@@ -38,6 +38,9 @@ class Workspace {
   // takes the focus (the MDI client's WM_MDIACTIVATE path).
   virtual CodeWindow& OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) = 0;
   virtual void Activate(CodeWindow& window) = 0;
+  // Opens a form's designer, a document window of another class than the code windows, and makes it
+  // the active document window the same way; nullptr in SDI mode.
+  virtual HWND OpenDesignerWindow(const std::wstring& caption) = 0;
   // The active document window when it is a code window, else nullptr. Drives the Enabled state
   // of the host's code-window controls.
   virtual CodeWindow* ActiveCodeWindow() const = 0;

@@ -186,6 +186,20 @@ TEST_F(MdiTest, ClosingAWindowRunsTheHookAndActivatesTheNext) {
   EXPECT_EQ(nullptr, workspace_->LastActiveCodeWindow());
 }
 
+TEST_F(MdiTest, ADesignerIsADocumentWindowOfItsOwnClassActivatedByEitherPath) {
+  CodeWindow& code = OpenWindow(L"a", L"First");
+  for (const bool direct : {false, true}) {
+    workspace_->direct_activation = direct;
+    const HWND designer = workspace_->OpenDesignerWindow(L"Project1 - Form1 (UserForm)");
+    EXPECT_EQ(L"SbxDesignerWindow", ClassOf(designer));
+    EXPECT_EQ(workspace_->MdiClient(), GetParent(designer));
+    EXPECT_EQ(designer, reinterpret_cast<HWND>(SendMessageW(workspace_->MdiClient(), WM_MDIGETACTIVE, 0, 0)));
+    EXPECT_EQ(nullptr, workspace_->ActiveCodeWindow());
+    workspace_->Activate(code);
+    EXPECT_EQ(&code, workspace_->ActiveCodeWindow()) << direct;
+  }
+}
+
 TEST_F(SdiTest, SdiCodeWindowsAreTopLevelAndBecomeForegroundWhenActivated) {
   HWND frame = workspace_->MainWindow();
   EXPECT_EQ(nullptr, workspace_->MdiClient());
