@@ -10,22 +10,11 @@
 #include "kit/list_file.h"
 #include "kit/vb_strings.h"
 #include "win/ansi_file.h"
+#include "win/environment.h"
 #include "win/files.h"
 
 namespace qv {
 namespace {
-
-std::wstring EnvironmentValue(const wchar_t* name) {
-  std::wstring value(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD got = GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-    if (got < value.size()) {
-      value.resize(got);
-      return value;
-    }
-    value.resize(got);
-  }
-}
 
 // The system's text for the last error, as a failed Open would describe it.
 std::wstring LastErrorText() {
@@ -157,7 +146,7 @@ void HostIncludeProject::ShowError(const std::wstring& description) {
 IncludePlaces HostIncludeProject::Places() {
   IncludePlaces places;
   for (const std::wstring& folder : Tables().IncludingPaths) places.including_paths.push_back(folder);
-  places.program_files = EnvironmentValue(L"ProgramFiles");
+  places.program_files = EnvironmentVariable(L"ProgramFiles");
   try {
     places.project_file = project_.FileName();
   } catch (const VbError&) {
