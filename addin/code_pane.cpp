@@ -9,7 +9,7 @@
 #include "win/clipboard_text.h"
 #include "addin/connection.h"
 #include "addin/keyboard_state.h"
-#include "addin/paste_keys.h"
+#include "addin/sent_keys.h"
 #include "host/host_code_pane.h"
 #include "win/failure_log.h"
 
@@ -104,6 +104,12 @@ FormatResult Formatting(const FormatRequest& request) {
     }
   });
   return result;
+}
+
+void FormatSelection() {
+  FormatRequest request;
+  request.selection = VBInstance().ActiveCodePane().GetSelection();
+  Formatting(request);
 }
 
 }  // namespace qv

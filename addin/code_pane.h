@@ -40,6 +40,8 @@ std::wstring GetProcName(long LineNumber, long& Kind, std::wstring& MemberType);
 // pasted once. Gives what the run rewrote (for the main loop's
 // bookkeeping); a failure writes nothing and is recorded.
 FormatResult Formatting(const FormatRequest& request);
+// Re-indents the selected lines of the active pane, as the toolbar's command does.
+void FormatSelection();
 
 // The names a template takes from the host: the active pane's module, project and component.
 class ActivePaneTemplateHost : public TemplateHost {

@@ -16,11 +16,7 @@ void OptionsMenuHandler_Click(const CommandBarControl&) { ShowOptions(true); }
 
 void AboutMenuHandler_Click(const CommandBarControl&) { ShowAbout(); }
 
-void FormatHandler_Click(const CommandBarControl&) {
-  FormatRequest request;
-  request.selection = VBInstance().ActiveCodePane().GetSelection();
-  Formatting(request);
-}
+void FormatHandler_Click(const CommandBarControl&) { FormatSelection(); }
 
 void DeclarateHandler_Click(const CommandBarControl&) { ShowDeclarations(); }
 

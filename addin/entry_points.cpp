@@ -2,6 +2,7 @@
 #include "addin/entry_points.h"
 
 #include "addin/includes.h"
+#include "win/failure_log.h"
 
 #ifdef QV_RECORD_ENTRY_POINTS
 #include "addin/entry_point_log.h"
@@ -14,7 +15,10 @@ void RecordEntryPoint(const Args&...) {}
 
 namespace qv {
 
-void UnhookCodePane(HWND window) { RecordEntryPoint(L"UnhookCodePane", window); }
+void UnhookCodePane(HWND window) {
+  RecordEntryPoint(L"UnhookCodePane", window);
+  UnhookCodeWindow(window);
+}
 void InitTabs() {
   RecordEntryPoint(L"InitTabs");
   InitTabStrip();
@@ -48,7 +52,11 @@ void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 #endif
 
-void HookCodePane(HWND window) { RecordEntryPoint(L"HookCodePane", window); }
+void HookCodePane(HWND window) {
+  RecordEntryPoint(L"HookCodePane", window);
+  if (!HookCodeWindow(window)) RecordFailure(L"HookCodePane", L"the code window was not hooked");
+}
+void PaintCodePane(long, long, HWND) {}
 void ProcessIncludes() {
   RecordEntryPoint(L"ProcessIncludes");
   RunIncludePass();

@@ -13,6 +13,12 @@ void HookWheel(HWND window);
 void UnhookWheel(HWND window);
 bool WheelHooked();
 void UnhookCodePane(HWND window);
+// The code-window subclass's own steps, which UnhookCodePane and HookCodePane reach. A second hook
+// while one window is hooked is refused; unhooking a window that is not hooked does nothing.
+bool HookCodeWindow(HWND window);
+void UnhookCodeWindow(HWND window);
+// Paints the highlighted texts over lines first..last of the code window, after the editor.
+void PaintCodePane(long first, long last, HWND window);
 void InitTabs();
 void SetTabPosition(long position);  // 0 top, 1 bottom
 void AttachTabs(HWND window);

@@ -7,12 +7,10 @@
 #include <string>
 
 #include "addin/addin_state.h"
-#include "addin/code_pane.h"
 #include "addin/connection.h"
 #include "addin/entry_points.h"
-#include "codetools/auto_text.h"
+#include "editor/active_pane_tools.h"
 #include "editor/wheel_scroll.h"
-#include "host/host_code_pane.h"
 #include "kit/wheel_steps.h"
 
 namespace qv {
@@ -31,15 +29,6 @@ bool Queued(UINT message) {
 
 bool TakeWheel(HWND window, MSG& message) {
   return PeekMessageW(&message, window, WM_MOUSEWHEEL, WM_MOUSEWHEEL, PM_REMOVE) != FALSE;
-}
-
-void InsertAutoTextInActivePane() {
-  const CodePane pane = VBInstance().ActiveCodePane();
-  if (!pane) return;
-  HostCodePane members(pane);
-  const HostModuleView module(pane.CodeModule());
-  ActivePaneTemplateHost names;
-  InsertAutoText(module, members, Tables().AutoInserts, State().settings, names);
 }
 
 // The release of Space in the code window expands an abbreviation; only that key-up is taken.

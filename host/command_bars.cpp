@@ -57,6 +57,8 @@ long CommandBarControl::Index() const { return Read(L"Index").Long(); }
 
 void CommandBarControl::PasteFace() const { Call(L"PasteFace"); }
 
+void CommandBarControl::Execute() const { Call(L"Execute"); }
+
 long CommandBarControls::Count() const { return Read(L"Count").Long(); }
 
 CommandBarControl CommandBarControls::Item(long index) const { return CommandBarControl(HostObject::Item(index)); }

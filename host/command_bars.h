@@ -43,6 +43,8 @@ class CommandBarControl : public ControlParent {
   long Index() const;
   // Takes the face from the clipboard.
   void PasteFace() const;
+  // Runs the control's command.
+  void Execute() const;
 };
 
 class CommandBarControls : public HostObject {

@@ -25,6 +25,8 @@ long VBComponent::FileCount() const { return Read(L"FileCount").Long(); }
 
 std::wstring VBComponent::FileNames(long index) const { return Read(L"FileNames", {index}).Text(); }
 
+void VBComponent::SaveAs(const std::wstring& file_name) const { Call(L"SaveAs", {file_name}); }
+
 VBComponent VBComponents::Find(const std::wstring& name) const { return VBComponent(FindItem(name)); }
 
 VBComponent VBComponents::Add(long type) const { return VBComponent(Call(L"Add", {type})); }

@@ -39,6 +39,7 @@ class VBComponent : public HostObject {
   // The component's files: Visual Basic 6.0 only (the VBA editor fails the call).
   long FileCount() const;
   std::wstring FileNames(long index) const;
+  void SaveAs(const std::wstring& file_name) const;
 };
 
 class VBComponents : public HostObject {

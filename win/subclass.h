@@ -28,6 +28,7 @@ class Subclass {
   // Takes the hook out of the chain; nothing when it is not hooked.
   void Unhook();
   bool Hooked() const { return window_ != nullptr; }
+  HWND window() const { return window_; }
 
  protected:
   // An exception from here is recorded and the message goes on as it came.

@@ -3,13 +3,15 @@
 //
 //   QuorvaneSandbox [--vb6] [--sdi] [--case-keywords] [--register <library>]...
 //                   [--click <bar>|<caption>...] [--screenshot <png> --seconds <n>]
-//                   [--popup-screenshot <png>]
+//                   [--popup-screenshot <png>] [--type <text>]
 //
 // --case-keywords: a typed line's keywords are cased when the caret leaves it, as in the real
 // editors. --register calls the library's DllRegisterServer first, so that an add-in is loaded
 // through its own registration. --click clicks a control once the add-ins are loaded, named by its
 // bar and captions separated by "|". --screenshot runs for n seconds, saves the main window and exits;
 // --popup-screenshot saves the main window's last active popup as well (a box the click opened).
+// --type types the text on a new line at the end of the active code window once the add-ins have
+// had a few ticks, as keys; "\n" in it is Enter.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include "sandbox/host/host.h"
+#include "sandbox/ui/input.h"
 #include "sandbox/ui/message_loop.h"
 #include "sandbox/ui/screenshot.h"
 
@@ -31,6 +34,7 @@ struct Options {
   std::wstring click;
   std::wstring screenshot;
   std::wstring popup_screenshot;
+  std::wstring typed;
   DWORD seconds = 5;
 };
 
@@ -71,6 +75,8 @@ Options ParseOptions() {
       options.popup_screenshot = args[++i];
     } else if (arg == L"--screenshot" && has_value) {
       options.screenshot = args[++i];
+    } else if (arg == L"--type" && has_value) {
+      options.typed = args[++i];
     } else if (arg == L"--seconds" && has_value) {
       options.seconds = static_cast<DWORD>(std::wcstoul(args[++i], nullptr, 10));
     } else {
@@ -108,6 +114,24 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
   return saved;
 }
 
+void TypeAtEnd(sbx::Host& host, std::wstring_view text) {
+  sbx::CodeWindow* window = host.workspace().ActiveCodeWindow();
+  if (!window) return;
+  SetFocus(window->hwnd());
+  const int last = window->text().CountOfLines();
+  const int end = static_cast<int>(window->text().Line(last).size()) + 1;
+  window->SetSelection(0, {{last, end}, {last, end}});
+  sbx::SendKey(VK_RETURN);
+  for (size_t start = 0; start <= text.size();) {
+    const size_t end_of_line = std::min(text.find(L"\\n", start), text.size());
+    sbx::SendText(text.substr(start, end_of_line - start));
+    if (end_of_line == text.size()) break;
+    sbx::PumpFor(200);  // the add-in's tick sees the line before Enter
+    sbx::SendKey(VK_RETURN);
+    start = end_of_line + 2;
+  }
+}
+
 void OpenSample(sbx::Host& host) {
   sbx::ProjectObject& project = host.AddProject(L"VBAProject");
   const long form = host.state().IsVba() ? sbx::kUserForm : sbx::kVbForm;
@@ -137,6 +161,10 @@ int Run(const Options& options) {
     std::fwprintf(stderr, L"QuorvaneSandbox: %ls connected\n", prog_id.c_str());
   }
   if (!options.click.empty()) Click(host, options.click);
+  if (!options.typed.empty()) {
+    sbx::PumpFor(500);
+    TypeAtEnd(host, options.typed);
+  }
   if (options.screenshot.empty()) {
     sbx::RunMessageLoop();
     return 0;

@@ -214,7 +214,8 @@ TEST_P(MainLoopTest, TheToolbarFollowsTheCodeWindow) {
   SendMessageW(window, WM_CLOSE, 0, 0);
   host_->Pump(100);
   EXPECT_FALSE(Get(format.Object(), L"Enabled").Bool());
-  EXPECT_NE(std::wstring::npos, Log().find(L"UnhookCodePane(" + Handle(window) + L")")) << Log();
+  // The subclass took itself off as the window closed: no tick unhooks a window that is gone.
+  EXPECT_EQ(std::wstring::npos, Log().find(L"UnhookCodePane(" + Handle(window) + L")")) << Log();
 }
 
 // An idle tick only reads the two states; a change is written only to the controls whose settings

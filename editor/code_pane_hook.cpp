@@ -1,0 +1,139 @@
+// The subclass of the active code window: the typing tools and hot keys see each key before or
+// after the editor, and the painter paints after it. One window is hooked at a time.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "addin/addin_state.h"
+#include "addin/busy_hold.h"
+#include "addin/connection.h"
+#include "addin/entry_points.h"
+#include "addin/includes.h"
+#include "addin/keyboard_state.h"
+#include "editor/active_pane_tools.h"
+#include "editor/enter_key.h"
+#include "editor/hot_keys.h"
+#include "win/failure_log.h"
+#include "win/subclass.h"
+#include "win/window_identity.h"
+
+namespace qv {
+namespace {
+
+constexpr WPARAM kNineKey = '9';  // with Shift, the opening parenthesis on the usual layouts
+
+// The editor's IntelliSense list is open: the movement keys are its own.
+bool NameListOpen() {
+  HWND list = nullptr;
+  while ((list = FindWindowExW(nullptr, list, L"NameListWndClass", nullptr)) != nullptr) {
+    if (OfThisProcess(list) && IsWindowVisible(list)) return true;
+  }
+  return false;
+}
+
+void KeyDown(WPARAM key) {
+  const Settings& settings = State().settings;
+  const bool declare = settings.Include && settings.AutoInclude;
+  switch (key) {
+    case VK_SPACE:
+    case VK_OEM_COMMA:
+      if (declare) AutoAPIDeclarate();
+      break;
+    case kNineKey:
+      if (declare && (HeldModifiers() & kShiftHeld)) AutoAPIDeclarate();
+      break;
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_UP:
+    case VK_DOWN:
+      if (((settings.AutoInsert && settings.AutoInsert_Then) || settings.AutoReplace) && !NameListOpen()) {
+        ApplyLineAutoInsertInActivePane(false);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void KeyUp(UINT message, WPARAM key) {
+  const Settings& settings = State().settings;
+  if (settings.HotKeys) RunHotKeys(static_cast<long>(key), HeldModifiers());
+  if (message == WM_KEYUP && key == VK_SPACE && settings.AutoText) {
+    Guarded(L"code window", [] { InsertAutoTextInActivePane(); });
+  }
+}
+
+void PaintLines(HWND window, bool caret_line_only) {
+  const CodePane pane = VBInstance().ActiveCodePane();
+  if (!pane) return;
+  if (caret_line_only) {
+    const long line = pane.GetSelection().start_line;
+    PaintCodePane(line, line, window);
+  } else {
+    const long top = pane.TopLine();
+    PaintCodePane(top, top + pane.CountOfVisibleLines() - 1, window);
+  }
+}
+
+void RepaintAfter(HWND window, UINT message, WPARAM wparam) {
+  if (message == WM_PAINT || message == WM_CTLCOLORSCROLLBAR) {
+    PaintLines(window, false);
+  } else if ((message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CHAR) {
+    PaintLines(window, true);
+  }
+}
+
+class CodePaneHook : public Subclass {
+ protected:
+  std::optional<LRESULT> OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
+    MainLoopState& loop = State().loop;
+    if (message == WM_NCDESTROY || message == WM_CLOSE) {
+      // Off before the editor closes the window; the chain below still gets the message.
+      Unhook();
+      if (loop.hWndHooked == window) loop.hWndHooked = nullptr;
+      return std::nullopt;
+    }
+    const Settings& settings = State().settings;
+    // While a tick's paste waits for its keys, and while our own keys are on their way, keys pass
+    // through untouched.
+    // A release with Alt held comes as WM_SYSKEYUP; Alt bindings are made in the options dialog too.
+    const bool typing = !loop.Busy && (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYUP);
+    const bool enter = typing && message == WM_KEYDOWN && wparam == VK_RETURN;
+    EnterOutcome outcome;
+    if (typing) {
+      const BusyHold busy;
+      if (enter) {
+        outcome = BeforeEnter(window);
+      } else if (message == WM_KEYDOWN) {
+        Guarded(L"code window", [&] { KeyDown(wparam); });
+      } else {
+        KeyUp(message, wparam);
+      }
+    }
+    const LRESULT result = outcome.swallowed ? 0 : DefSubclassProc(window, message, wparam, lparam);
+    if (settings.SyntaxColoring) Guarded(L"code window", [&] { RepaintAfter(window, message, wparam); });
+    if (enter && settings.AutoNumeration) {
+      const BusyHold busy;
+      Guarded(L"code window", [&] { NumberAfterEnter(outcome); });
+    }
+    return result;
+  }
+};
+
+CodePaneHook& Hook() {
+  static CodePaneHook hook;
+  return hook;
+}
+
+}  // namespace
+
+bool HookCodeWindow(HWND window) { return Hook().Hook(window); }
+
+void UnhookCodeWindow(HWND window) {
+  if (window && Hook().window() == window) Hook().Unhook();
+}
+
+}  // namespace qv
