@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -48,7 +50,8 @@ void Check(const EnterCase& c, const Settings& settings, bool custom_code = fals
   std::wstring text = Lines(c.lines);
   const std::size_t at = text.find(L'|');
   text.erase(at, 1);
-  const long line = static_cast<long>(std::count(text.begin(), text.begin() + static_cast<long>(at), L'\n')) + 1;
+  const long line =
+      static_cast<long>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), L'\n')) + 1;
   const long column = static_cast<long>(at - (text.rfind(L'\n', at) + 1)) + 1;
   const ModuleText module(text);
   const EnterPlan plan = Plan(module, line, column, settings);
