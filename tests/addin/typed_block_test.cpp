@@ -1,5 +1,5 @@
 // A block typed key by key in lower case into a host that cases keywords as the real editors do:
-// the host lists each line the caret leaves, and the add-in indents it.
+// the add-in completes the block on Enter, and the host lists each line the caret leaves by a key.
 #include <windows.h>
 
 #include "sandbox/ui/input.h"
@@ -23,7 +23,7 @@ struct Keystrokes {
   const wchar_t* module;
 };
 
-TEST_P(TypedBlockTest, ALowerCaseBlockIsCasedByTheHostAndIndentedByTheAddinLineByLine) {
+TEST_P(TypedBlockTest, ATypedBlockIsCompletedOnEnterAndCasedByTheHostLineByLine) {
   StartHost({.case_keywords = true});
   ComponentObject& component = host_->AddComponent(host_->AddProject(L"VBAProject"), kStdModule, L"Module1",
                                                    L"Sub Main()\r\n    w = 0\r\n\r\nEnd Sub");
@@ -34,14 +34,15 @@ TEST_P(TypedBlockTest, ALowerCaseBlockIsCasedByTheHostAndIndentedByTheAddinLineB
   PumpTicks(3);
 
   // The add-in indents the empty line the caret reaches, so the typing starts at the indentation;
-  // the typed line keeps its case until the caret leaves it.
+  // Enter after the opener writes the closer, and a line the editor breaks itself is cased.
   const Keystrokes steps[] = {
       {L"if x then", 0, L"Sub Main()\r\n    w = 0\r\n    if x then\r\nEnd Sub"},
-      {nullptr, VK_RETURN, L"Sub Main()\r\n    w = 0\r\n    If x Then\r\n        \r\nEnd Sub"},
-      {L"y = 1", 0, L"Sub Main()\r\n    w = 0\r\n    If x Then\r\n        y = 1\r\nEnd Sub"},
-      {nullptr, VK_RETURN, L"Sub Main()\r\n    w = 0\r\n    If x Then\r\n        y = 1\r\n        \r\nEnd Sub"},
-      {L"end if", 0, L"Sub Main()\r\n    w = 0\r\n    If x Then\r\n        y = 1\r\n        end if\r\nEnd Sub"},
-      {nullptr, VK_UP, L"Sub Main()\r\n    w = 0\r\n    If x Then\r\n        y = 1\r\n    End If\r\nEnd Sub"},
+      {nullptr, VK_RETURN, L"Sub Main()\r\n    w = 0\r\n    if x then\r\n        \r\n    End If\r\nEnd Sub"},
+      {L"exit sub", 0, L"Sub Main()\r\n    w = 0\r\n    if x then\r\n        exit sub\r\n    End If\r\nEnd Sub"},
+      {nullptr, VK_RETURN,
+       L"Sub Main()\r\n    w = 0\r\n    if x then\r\n        Exit Sub\r\n        \r\n    End If\r\nEnd Sub"},
+      {nullptr, VK_DOWN,
+       L"Sub Main()\r\n    w = 0\r\n    if x then\r\n        Exit Sub\r\n        \r\n    End If\r\nEnd Sub"},
   };
   for (const Keystrokes& step : steps) {
     step.text ? SendText(step.text) : SendKey(step.key);

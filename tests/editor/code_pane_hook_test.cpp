@@ -13,6 +13,7 @@
 #include "addin/entry_points.h"
 #include "sandbox/ui/input.h"
 #include "tests/addin/code_pane_fixture.h"
+#include "tests/addin/focus_thief.h"
 #include "win/failure_log.h"
 #include "win/subclass.h"
 
@@ -230,9 +231,11 @@ TEST_F(CodePaneHookTest, ASelectionIsDeletedOnlyWhereTheDeleteKeyCannotGoAstray)
   const auto enter_over_selection = [&](bool focused, std::initializer_list<int> held) {
     Reset(L"Sub A()\r\n    If x Then\r\n    y = 1\r\n    z = 2\r\nEnd Sub", 2, 14);
     window.SetSelection(0, {{2, 14}, {3, 5}});
-    if (!focused) host_->workspace().FocusMainWindow();
+    std::optional<FocusThief> thief;
+    if (!focused) thief.emplace();
     const HeldKeys keys(held);
     SendMessageW(window.hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    thief.reset();
     SetFocus(window.hwnd());
     return window.text().Text();
   };
