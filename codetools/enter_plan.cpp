@@ -171,7 +171,6 @@ EnterPlan PlanEnter(const CodeModuleView& module, long line, long column, std::w
   const long column_after = static_cast<long>(plan.text.size() - start) + 1;
   plan.caret = {line + 1, column_after, line + 1, column_after};
   plan.text += rest;
-  plan.opener_indent = static_cast<long>(std::clamp<std::int64_t>(opener.indent, 0, kMaxIndent));
   if (!closed) {
     plan.text += kBreak;
     AppendBlanks(plan.text, opener.indent);

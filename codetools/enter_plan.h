@@ -22,10 +22,9 @@ struct EnterPlan {
   Selection caret;
   // A closer line was added below the new line.
   bool closer_inserted = false;
-  // The new line (caret.start_line) then takes the expanded CustomCode at this indentation; the glue
-  // expands it after the write, when the module shows the procedure it names.
+  // The new line (caret.start_line) then takes the expanded CustomCode at the caret's indentation; the
+  // glue expands it after the write, when the module shows the procedure it names.
   bool custom_code = false;
-  long opener_indent = 0;
 };
 
 // Whether the text left of `column` on this physical line, blanks trimmed, ends with "_": the

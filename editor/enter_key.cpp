@@ -43,9 +43,12 @@ void WritePlan(const EnterPlan& plan, const CodePane& pane, const CodeModule& mo
   if (!plan.custom_code) return;
   const Settings& settings = State().settings;
   ActivePaneTemplateHost names;
+  // At the body's indentation, where the caret stands, as the main loop puts it into a procedure the
+  // host completed itself.
   const long line = plan.caret.start_line;
-  const std::wstring code = ExpandTemplate(settings.CustomCode, line, plan.opener_indent, settings.IndentWidth, names);
-  module.ReplaceLine(line, RepeatString(L" ", plan.opener_indent) + code);
+  const long indent = plan.caret.start_column - 1;
+  const std::wstring code = ExpandTemplate(settings.CustomCode, line, indent, settings.IndentWidth, names);
+  module.ReplaceLine(line, RepeatString(L" ", indent) + code);
   pane.SetSelection(plan.caret);
 }
 

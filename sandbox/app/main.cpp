@@ -10,8 +10,8 @@
 // through its own registration. --click clicks a control once the add-ins are loaded, named by its
 // bar and captions separated by "|". --screenshot runs for n seconds, saves the main window and exits;
 // --popup-screenshot saves the main window's last active popup as well (a box the click opened).
-// --type types the text on a new line at the end of the active code window once the add-ins have
-// had a few ticks, as keys; "\n" in it is Enter.
+// --type types the text as keys on a new line above the last line of the active code window (the
+// sample's last End Sub) once the add-ins have had a few ticks; "\n" in it is Enter.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -114,13 +114,13 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
   return saved;
 }
 
-void TypeAtEnd(sbx::Host& host, std::wstring_view text) {
+void TypeBeforeLastLine(sbx::Host& host, std::wstring_view text) {
   sbx::CodeWindow* window = host.workspace().ActiveCodeWindow();
-  if (!window) return;
+  if (!window || window->text().CountOfLines() < 2) return;
   SetFocus(window->hwnd());
-  const int last = window->text().CountOfLines();
-  const int end = static_cast<int>(window->text().Line(last).size()) + 1;
-  window->SetSelection(0, {{last, end}, {last, end}});
+  const int line = window->text().CountOfLines() - 1;
+  const int end = static_cast<int>(window->text().Line(line).size()) + 1;
+  window->SetSelection(0, {{line, end}, {line, end}});
   sbx::SendKey(VK_RETURN);
   for (size_t start = 0; start <= text.size();) {
     const size_t end_of_line = std::min(text.find(L"\\n", start), text.size());
@@ -163,7 +163,7 @@ int Run(const Options& options) {
   if (!options.click.empty()) Click(host, options.click);
   if (!options.typed.empty()) {
     sbx::PumpFor(500);
-    TypeAtEnd(host, options.typed);
+    TypeBeforeLastLine(host, options.typed);
   }
   if (options.screenshot.empty()) {
     sbx::RunMessageLoop();

@@ -129,6 +129,7 @@ TEST_F(CodePaneHookTest, EnterWritesThePlanOrLeavesTheLineBreakToTheEditor) {
   const EnterCase cases[] = {
       // Completed: the closer below the new, indented line; the caret on it.
       {L"Sub Foo()", 1, 10, L"Sub Foo()\r\n    \r\nEnd Sub", 2, 5},
+      {L"  Function Foo()", 1, 17, L"  Function Foo()\r\n      \r\n  End Function", 2, 7},
       // A rewrite runs first: " Then" goes in before the block is completed.
       {L"Sub A()\r\n    If x\r\nEnd Sub", 2, 9, L"Sub A()\r\n    If x Then\r\n        \r\n    End If\r\nEnd Sub", 3, 9},
       // What stood right of the caret follows the new line's indentation.
@@ -149,6 +150,18 @@ TEST_F(CodePaneHookTest, EnterWritesThePlanOrLeavesTheLineBreakToTheEditor) {
     SendKey(VK_RETURN);
     EXPECT_EQ(c.after, window.text().Text()) << c.before;
     EXPECT_EQ((TextPos{c.caret_line, c.caret_column}), window.GetSelection(0).start) << c.before;
+  }
+  // A new procedure's custom code stands at the body's indentation, the caret before it.
+  qv::State().settings.AutoInsert_CustomCode = true;
+  qv::State().settings.CustomCode = L"' (MemberName)(CrLf)Exit (MemberType)";
+  for (const bool indent : {true, false}) {
+    qv::State().settings.AutoIndent = indent;
+    Reset(L"  Function Foo()", 1, 17);
+    SendKey(VK_RETURN);
+    EXPECT_EQ(indent ? L"  Function Foo()\r\n      ' Foo\r\n      Exit Function\r\n  End Function"
+                     : L"  Function Foo()\r\n  ' Foo\r\n  Exit Function\r\n  End Function",
+              window.text().Text());
+    EXPECT_EQ((TextPos{2, indent ? 7 : 3}), window.GetSelection(0).start);
   }
   EXPECT_EQ(L"", FailureText());
 }
