@@ -76,6 +76,22 @@ TEST_F(SetupProgram, ManifestAsksForCommonControlsSixAndNoElevation) {
   }
 }
 
+// Not carried but copied from beside the setup program: the hosts' sections, none listing a language.
+TEST(SetupFolder, LanguagesIniBesideTheProgramListsNoLanguage) {
+  const std::wstring path = AppPath() + L"Languages.ini";
+  EXPECT_EQ(ReadBytes(path), ReadBytes(Wide(QV_CONFIG_DIR) + L"/Languages.ini"));
+  wchar_t names[64] = {};
+  const DWORD length = GetPrivateProfileSectionNamesW(names, 64, path.c_str());
+  EXPECT_EQ(std::wstring(names, length), std::wstring(L"VB6\0VBE6\0VBE7\0", 14));
+  for (const wchar_t* section : {L"VB6", L"VBE6", L"VBE7"}) {
+    wchar_t lines[64] = {};
+    EXPECT_EQ(GetPrivateProfileSectionW(section, lines, 64, path.c_str()), 0u);
+  }
+  WindowsSetupPlatform platform(nullptr, nullptr);
+  EXPECT_NE(GetFileAttributesW((AppPath() + L"Languages").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(platform.ListFiles(AppPath() + L"Languages"), std::vector<std::wstring>{});
+}
+
 TEST(WindowsSetupPlatform, CopiesListsAndDeletes) {
   test::TempFolder folder;
   WindowsSetupPlatform platform(nullptr, nullptr);
