@@ -21,7 +21,7 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
   std::optional<unsigned long> exit_code = 0;  // every regsvr32's
   std::wstring native = L"C:\\Windows\\Sysnative";
   std::wstring recorded;
-  std::vector<std::wstring> statuses, log, commands;
+  std::vector<std::wstring> statuses, log, commands, deletions;
 
   FakeSetupPlatform() {
     for (const CarriedFile& file : kCarriedFiles) resources[file.type] = std::string("bytes of ") + char('0' + file.id % 10);
@@ -67,6 +67,7 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
   }
   KeyDeletion DeleteKey(const std::wstring& parent, const std::wstring& name) override {
     const std::wstring path = parent + L'\\' + name;
+    deletions.push_back(path);
     if (!keys.contains(path)) return KeyDeletion::kMissing;
     for (const std::wstring& key : keys) {
       if (key.starts_with(path + L'\\')) return KeyDeletion::kHasSubkeys;

@@ -20,6 +20,7 @@ class SetupRunTest : public ::testing::Test {
     fake.log.clear();
     fake.commands.clear();
     fake.statuses.clear();
+    fake.deletions.clear();
     RunSetup(fake, fake, {install, studio, office, std::move(folder)});
   }
   test::FakeSetupPlatform fake;
@@ -134,6 +135,7 @@ TEST_F(SetupRunTest, RemovingOneEnvironmentKeepsWhatTheOtherNeeds) {
   EXPECT_TRUE(fake.keys.contains(std::wstring(kProductKey) + L"\\VB"));
   EXPECT_EQ(fake.files.size(), 2u + 8u);  // the setup's two, the Studio library, six shared, one language
   EXPECT_TRUE(fake.folders.contains(kFolder));
+  EXPECT_EQ(fake.deletions, Lines{L"Software\\Velmora\\Quorvane\\VBA"});
   Run(false, true, false);
   EXPECT_EQ(fake.log, (Lines{kRemoveBoth[0], kRemoveBoth[3], kRemoveBoth.back()}));
   EXPECT_TRUE(fake.keys.contains(kProductKey));
@@ -164,6 +166,8 @@ TEST_F(SetupRunTest, RemovingBothDeletesFilesFoldersAndKeys) {
     std::set<std::wstring> left = {L"Software"};
     if (c.other_key) left.insert({L"Software\\Velmora", c.other_key});
     EXPECT_EQ(fake.keys, left);
+    EXPECT_EQ(fake.deletions, (Lines{L"Software\\Velmora\\Quorvane\\VB", L"Software\\Velmora\\Quorvane\\VBA",
+                                     L"Software\\Velmora\\Quorvane", L"Software\\Velmora"}));
     fake = test::FakeSetupPlatform();
   }
 }
