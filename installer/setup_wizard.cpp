@@ -111,10 +111,17 @@ void SetupWizard::OnCommand(int id, int code) {
   switch (id) {
     case IDOK:
       switch (steps_.PressNext()) {
-        case SetupSteps::Next::kShowPage: Show(); break;
-        case SetupSteps::Next::kRun: Start(); break;
-        case SetupSteps::Next::kClose: DestroyWindow(hwnd()); break;
-        case SetupSteps::Next::kNothing: break;
+        case SetupSteps::Next::kShowPage:
+          Show();
+          break;
+        case SetupSteps::Next::kRun:
+          Start();
+          break;
+        case SetupSteps::Next::kClose:
+          DestroyWindow(hwnd());
+          break;
+        case SetupSteps::Next::kNothing:
+          break;
       }
       break;
     case QV_SETUP_BACK:
@@ -142,7 +149,8 @@ void SetupWizard::OnCommand(int id, int code) {
       SetFocus(Item(QV_SETUP_FOLDER));
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -199,6 +207,8 @@ void SetupWizard::Log(const std::wstring& text) {
   Repaint();
 }
 
-void SetupWizard::Repaint() const { RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+void SetupWizard::Repaint() const {
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
 
 }  // namespace qv

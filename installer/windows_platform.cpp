@@ -35,11 +35,12 @@ std::optional<std::string> WindowsSetupPlatform::Resource(const CarriedFile& fil
 
 bool WindowsSetupPlatform::WriteBytes(const std::wstring& path, const std::string& bytes) {
   MakeWritable(path);
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
   return CloseHandle(file) && ok;
 }
 
@@ -64,7 +65,9 @@ std::vector<std::wstring> WindowsSetupPlatform::ListFiles(const std::wstring& fo
   return names;
 }
 
-void WindowsSetupPlatform::CreateFolder(const std::wstring& path) { SHCreateDirectoryExW(owner_, path.c_str(), nullptr); }
+void WindowsSetupPlatform::CreateFolder(const std::wstring& path) {
+  SHCreateDirectoryExW(owner_, path.c_str(), nullptr);
+}
 
 void WindowsSetupPlatform::RemoveFolder(const std::wstring& path) { RemoveDirectoryW(path.c_str()); }
 
@@ -77,9 +80,8 @@ SetupPlatform::KeyDeletion WindowsSetupPlatform::DeleteKey(const std::wstring& p
   const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, JoinPath(parent, name).c_str(), 0, KEY_READ, key.out());
   if (opened == ERROR_FILE_NOT_FOUND) return KeyDeletion::kMissing;
   DWORD subkeys = 0;
-  if (opened != ERROR_SUCCESS ||
-      RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr) != ERROR_SUCCESS) {
+  if (opened != ERROR_SUCCESS || RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                                  nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
     return KeyDeletion::kFailed;
   }
   if (subkeys > 0) return KeyDeletion::kHasSubkeys;
@@ -97,8 +99,7 @@ std::optional<unsigned long> WindowsSetupPlatform::RunAndWait(const std::wstring
   startup.wShowWindow = SW_SHOWMINIMIZED;
   PROCESS_INFORMATION process{};
   std::wstring line = command_line;  // CreateProcessW may write into it
-  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return std::nullopt;
   }
   CloseHandle(process.hThread);
@@ -121,9 +122,7 @@ std::wstring WindowsSetupPlatform::NativeSystemFolder() {
   return JoinPath(FromBuffer(GetSystemWindowsDirectoryW), L"Sysnative");
 }
 
-std::wstring WindowsSetupPlatform::SetupFolder() {
-  return NormalizedFolder(AppPath());
-}
+std::wstring WindowsSetupPlatform::SetupFolder() { return NormalizedFolder(AppPath()); }
 
 std::wstring RecordedFolder() {
   const std::optional<std::wstring> path = GetRegValue(HKEY_CURRENT_USER, kProductKey, L"Path");

@@ -7,7 +7,7 @@ constexpr wchar_t kSucceeded[] = L" прошла успешно.";
 constexpr wchar_t kFailed[] = L" не произошла.";
 constexpr wchar_t kLanguages[] = L"Languages";
 // Removed only when both environments go, in this order.
-constexpr const wchar_t* kSharedFiles[] = {L"AutoInserts.ini", L"ErrorHandlers.ini", L"SyntaxColors.ini",
+constexpr const wchar_t* kSharedFiles[] = {L"AutoInserts.ini", L"ErrorHandlers.ini",  L"SyntaxColors.ini",
                                            L"Languages.ini",   L"IncludingPaths.ini", L"Quorvane.chm"};
 
 class Run {
@@ -77,8 +77,8 @@ class Run {
     const std::wstring subject = (remove ? L"Разрегистрация " : L"Регистрация ") + file;
     progress_.Status(subject);
     const std::wstring program = JoinPath(system_folder, L"regsvr32.exe");
-    const std::wstring command_line = L"\"" + program + L"\" " + (remove ? L"/u /s" : L"/s") + L" \"" +
-                                      JoinPath(choice_.folder, file) + L"\"";
+    const std::wstring command_line =
+        L"\"" + program + L"\" " + (remove ? L"/u /s" : L"/s") + L" \"" + JoinPath(choice_.folder, file) + L"\"";
     const std::optional<unsigned long> exit_code = platform_.RunAndWait(program, command_line, kRegistrationTimeoutMs);
     Report(subject, exit_code == 0ul);
   }

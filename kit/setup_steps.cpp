@@ -53,11 +53,16 @@ bool SetupSteps::PressBack() {
 
 SetupSteps::Page SetupSteps::page() const {
   switch (step_) {
-    case 1: return Page::kAction;
-    case 2: return Page::kEnvironments;
-    case 3: return Page::kFolder;
-    case 4: return finished_ ? Page::kFinish : Page::kProgress;
-    default: return step_ == 0 ? Page::kWelcome : Page::kFinish;
+    case 1:
+      return Page::kAction;
+    case 2:
+      return Page::kEnvironments;
+    case 3:
+      return Page::kFolder;
+    case 4:
+      return finished_ ? Page::kFinish : Page::kProgress;
+    default:
+      return step_ == 0 ? Page::kWelcome : Page::kFinish;
   }
 }
 
@@ -81,10 +86,14 @@ std::wstring SetupSteps::next_caption() const {
 
 bool SetupSteps::next_enabled() const {
   switch (step_) {
-    case 2: return ticked_[kStudio] || ticked_[kOffice];
-    case 3: return !NormalizedFolder(folder_text_).empty();
-    case 4: return finished_;
-    default: return step_ < 4;
+    case 2:
+      return ticked_[kStudio] || ticked_[kOffice];
+    case 3:
+      return !NormalizedFolder(folder_text_).empty();
+    case 4:
+      return finished_;
+    default:
+      return step_ < 4;
   }
 }
 

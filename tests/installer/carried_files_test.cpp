@@ -11,6 +11,7 @@
 #include "installer/windows_platform.h"
 #include "sandbox/testing/registry_fixture.h"
 #include "tests/dialogs/temp_folder.h"
+#include "tests/installer/setup_folder.h"
 #include "win/files.h"
 #include "win/registry.h"
 
@@ -38,7 +39,7 @@ std::wstring Source(const CarriedFile& file) {
 class SetupProgram : public ::testing::Test {
  protected:
   void SetUp() override {
-    module_ = LoadLibraryExW((AppPath() + L"QuorvaneSetup.exe").c_str(), nullptr,
+    module_ = LoadLibraryExW((test::SetupProgramFolder() + L"QuorvaneSetup.exe").c_str(), nullptr,
                              LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(module_, nullptr);
   }
@@ -78,7 +79,7 @@ TEST_F(SetupProgram, ManifestAsksForCommonControlsSixAndNoElevation) {
 
 // Not carried but copied from beside the setup program: the hosts' sections, none listing a language.
 TEST(SetupFolder, LanguagesIniBesideTheProgramListsNoLanguage) {
-  const std::wstring path = AppPath() + L"Languages.ini";
+  const std::wstring path = test::SetupProgramFolder() + L"Languages.ini";
   EXPECT_EQ(ReadBytes(path), ReadBytes(Wide(QV_CONFIG_DIR) + L"/Languages.ini"));
   wchar_t names[64] = {};
   const DWORD length = GetPrivateProfileSectionNamesW(names, 64, path.c_str());
@@ -88,8 +89,8 @@ TEST(SetupFolder, LanguagesIniBesideTheProgramListsNoLanguage) {
     EXPECT_EQ(GetPrivateProfileSectionW(section, lines, 64, path.c_str()), 0u);
   }
   WindowsSetupPlatform platform(nullptr, nullptr);
-  EXPECT_NE(GetFileAttributesW((AppPath() + L"Languages").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(platform.ListFiles(AppPath() + L"Languages"), std::vector<std::wstring>{});
+  EXPECT_NE(GetFileAttributesW((test::SetupProgramFolder() + L"Languages").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(platform.ListFiles(test::SetupProgramFolder() + L"Languages"), std::vector<std::wstring>{});
 }
 
 TEST(WindowsSetupPlatform, CopiesListsAndDeletes) {
@@ -104,7 +105,7 @@ TEST(WindowsSetupPlatform, CopiesListsAndDeletes) {
   EXPECT_FALSE(platform.CopyTo(folder.File(L"missing"), folder.File(L"x\\c.dll")));
   EXPECT_EQ(platform.ListFiles(folder.File(L"x\\y")), std::vector<std::wstring>{L"b.dll"});
   EXPECT_EQ(platform.ListFiles(folder.File(L"x")), std::vector<std::wstring>{});  // folders are not listed
-  platform.RemoveFolder(folder.File(L"x\\y"));  // not empty: stays
+  platform.RemoveFolder(folder.File(L"x\\y"));                                    // not empty: stays
   EXPECT_TRUE(platform.DeleteAt(folder.File(L"x\\y\\b.dll")));
   EXPECT_FALSE(platform.DeleteAt(folder.File(L"x\\y\\b.dll")));
   platform.RemoveFolder(folder.File(L"x\\y"));

@@ -14,17 +14,18 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
  public:
   std::map<std::wstring, std::string> files;  // full path → bytes
   std::set<std::wstring> folders;
-  std::set<std::wstring> blocked;  // paths that cannot be written
+  std::set<std::wstring> blocked;                 // paths that cannot be written
   std::map<std::wstring, std::string> resources;  // resource type → bytes
-  std::set<std::wstring> keys;  // key paths under HKEY_CURRENT_USER, each parent listed too
-  std::set<std::wstring> stuck_keys;  // their deletion fails
-  std::optional<unsigned long> exit_code = 0;  // every regsvr32's
+  std::set<std::wstring> keys;                    // key paths under HKEY_CURRENT_USER, each parent listed too
+  std::set<std::wstring> stuck_keys;              // their deletion fails
+  std::optional<unsigned long> exit_code = 0;     // every regsvr32's
   std::wstring native = L"C:\\Windows\\Sysnative";
   std::wstring recorded;
   std::vector<std::wstring> statuses, log, commands, deletions;
 
   FakeSetupPlatform() {
-    for (const CarriedFile& file : kCarriedFiles) resources[file.type] = std::string("bytes of ") + char('0' + file.id % 10);
+    for (const CarriedFile& file : kCarriedFiles)
+      resources[file.type] = std::string("bytes of ") + char('0' + file.id % 10);
   }
 
   std::optional<std::string> Resource(const CarriedFile& file) override {

@@ -6,6 +6,7 @@
 
 #include "kit/setup_run.h"
 #include "tests/dialogs/temp_folder.h"
+#include "tests/installer/setup_folder.h"
 #include "tests/sandbox/host/host_fixture.h"
 #include "win/files.h"
 #include "win/registry.h"
@@ -32,10 +33,10 @@ std::wstring ServerFile(const wchar_t* clsid) {
 std::vector<std::pair<std::wstring, RegistryFixture::Key>> Watched() {
   std::vector<std::pair<std::wstring, RegistryFixture::Key>> keys;
   const std::wstring clsids = L"Software\\Classes\\CLSID\\";
-  for (const std::wstring& path : std::vector<std::wstring>{
-           L"Software\\Velmora", L"Software\\Microsoft\\VBA\\VBE", kStudioAddins,
-        L"Software\\Classes\\QuorvaneOffice.Connect", L"Software\\Classes\\QuorvaneStudio.Connect",
-           clsids + kOfficeClsid, clsids + kStudioClsid}) {
+  for (const std::wstring& path : std::vector<std::wstring>{L"Software\\Velmora", L"Software\\Microsoft\\VBA\\VBE",
+                                                            kStudioAddins, L"Software\\Classes\\QuorvaneOffice.Connect",
+                                                            L"Software\\Classes\\QuorvaneStudio.Connect",
+                                                            clsids + kOfficeClsid, clsids + kStudioClsid}) {
     keys.emplace_back(path, RegistryFixture::Read(path));
   }
   return keys;
@@ -58,8 +59,8 @@ class Wizard {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring line = L"QuorvaneSetup.exe";
-    if (!CreateProcessW((qv::AppPath() + line).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_)) {
+    if (!CreateProcessW((qv::test::SetupProgramFolder() + line).c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process_)) {
       return;
     }
     for (int i = 0; i < 600 && !window_; ++i) {
@@ -68,7 +69,8 @@ class Wizard {
     }
   }
   ~Wizard() {
-    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
+    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.hProcess, 1);
     if (process_.hProcess) CloseHandle(process_.hProcess);
     if (process_.hThread) CloseHandle(process_.hThread);
   }
@@ -80,7 +82,9 @@ class Wizard {
     GetWindowTextW(Item(id), text, 256);
     return text;
   }
-  void Click(int id) const { PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id))); }
+  void Click(int id) const {
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+  }
   void Next(const wchar_t* caption) const {
     ASSERT_TRUE(WaitFor([&] { return Text(kNext) == caption && IsWindowEnabled(Item(kNext)); }, 10000)) << Text(kNext);
     Click(kNext);
@@ -147,14 +151,16 @@ class SetupEndToEnd : public HostTest, public ::testing::WithParamInterface<bool
  protected:
   RegistryFixture classes_{{L"Software\\Classes\\CLSID\\{1910B8DC-CA40-4B03-AF03-F82C37C81A24}",
                             L"Software\\Classes\\CLSID\\{6F9E01BA-103E-47FF-87CE-841EC246220B}",
-                            L"Software\\Classes\\QuorvaneOffice.Connect", L"Software\\Classes\\QuorvaneStudio.Connect"}};
+                            L"Software\\Classes\\QuorvaneOffice.Connect",
+                            L"Software\\Classes\\QuorvaneStudio.Connect"}};
   qv::test::TempFolder temp_;
 };
 
 TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
   RegDeleteTreeW(HKEY_CURRENT_USER, qv::kMakerKey);
   // An installed host has its add-ins keys already.
-  for (const wchar_t* key : {kOfficeAddins, kOfficeAddins64, kStudioAddins}) qv::SetRegValue(HKEY_CURRENT_USER, key, L"x", L"");
+  for (const wchar_t* key : {kOfficeAddins, kOfficeAddins64, kStudioAddins})
+    qv::SetRegValue(HKEY_CURRENT_USER, key, L"x", L"");
   if (GetParam()) qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Velmora\\Other", L"x", L"1");
   const auto before = Watched();
   const std::wstring folder = temp_.File(L"Quorvane");
@@ -167,12 +173,12 @@ TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
     wizard.Next(L"Далее >");
     wizard.SetFolder(L"  " + folder + L"\\ ");  // blanks and a backslash as a user might leave them
     wizard.Next(L"Установить");
-    EXPECT_EQ(wizard.Log(), Lines({L"Извлечение QuorvaneStudio.dll", L"Регистрация QuorvaneStudio.dll",
-                                   L"Извлечение QuorvaneOffice64.dll", L"Регистрация QuorvaneOffice64.dll",
-                                   L"Извлечение QuorvaneOffice.dll", L"Регистрация QuorvaneOffice.dll",
-                                   L"Извлечение AutoInserts.ini", L"Извлечение ErrorHandlers.ini",
-                                   L"Извлечение SyntaxColors.ini", L"Извлечение IncludingPaths.ini",
-                                   L"Копирование Languages.ini", L"Извлечение Quorvane.chm"}));
+    EXPECT_EQ(
+        wizard.Log(),
+        Lines({L"Извлечение QuorvaneStudio.dll", L"Регистрация QuorvaneStudio.dll", L"Извлечение QuorvaneOffice64.dll",
+               L"Регистрация QuorvaneOffice64.dll", L"Извлечение QuorvaneOffice.dll", L"Регистрация QuorvaneOffice.dll",
+               L"Извлечение AutoInserts.ini", L"Извлечение ErrorHandlers.ini", L"Извлечение SyntaxColors.ini",
+               L"Извлечение IncludingPaths.ini", L"Копирование Languages.ini", L"Извлечение Quorvane.chm"}));
     EXPECT_TRUE(wizard.Finish());
   }
   EXPECT_EQ(qv::GetRegValue(HKEY_CURRENT_USER, qv::kProductKey, L"Path"), folder);
@@ -180,7 +186,9 @@ TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
   EXPECT_EQ(ServerFile(kStudioClsid), folder + L"\\QuorvaneStudio.dll");
   // Only the 64-bit library lists itself under Addins64: its own regsvr32 ran it.
   for (const std::wstring& addins : std::vector<std::wstring>{kOfficeAddins, kOfficeAddins64, kStudioAddins}) {
-    EXPECT_TRUE(RegistryFixture::Read(addins + L"\\Quorvane" + (addins == kStudioAddins ? L"Studio" : L"Office") + L".Connect").exists)
+    EXPECT_TRUE(
+        RegistryFixture::Read(addins + L"\\Quorvane" + (addins == kStudioAddins ? L"Studio" : L"Office") + L".Connect")
+            .exists)
         << std::string(addins.begin(), addins.end());
   }
   EXPECT_TRUE(qv::FileExists(folder + L"\\Languages.ini"));
@@ -201,27 +209,29 @@ TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
     wizard.ChooseRemoval();
     wizard.Next(L"Далее >");
     wizard.Next(L"Удалить");
-    EXPECT_EQ(wizard.Log(), Lines({L"Разрегистрация QuorvaneStudio.dll", L"Разрегистрация QuorvaneOffice.dll",
-                                   L"Разрегистрация QuorvaneOffice64.dll", L"Удаление QuorvaneStudio.dll",
-                                   L"Удаление QuorvaneOffice.dll", L"Удаление QuorvaneOffice64.dll",
-                                   L"Удаление AutoInserts.ini", L"Удаление ErrorHandlers.ini",
-                                   L"Удаление SyntaxColors.ini", L"Удаление Languages.ini",
-                                   L"Удаление IncludingPaths.ini", L"Удаление Quorvane.chm",
-                                   L"Удаление ветки реестра"}));
+    EXPECT_EQ(wizard.Log(),
+              Lines({L"Разрегистрация QuorvaneStudio.dll", L"Разрегистрация QuorvaneOffice.dll",
+                     L"Разрегистрация QuorvaneOffice64.dll", L"Удаление QuorvaneStudio.dll",
+                     L"Удаление QuorvaneOffice.dll", L"Удаление QuorvaneOffice64.dll", L"Удаление AutoInserts.ini",
+                     L"Удаление ErrorHandlers.ini", L"Удаление SyntaxColors.ini", L"Удаление Languages.ini",
+                     L"Удаление IncludingPaths.ini", L"Удаление Quorvane.chm", L"Удаление ветки реестра"}));
     EXPECT_TRUE(wizard.Finish());
   }
   const auto after = Watched();
   for (std::size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(after[i].second, before[i].second) << std::string(before[i].first.begin(), before[i].first.end())
-                                                 << "\nbefore:\n" << Describe(before[i].second) << "after:\n"
-                                                 << Describe(after[i].second);
+    EXPECT_EQ(after[i].second, before[i].second)
+        << std::string(before[i].first.begin(), before[i].first.end()) << "\nbefore:\n"
+        << Describe(before[i].second) << "after:\n"
+        << Describe(after[i].second);
   }
   EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(RegistryFixture::Read(L"Software\\Velmora").exists, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(MakersKey, SetupEndToEnd, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& param) { return param.param ? "HoldingAnotherProduct" : "Alone"; });
+                         [](const ::testing::TestParamInfo<bool>& param) {
+                           return param.param ? "HoldingAnotherProduct" : "Alone";
+                         });
 
 }  // namespace
 }  // namespace sbx::test

@@ -74,8 +74,9 @@ TEST_F(SetupRunTest, RegistrationRunsTheSystemsRegsvr32ByFullPathAndWaits) {
                    L"C:\\Windows\\Sysnative\\regsvr32.exe | \"C:\\Windows\\Sysnative\\regsvr32.exe\" /u /s "
                    L"\"D:\\QuorvaneOffice64.dll\" | 60000"}));
   Run(true, false, true);
-  EXPECT_EQ(fake.commands.at(0), L"C:\\Windows\\Sysnative\\regsvr32.exe | \"C:\\Windows\\Sysnative\\regsvr32.exe\" /s "
-                                 L"\"C:\\Users\\u\\Programs\\Quorvane\\QuorvaneOffice64.dll\" | 60000");
+  EXPECT_EQ(fake.commands.at(0),
+            L"C:\\Windows\\Sysnative\\regsvr32.exe | \"C:\\Windows\\Sysnative\\regsvr32.exe\" /s "
+            L"\"C:\\Users\\u\\Programs\\Quorvane\\QuorvaneOffice64.dll\" | 60000");
 }
 
 TEST_F(SetupRunTest, FailuresGiveTheirLineAndTheRunGoesOn) {
@@ -85,16 +86,21 @@ TEST_F(SetupRunTest, FailuresGiveTheirLineAndTheRunGoesOn) {
     Lines failed;
   };
   const Case cases[] = {
-      {"no Languages.ini", [](test::FakeSetupPlatform& f) { f.files.erase(L"E:\\Languages.ini"); },
+      {"no Languages.ini",
+       [](test::FakeSetupPlatform& f) { f.files.erase(L"E:\\Languages.ini"); },
        {L"Копирование Languages.ini не произошла."}},
-      {"blocked path", [](test::FakeSetupPlatform& f) { f.blocked.insert(std::wstring(kFolder) + L"\\AutoInserts.ini"); },
+      {"blocked path",
+       [](test::FakeSetupPlatform& f) { f.blocked.insert(std::wstring(kFolder) + L"\\AutoInserts.ini"); },
        {L"Извлечение AutoInserts.ini не произошла."}},
-      {"no resource", [](test::FakeSetupPlatform& f) { f.resources.erase(L"QUORVANEOFFICE"); },
+      {"no resource",
+       [](test::FakeSetupPlatform& f) { f.resources.erase(L"QUORVANEOFFICE"); },
        {L"Извлечение QuorvaneOffice.dll не произошла."}},
-      {"exit code", [](test::FakeSetupPlatform& f) { f.exit_code = 3; },
+      {"exit code",
+       [](test::FakeSetupPlatform& f) { f.exit_code = 3; },
        {L"Регистрация QuorvaneStudio.dll не произошла.", L"Регистрация QuorvaneOffice64.dll не произошла.",
         L"Регистрация QuorvaneOffice.dll не произошла."}},
-      {"time-out", [](test::FakeSetupPlatform& f) { f.exit_code.reset(); },
+      {"time-out",
+       [](test::FakeSetupPlatform& f) { f.exit_code.reset(); },
        {L"Регистрация QuorvaneStudio.dll не произошла.", L"Регистрация QuorvaneOffice64.dll не произошла.",
         L"Регистрация QuorvaneOffice.dll не произошла."}},
   };
@@ -117,14 +123,20 @@ TEST_F(SetupRunTest, FailuresGiveTheirLineAndTheRunGoesOn) {
   EXPECT_EQ(fake.log.size(), kInstallBoth.size() - 1);  // an empty Languages folder copies nothing
 }
 
-const Lines kRemoveBoth = {
-    L"Разрегистрация QuorvaneStudio.dll прошла успешно.", L"Разрегистрация QuorvaneOffice.dll прошла успешно.",
-    L"Разрегистрация QuorvaneOffice64.dll прошла успешно.", L"Удаление QuorvaneStudio.dll прошла успешно.",
-    L"Удаление QuorvaneOffice.dll прошла успешно.",       L"Удаление QuorvaneOffice64.dll прошла успешно.",
-    L"Удаление AutoInserts.ini прошла успешно.",          L"Удаление ErrorHandlers.ini прошла успешно.",
-    L"Удаление SyntaxColors.ini прошла успешно.",         L"Удаление Languages.ini прошла успешно.",
-    L"Удаление IncludingPaths.ini прошла успешно.",       L"Удаление Quorvane.chm прошла успешно.",
-    L"Удаление Languages\\ru.dll прошла успешно.",        L"Удаление ветки реестра прошла успешно."};
+const Lines kRemoveBoth = {L"Разрегистрация QuorvaneStudio.dll прошла успешно.",
+                           L"Разрегистрация QuorvaneOffice.dll прошла успешно.",
+                           L"Разрегистрация QuorvaneOffice64.dll прошла успешно.",
+                           L"Удаление QuorvaneStudio.dll прошла успешно.",
+                           L"Удаление QuorvaneOffice.dll прошла успешно.",
+                           L"Удаление QuorvaneOffice64.dll прошла успешно.",
+                           L"Удаление AutoInserts.ini прошла успешно.",
+                           L"Удаление ErrorHandlers.ini прошла успешно.",
+                           L"Удаление SyntaxColors.ini прошла успешно.",
+                           L"Удаление Languages.ini прошла успешно.",
+                           L"Удаление IncludingPaths.ini прошла успешно.",
+                           L"Удаление Quorvane.chm прошла успешно.",
+                           L"Удаление Languages\\ru.dll прошла успешно.",
+                           L"Удаление ветки реестра прошла успешно."};
 
 TEST_F(SetupRunTest, RemovingOneEnvironmentKeepsWhatTheOtherNeeds) {
   Run(true, true, true);

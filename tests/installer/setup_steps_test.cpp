@@ -13,7 +13,7 @@ using Next = SetupSteps::Next;
 std::string Shown(const SetupSteps& steps) {
   const std::wstring caption = steps.next_caption();
   std::string text = std::to_string(static_cast<int>(steps.page())) + " " +
-                     (caption == L"Далее >"       ? "next"
+                     (caption == L"Далее >"      ? "next"
                       : caption == L"Установить" ? "install"
                       : caption == L"Удалить"    ? "remove"
                       : caption == L"Готово"     ? "done"
@@ -65,9 +65,9 @@ TEST(SetupSteps, InstallAndRemoveWalks) {
 
 TEST(SetupSteps, BackRestoresCaptionsAndTicksEnableNext) {
   SetupSteps steps(true, L"x");
-  const std::vector<std::string> expected = {"0 next", "1 next back", "2 remove back", "2 remove off back",
-                                             "2 remove back", "1 next back", "2 next back", "3 install back",
-                                             "2 next back", "1 next back", "0 next"};
+  const std::vector<std::string> expected = {"0 next",        "1 next back", "2 remove back", "2 remove off back",
+                                             "2 remove back", "1 next back", "2 next back",   "3 install back",
+                                             "2 next back",   "1 next back", "0 next"};
   std::vector<std::string> shown = {Shown(steps)};
   steps.PressNext();
   shown.push_back(Shown(steps));
@@ -102,8 +102,8 @@ TEST(SetupSteps, RemovalNeedsARecordedFolderAndInstallingAFolderText) {
   fresh.SelectInstall(false);
   EXPECT_TRUE(fresh.installing());
   EXPECT_FALSE(fresh.remove_enabled());
-  for (const auto& [text, enabled] : std::vector<std::pair<std::wstring, bool>>{
-           {L"", false}, {L"   ", false}, {L" D:\\Q ", true}, {L"\\", true}}) {
+  for (const auto& [text, enabled] :
+       std::vector<std::pair<std::wstring, bool>>{{L"", false}, {L"   ", false}, {L" D:\\Q ", true}, {L"\\", true}}) {
     SetupSteps steps(false, text);
     for (int i = 0; i < 3; ++i) steps.PressNext();
     ASSERT_EQ(steps.page(), Page::kFolder);
@@ -129,10 +129,13 @@ TEST(SetupSteps, FolderTexts) {
   const std::pair<const wchar_t*, const wchar_t*> browsed[] = {
       {L"D:\\", L"D:\\Quorvane"}, {L"D:\\Apps", L"D:\\Apps\\Quorvane"}, {L"", L"kept"}};
   for (const auto& [chosen, text] : browsed) EXPECT_EQ(SetupSteps::BrowsedFolder(L"kept", chosen), text);
-  const std::pair<const wchar_t*, const wchar_t*> normalized[] = {
-      {L"  C:\\Apps\\Quorvane\\  ", L"C:\\Apps\\Quorvane"}, {L"C:\\", L"C:\\"},  {L"C:\\\\", L"C:\\"},
-      {L"C:\\a\\\\", L"C:\\a"}, {L"\\\\srv\\share\\", L"\\\\srv\\share"}, {L"   ", L""},
-      {L"rel\\", L"rel"}};
+  const std::pair<const wchar_t*, const wchar_t*> normalized[] = {{L"  C:\\Apps\\Quorvane\\  ", L"C:\\Apps\\Quorvane"},
+                                                                  {L"C:\\", L"C:\\"},
+                                                                  {L"C:\\\\", L"C:\\"},
+                                                                  {L"C:\\a\\\\", L"C:\\a"},
+                                                                  {L"\\\\srv\\share\\", L"\\\\srv\\share"},
+                                                                  {L"   ", L""},
+                                                                  {L"rel\\", L"rel"}};
   for (const auto& [text, folder] : normalized) EXPECT_EQ(NormalizedFolder(text), folder);
 }
 
