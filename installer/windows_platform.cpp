@@ -1,0 +1,143 @@
+#include "installer/windows_platform.h"
+
+#include <shlobj.h>
+
+#include "kit/setup_steps.h"
+#include "win/files.h"
+#include "win/registry.h"
+
+namespace qv {
+namespace {
+
+// A copied or replaced file must not stay read-only (from a CD, say): removal could not delete it.
+void MakeWritable(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetFileAttributesW(path.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+  }
+}
+
+std::wstring FromBuffer(UINT(WINAPI* get)(LPWSTR, UINT)) {
+  wchar_t buffer[MAX_PATH];
+  const UINT length = get(buffer, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::wstring(buffer, length) : std::wstring();
+}
+
+}  // namespace
+
+std::optional<std::string> WindowsSetupPlatform::Resource(const CarriedFile& file) {
+  const HRSRC found = FindResourceW(resources_, MAKEINTRESOURCEW(file.id), file.type);
+  const HGLOBAL loaded = found ? LoadResource(resources_, found) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  if (!bytes) return std::nullopt;
+  return std::string(static_cast<const char*>(bytes), SizeofResource(resources_, found));
+}
+
+bool WindowsSetupPlatform::WriteBytes(const std::wstring& path, const std::string& bytes) {
+  MakeWritable(path);
+  const HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+  return CloseHandle(file) && ok;
+}
+
+bool WindowsSetupPlatform::CopyTo(const std::wstring& source, const std::wstring& target) {
+  MakeWritable(target);
+  if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) return false;
+  MakeWritable(target);
+  return true;
+}
+
+bool WindowsSetupPlatform::DeleteAt(const std::wstring& path) { return DeleteFileW(path.c_str()); }
+
+std::vector<std::wstring> WindowsSetupPlatform::ListFiles(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(JoinPath(folder, L"*.*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+void WindowsSetupPlatform::CreateFolder(const std::wstring& path) {
+  SHCreateDirectoryExW(owner_, path.c_str(), nullptr);
+}
+
+void WindowsSetupPlatform::RemoveFolder(const std::wstring& path) { RemoveDirectoryW(path.c_str()); }
+
+void WindowsSetupPlatform::RecordFolder(const std::wstring& folder) {
+  SetRegValue(HKEY_CURRENT_USER, kProductKey, L"Path", folder);
+}
+
+SetupPlatform::KeyDeletion WindowsSetupPlatform::DeleteKey(const std::wstring& parent, const std::wstring& name) {
+  RegKey key;
+  const LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, JoinPath(parent, name).c_str(), 0, KEY_READ, key.out());
+  if (opened == ERROR_FILE_NOT_FOUND) return KeyDeletion::kMissing;
+  DWORD subkeys = 0;
+  if (opened != ERROR_SUCCESS || RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                                  nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    return KeyDeletion::kFailed;
+  }
+  if (subkeys > 0) return KeyDeletion::kHasSubkeys;
+  const LSTATUS deleted = RegDeleteKeyW(HKEY_CURRENT_USER, JoinPath(parent, name).c_str());
+  if (deleted == ERROR_SUCCESS) return KeyDeletion::kDeleted;
+  return deleted == ERROR_FILE_NOT_FOUND ? KeyDeletion::kMissing : KeyDeletion::kFailed;
+}
+
+std::optional<unsigned long> WindowsSetupPlatform::RunAndWait(const std::wstring& program,
+                                                              const std::wstring& command_line,
+                                                              unsigned long timeout_ms) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWMINIMIZED;
+  PROCESS_INFORMATION process{};
+  std::wstring line = command_line;  // CreateProcessW may write into it
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    return std::nullopt;
+  }
+  CloseHandle(process.hThread);
+  std::optional<unsigned long> result;
+  DWORD exit_code = 0;
+  if (WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0 &&
+      GetExitCodeProcess(process.hProcess, &exit_code)) {
+    result = exit_code;
+  }
+  CloseHandle(process.hProcess);
+  return result;
+}
+
+std::wstring WindowsSetupPlatform::SystemFolder() { return FromBuffer(GetSystemDirectoryW); }
+
+std::wstring WindowsSetupPlatform::NativeSystemFolder() {
+  BOOL wow64 = FALSE;
+  if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64) return {};
+  // A 32-bit process sees System32 redirected; Sysnative is the 64-bit folder's alias.
+  return JoinPath(FromBuffer(GetSystemWindowsDirectoryW), L"Sysnative");
+}
+
+std::wstring WindowsSetupPlatform::SetupFolder() { return NormalizedFolder(AppPath()); }
+
+std::wstring RecordedFolder() {
+  const std::optional<std::wstring> path = GetRegValue(HKEY_CURRENT_USER, kProductKey, L"Path");
+  return path ? NormalizedFolder(*path) : std::wstring();
+}
+
+std::wstring AbsoluteFolder(const std::wstring& text) {
+  const std::wstring folder = NormalizedFolder(text);
+  if (folder.empty()) return folder;
+  const DWORD size = GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(folder.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return folder;
+  full.resize(length);
+  return NormalizedFolder(full);
+}
+
+}  // namespace qv
