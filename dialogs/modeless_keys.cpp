@@ -60,4 +60,10 @@ void RemoveModelessDialog(HWND dialog) {
   ReleaseModule();
 }
 
+void DestroyModelessDialogs() {
+  // Each takes itself off the list as it goes.
+  const std::vector<HWND> dialogs = Dialogs().dialogs;
+  for (const HWND dialog : dialogs) DestroyWindow(dialog);
+}
+
 }  // namespace qv
