@@ -193,6 +193,8 @@ void OptionsDialog::CreatePages() {
     SetWindowPos(pages_[index]->hwnd(), Item(QV_OPTIONS_PAGE_AREA), area.left, area.top, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // "Классический" is selected as designed: loading it again is no click.
+  SendMessageW(Control(optКлассический), BM_SETCHECK, BST_CHECKED, 0);
   // The page title in bold.
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
