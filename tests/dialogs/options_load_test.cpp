@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "addin/entry_points.h"
 #include "tests/dialogs/options_fixture.h"
+#include "win/module_lifetime.h"
 
 namespace qv::test {
 namespace {
@@ -163,6 +165,19 @@ TEST_F(OptionsLoadTest, EachPageRowShowsItsPageAndHeadingsChangeNothing) {
       EXPECT_EQ(page == c.page, (GetWindowLongW(panel, GWL_STYLE) & WS_VISIBLE) != 0) << c.row << " " << page;
     }
   }
+}
+
+// A modeless dialog holds the library until the add-in's shutdown destroys it.
+TEST_F(OptionsLoadTest, TheModelessDialogHoldsTheLibraryUntilTheShutdownUnloadsIt) {
+  ASSERT_FALSE(ModuleInUse());
+  ShowOptions(false);
+  ASSERT_NE(nullptr, ModelessOptionsWindow());
+  EXPECT_TRUE(IsWindowVisible(ModelessOptionsWindow()));
+  EXPECT_EQ(nullptr, GetWindow(ModelessOptionsWindow(), GW_OWNER));
+  EXPECT_TRUE(ModuleInUse());
+  UnloadDialogs();
+  EXPECT_EQ(nullptr, ModelessOptionsWindow());
+  EXPECT_FALSE(ModuleInUse());
 }
 
 }  // namespace
