@@ -38,20 +38,21 @@ class SavedListFiles {
 
 HWND OptionsWindow() { return FindWindowW(nullptr, L"Настройки Quorvane"); }
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK TakeControl(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(window) != search->id) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 HWND DialogControl(HWND dialog, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      dialog,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(window) != s->id) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(dialog, TakeControl, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -21,7 +21,7 @@ class OptionsListsTest : public OptionsTest {
   // Keys as the modal loop treats them.
   void PumpKey(int id, WPARAM key) const {
     PostMessageW(C(id), WM_KEYDOWN, key, 1);
-    PostMessageW(C(id), WM_KEYUP, key, 0xC0000001);
+    PostMessageW(C(id), WM_KEYUP, key, 1);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (dialog_->hwnd() && IsDialogMessageW(dialog_->hwnd(), &message)) continue;
