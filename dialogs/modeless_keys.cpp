@@ -14,8 +14,10 @@ struct ModelessDialogs {
   HHOOK hook = nullptr;
 };
 
+// The add-in's windows all live on the host's one window thread. Not thread_local: a thread's
+// destructor list would pin the library in memory until that thread ends.
 ModelessDialogs& Dialogs() {
-  thread_local ModelessDialogs dialogs;
+  static ModelessDialogs dialogs;
   return dialogs;
 }
 

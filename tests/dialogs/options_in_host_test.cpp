@@ -127,10 +127,12 @@ SendMessageW(DialogControl(dialog, chkАвтоОтступ), BM_CLICK, 0, 0);
 SendMessageW(DialogControl(dialog, cmdApply), BM_CLICK, 0, 0);
   EXPECT_EQ(L"False", Stored(L"AutoIndent"));
   EXPECT_EQ(dialog, OptionsWindow()) << "Apply keeps it open";
-  // The window goes with the connection: its procedure is the library's code.
+  // The window goes with the connection, so that the library can be freed.
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
   EXPECT_FALSE(IsWindow(dialog));
   Unpin();
+  host_->add_ins().FreeUnusedLibraries();
+  EXPECT_EQ(nullptr, Loaded());
   EXPECT_TRUE(boxes_.boxes().empty());
 }
 
