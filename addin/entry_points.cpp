@@ -42,7 +42,9 @@ void TerminateTabs() {
 #ifdef QV_RECORD_ENTRY_POINTS
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
 #endif
+#ifdef QV_RECORD_ENTRY_POINTS
 void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
+#endif
 #ifdef QV_RECORD_ENTRY_POINTS
 void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
 #endif

@@ -82,9 +82,10 @@ std::wstring VersionLine(HMODULE module) {
 
 HWND AboutWindow() { return open_box ? open_box->hwnd() : nullptr; }
 
-// The About box is the only dialog that stays open between commands.
+// The modeless dialogs (the About box, the options dialog of an external start) are the ones that
+// stay open between commands.
 void UnloadDialogs() {
-  if (open_box) DestroyWindow(open_box->hwnd());
+  DestroyModelessDialogs();
 }
 
 void ShowAbout() {

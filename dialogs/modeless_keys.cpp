@@ -14,8 +14,10 @@ struct ModelessDialogs {
   HHOOK hook = nullptr;
 };
 
+// The add-in's windows all live on the host's one window thread. Not thread_local: a thread's
+// destructor list would pin the library in memory until that thread ends.
 ModelessDialogs& Dialogs() {
-  thread_local ModelessDialogs dialogs;
+  static ModelessDialogs dialogs;
   return dialogs;
 }
 
@@ -58,6 +60,12 @@ void RemoveModelessDialog(HWND dialog) {
   UnhookWindowsHookEx(state.hook);
   state.hook = nullptr;
   ReleaseModule();
+}
+
+void DestroyModelessDialogs() {
+  // Each takes itself off the list as it goes.
+  const std::vector<HWND> dialogs = Dialogs().dialogs;
+  for (const HWND dialog : dialogs) DestroyWindow(dialog);
 }
 
 }  // namespace qv

@@ -10,5 +10,7 @@ namespace qv {
 // hook is in place while at least one dialog is added.
 void AddModelessDialog(HWND dialog);
 void RemoveModelessDialog(HWND dialog);
+// Destroys every dialog added: the add-in's shutdown.
+void DestroyModelessDialogs();
 
 }  // namespace qv
