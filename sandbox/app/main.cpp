@@ -9,7 +9,8 @@
 // editors. --register calls the library's DllRegisterServer first, so that an add-in is loaded
 // through its own registration. --click clicks a control once the add-ins are loaded, named by its
 // bar and captions separated by "|". --screenshot runs for n seconds, saves the main window and exits;
-// --popup-screenshot saves the main window's last active popup as well (a box the click opened).
+// --popup-screenshot saves the main window's last active popup as well (a box the click opened), a
+// second and a half after the click; a modal box is then closed, as by its close box.
 // --type types the text as keys on a new line above the last line of the active code window (the
 // sample's last End Sub) once the add-ins have had a few ticks; "\n" in it is Enter.
 #include <windows.h>
@@ -114,6 +115,23 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
   return saved;
 }
 
+// A modal box runs its own message loop inside the click: the popup is saved from a timer that
+// fires in whichever loop runs.
+struct PopupShot {
+  HWND main = nullptr;
+  std::wstring path;
+  bool saved = false;
+};
+PopupShot* pending_shot = nullptr;
+
+void CALLBACK TakePopupShot(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (!pending_shot) return;
+  const HWND popup = GetLastActivePopup(pending_shot->main);
+  pending_shot->saved = SaveScreenshot(popup, pending_shot->path);
+  if (popup != pending_shot->main && !IsWindowEnabled(pending_shot->main)) PostMessageW(popup, WM_CLOSE, 0, 0);
+}
+
 void TypeBeforeLastLine(sbx::Host& host, std::wstring_view text) {
   sbx::CodeWindow* window = host.workspace().ActiveCodeWindow();
   if (!window || window->text().CountOfLines() < 2) return;
@@ -160,6 +178,11 @@ int Run(const Options& options) {
   for (const std::wstring& prog_id : host.add_ins().Connected()) {
     std::fwprintf(stderr, L"QuorvaneSandbox: %ls connected\n", prog_id.c_str());
   }
+  PopupShot shot{host.workspace().MainWindow(), options.popup_screenshot};
+  if (!shot.path.empty()) {
+    pending_shot = &shot;
+    SetTimer(nullptr, 0, 1500, TakePopupShot);
+  }
   if (!options.click.empty()) Click(host, options.click);
   if (!options.typed.empty()) {
     sbx::PumpFor(500);
@@ -171,8 +194,8 @@ int Run(const Options& options) {
   }
   sbx::PumpFor(options.seconds * 1000);
   const HWND main = host.workspace().MainWindow();
-  bool saved = SaveScreenshot(main, options.screenshot);
-  if (!options.popup_screenshot.empty()) saved = SaveScreenshot(GetLastActivePopup(main), options.popup_screenshot) && saved;
+  const bool saved = SaveScreenshot(main, options.screenshot) && (shot.path.empty() || shot.saved);
+  pending_shot = nullptr;
   return saved ? 0 : 1;
 }
 
