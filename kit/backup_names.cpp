@@ -41,11 +41,10 @@ std::wstring VersionPart(std::wstring_view project_text) {
   return part;
 }
 
-BackupNames DocumentBackupNames(std::wstring_view path, std::wstring_view name, const ZipTime& now) {
-  const std::wstring_view base = name.substr(0, name.find(L'.'));
-  // A document in a drive's root has the path "C:\".
-  const std::wstring stem = std::wstring(path) + (EndsWith(path, L"\\") ? L"" : L"\\") + std::wstring(base);
-  return Names(stem, base, now, L".");
+BackupNames DocumentBackupNames(std::wstring_view document, const ZipTime& now) {
+  const std::size_t name = document.find_last_of(L"\\/") + 1;
+  const std::wstring_view base = document.substr(name, document.find(L'.', name) - name);
+  return Names(document.substr(0, name + base.size()), base, now, L".");
 }
 
 BackupNames ProjectBackupNames(std::wstring_view project_file, std::wstring_view project_name,

@@ -20,8 +20,8 @@ std::wstring BackupDateText(const ZipTime& time);
 // the digits of its value and ".". Only digits are kept, so the name cannot leave its folder.
 std::wstring VersionPart(std::wstring_view project_text);
 
-// A document of the VBA editor: its folder (`path`) and its file name (`name`, with extension).
-BackupNames DocumentBackupNames(std::wstring_view path, std::wstring_view name, const ZipTime& now);
+// A document of the VBA editor, by its full file name: named after its file name up to the first ".".
+BackupNames DocumentBackupNames(std::wstring_view document, const ZipTime& now);
 // A Visual Basic 6.0 project: its file, its name and the file's text.
 BackupNames ProjectBackupNames(std::wstring_view project_file, std::wstring_view project_name,
                                std::wstring_view project_text, const ZipTime& now);

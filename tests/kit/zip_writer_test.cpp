@@ -1,5 +1,5 @@
-// Archives of random file sets, read back by Python's zipfile and tested by unzip (natively; the
-// Windows build checks the failing sink and the names only).
+// Archives of random file sets, read back by Python's zipfile and tested by unzip (natively only:
+// the Windows build checks the failing sink and the names).
 #include "kit/zip_writer.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +30,7 @@ struct MemorySink : ByteSink {
   std::size_t limit = std::string::npos;
 };
 
+#ifndef _WIN32
 struct File {
   std::wstring name;
   std::string data;
@@ -65,9 +66,6 @@ with zipfile.ZipFile(archive) as z:
 )";
 
 TEST(ZipWriterTest, RandomFileSetsAreReadBackByZipfileAndUnzip) {
-#ifdef _WIN32
-  GTEST_SKIP() << "the checking tools run natively";
-#else
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("qv_zip_" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "check.py") << kCheck;
@@ -91,8 +89,8 @@ TEST(ZipWriterTest, RandomFileSetsAreReadBackByZipfileAndUnzip) {
     EXPECT_EQ(0, std::system(("unzip -tq" + where.substr(0, where.rfind(" '")) + " >/dev/null").c_str())) << seed;
   }
   std::filesystem::remove_all(folder);
-#endif
 }
+#endif
 
 TEST(ZipWriterTest, ASinkThatFailsLeavesTheWriterFailing) {
   const std::string text(100000, 'a');
@@ -117,9 +115,9 @@ TEST(BackupNamesTest, FolderAndArchiveNames) {
     BackupNames names;
     std::wstring folder, archive;
   } cases[] = {
-      {DocumentBackupNames(L"C:\\Work", L"Book1.xls", now), L"C:\\Work\\Book1_backup\\",
+      {DocumentBackupNames(L"C:\\Work\\Book1.xls", now), L"C:\\Work\\Book1_backup\\",
        L"C:\\Work\\Book1_backup\\Book1_2024-03-05_14-07-09.zip"},
-      {DocumentBackupNames(L"C:\\", L"Отчёт.v2.xlsm", now), L"C:\\Отчёт_backup\\",
+      {DocumentBackupNames(L"C:\\Отчёт.v2.xlsm", now), L"C:\\Отчёт_backup\\",
        L"C:\\Отчёт_backup\\Отчёт_2024-03-05_14-07-09.zip"},
       {ProjectBackupNames(L"D:\\P\\App.VBP", L"Proj", L"Type=Exe\r\nMajorVer=1\r\nMinorVer=2\r\nRevisionVer=15\r\n", now),
        L"D:\\P\\App_backup\\", L"D:\\P\\App_backup\\Proj_2024-03-05_14-07-09_1.2.15.zip"},
