@@ -68,6 +68,8 @@ void ClearIncludes() {
   ClearIncludeTables();
 }
 
+#ifdef QV_RECORD_ENTRY_POINTS
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
+#endif
 
 }  // namespace qv

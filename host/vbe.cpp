@@ -13,6 +13,8 @@ long Window::Type() const { return Read(L"Type").Long(); }
 
 void Window::SetFocus() const { Call(L"SetFocus"); }
 
+std::wstring Properties::Value(const std::wstring& name) const { return Get(Item(name).Object(), L"Value").Text(); }
+
 std::wstring VBComponent::Name() const { return Read(kName).Text(); }
 
 void VBComponent::SetName(const std::wstring& name) const { Write(kName, name); }
@@ -20,6 +22,8 @@ void VBComponent::SetName(const std::wstring& name) const { Write(kName, name); 
 long VBComponent::Type() const { return Read(L"Type").Long(); }
 
 qv::CodeModule VBComponent::CodeModule() const { return qv::CodeModule(Read(L"CodeModule")); }
+
+qv::Properties VBComponent::Properties() const { return qv::Properties(Read(L"Properties")); }
 
 long VBComponent::FileCount() const { return Read(L"FileCount").Long(); }
 
@@ -44,6 +48,8 @@ void VBComponents::Remove(const VBComponent& component) const { Call(L"Remove", 
 std::wstring VBProject::Name() const { return Read(kName).Text(); }
 
 std::wstring VBProject::FileName() const { return Read(L"FileName").Text(); }
+
+bool VBProject::Saved() const { return Read(L"Saved").Bool(); }
 
 qv::VBComponents VBProject::VBComponents() const { return qv::VBComponents(Read(L"VBComponents")); }
 

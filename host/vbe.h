@@ -27,6 +27,14 @@ class Window : public HostObject {
   void SetFocus() const;
 };
 
+// A component's properties; in the VBA editor the document's "Path" (its folder) and "Name".
+class Properties : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  std::wstring Value(const std::wstring& name) const;
+};
+
 class VBComponent : public HostObject {
  public:
   using HostObject::HostObject;
@@ -36,6 +44,7 @@ class VBComponent : public HostObject {
   // 1 standard module, 2 class module, ...
   long Type() const;
   qv::CodeModule CodeModule() const;
+  qv::Properties Properties() const;
   // The component's files: Visual Basic 6.0 only (the VBA editor fails the call).
   long FileCount() const;
   std::wstring FileNames(long index) const;
@@ -63,6 +72,8 @@ class VBProject : public HostObject {
   std::wstring Name() const;
   // "" while the project was never saved.
   std::wstring FileName() const;
+  // False once the project changed since it was last saved.
+  bool Saved() const;
   qv::VBComponents VBComponents() const;
 };
 
