@@ -39,20 +39,8 @@ void TerminateTabs() {
   RecordEntryPoint(L"TerminateTabs");
   TerminateTabStrip();
 }
-#ifdef QV_RECORD_ENTRY_POINTS
-void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
-#endif
-#ifdef QV_RECORD_ENTRY_POINTS
-void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
-#endif
-#ifdef QV_RECORD_ENTRY_POINTS
-void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
-#endif
 void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
-#ifdef QV_RECORD_ENTRY_POINTS
-void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
-#endif
 
 void HookCodePane(HWND window) {
   RecordEntryPoint(L"HookCodePane", window);
@@ -68,7 +56,12 @@ void ClearIncludes() {
   ClearIncludeTables();
 }
 
+// The recording libraries record these in place of the dialogs, the host's style and the backup.
 #ifdef QV_RECORD_ENTRY_POINTS
+void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
+void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
+void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
+void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
 #endif
 
