@@ -11,8 +11,8 @@
 // bar and captions separated by "|". --screenshot runs for n seconds, saves the main window and exits;
 // --popup-screenshot saves the main window's last active popup as well (a box the click opened), a
 // second and a half after the click; a modal box is then closed, as by its close box.
-// --type types the text as keys on a new line above the last line of the active code window (the
-// sample's last End Sub) once the add-ins have had a few ticks; "\n" in it is Enter.
+// --type types the text as keys on a new line above the last line that is not blank in the active
+// code window (the sample's last End Sub) once the add-ins have had a few ticks; "\n" in it is Enter.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -134,9 +134,12 @@ void CALLBACK TakePopupShot(HWND, UINT, UINT_PTR id, DWORD) {
 
 void TypeBeforeLastLine(sbx::Host& host, std::wstring_view text) {
   sbx::CodeWindow* window = host.workspace().ActiveCodeWindow();
-  if (!window || window->text().CountOfLines() < 2) return;
+  if (!window) return;
+  int last = window->text().CountOfLines();
+  while (last > 1 && window->text().Line(last).find_first_not_of(L' ') == std::wstring::npos) --last;
+  if (last < 2) return;
   SetFocus(window->hwnd());
-  const int line = window->text().CountOfLines() - 1;
+  const int line = last - 1;
   const int end = static_cast<int>(window->text().Line(line).size()) + 1;
   window->SetSelection(0, {{line, end}, {line, end}});
   sbx::SendKey(VK_RETURN);
@@ -148,6 +151,7 @@ void TypeBeforeLastLine(sbx::Host& host, std::wstring_view text) {
     sbx::SendKey(VK_RETURN);
     start = end_of_line + 2;
   }
+  window->SetTopLine(0, window->TopLine(0) + 3);  // the lines below the caret in view
 }
 
 void OpenSample(sbx::Host& host) {
