@@ -96,19 +96,20 @@ TreeView::TreeView(HWND parent, TreeViewListener& listener) : listener_(&listene
 
 TreeView::~TreeView() {
   listener_ = nullptr;  // no events while the windows go
-  if (tree_) {
-    if (HIMAGELIST list = ImageList(TVSIL_NORMAL)) {
-      SendMessageW(tree_, TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
-      ImageList_Destroy(list);
-    }
-  }
   if (container_) DestroyWindow(container_);  // the tree with it
 }
 
-std::optional<LRESULT> TreeView::WindowHook::OnMessage(HWND, UINT& message, WPARAM& wparam, LPARAM& lparam) {
+std::optional<LRESULT> TreeView::WindowHook::OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) {
   if (message == WM_NCDESTROY) {
     window_ = nullptr;
     return std::nullopt;
+  }
+  // The normal image list goes with the tree, whichever of the object and the parent ends it.
+  if (message == WM_DESTROY && window == owner_.tree_) {
+    if (HIMAGELIST list = owner_.ImageList(TVSIL_NORMAL)) {
+      owner_.ImageList(TVSIL_NORMAL, nullptr);
+      ImageList_Destroy(list);
+    }
   }
   return owner_.OnMessage(message, wparam, lparam);
 }
@@ -319,6 +320,20 @@ bool TreeView::GetItem(TVITEMW& item) const {
 
 void TreeView::SetItem(TVITEMW item) { SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item)); }
 
+template <class T>
+T TreeView::ReadField(HTREEITEM item, UINT mask, T TVITEMW::*field) const {
+  TVITEMW data = ItemOf(mask, item);
+  GetItem(data);
+  return data.*field;
+}
+
+template <class T>
+void TreeView::WriteField(HTREEITEM item, UINT mask, T TVITEMW::*field, T value) {
+  TVITEMW data = ItemOf(mask, item);
+  data.*field = value;
+  SetItem(data);
+}
+
 bool TreeView::ItemChecked(HTREEITEM item) const {
   TVITEMW data = ItemOf(TVIF_STATE, item);
   data.stateMask = kStateImageMask;
@@ -375,28 +390,16 @@ void TreeView::BackColor(COLORREF colour) { SendMessageW(tree_, TVM_SETBKCOLOR, 
 
 COLORREF TreeView::BackColor() const { return static_cast<COLORREF>(SendMessageW(tree_, TVM_GETBKCOLOR, 0, 0)); }
 
-int TreeView::ItemImage(HTREEITEM item) const {
-  TVITEMW data = ItemOf(TVIF_IMAGE, item);
-  GetItem(data);
-  return data.iImage;
-}
+int TreeView::ItemImage(HTREEITEM item) const { return ReadField(item, TVIF_IMAGE, &TVITEMW::iImage); }
 
-void TreeView::ItemImage(HTREEITEM item, int image) {
-  TVITEMW data = ItemOf(TVIF_IMAGE, item);
-  data.iImage = image;
-  SetItem(data);
-}
+void TreeView::ItemImage(HTREEITEM item, int image) { WriteField(item, TVIF_IMAGE, &TVITEMW::iImage, image); }
 
 int TreeView::ItemImageSelected(HTREEITEM item) const {
-  TVITEMW data = ItemOf(TVIF_SELECTEDIMAGE, item);
-  GetItem(data);
-  return data.iSelectedImage;
+  return ReadField(item, TVIF_SELECTEDIMAGE, &TVITEMW::iSelectedImage);
 }
 
 void TreeView::ItemImageSelected(HTREEITEM item, int image) {
-  TVITEMW data = ItemOf(TVIF_SELECTEDIMAGE, item);
-  data.iSelectedImage = image;
-  SetItem(data);
+  WriteField(item, TVIF_SELECTEDIMAGE, &TVITEMW::iSelectedImage, image);
 }
 
 COLORREF TreeView::TextColor() const { return static_cast<COLORREF>(SendMessageW(tree_, TVM_GETTEXTCOLOR, 0, 0)); }
@@ -415,17 +418,9 @@ HIMAGELIST TreeView::ImageList(int type) const {
   return reinterpret_cast<HIMAGELIST>(SendMessageW(tree_, TVM_GETIMAGELIST, static_cast<WPARAM>(type), 0));
 }
 
-void TreeView::ItemData(HTREEITEM item, LPARAM data) {
-  TVITEMW value = ItemOf(TVIF_PARAM, item);
-  value.lParam = data;
-  SetItem(value);
-}
+void TreeView::ItemData(HTREEITEM item, LPARAM data) { WriteField(item, TVIF_PARAM, &TVITEMW::lParam, data); }
 
-LPARAM TreeView::ItemData(HTREEITEM item) const {
-  TVITEMW value = ItemOf(TVIF_PARAM, item);
-  GetItem(value);
-  return value.lParam;
-}
+LPARAM TreeView::ItemData(HTREEITEM item) const { return ReadField(item, TVIF_PARAM, &TVITEMW::lParam); }
 
 HTREEITEM TreeView::ItemHandle(int index) const {
   if (index == -1) return keys_.empty() ? nullptr : keys_.back().first;

@@ -141,6 +141,10 @@ class TreeView {
   void Raise(const wchar_t* where, int step, Event&& event);
   bool GetItem(TVITEMW& item) const;
   void SetItem(TVITEMW item);
+  template <class T>
+  T ReadField(HTREEITEM item, UINT mask, T TVITEMW::*field) const;
+  template <class T>
+  void WriteField(HTREEITEM item, UINT mask, T TVITEMW::*field, T value);
 
   TreeViewListener* listener_;
   HWND container_ = nullptr;
