@@ -32,6 +32,7 @@ struct Recorder final : TreeViewListener {
         std::to_wstring(x) + L"," + std::to_wstring(y));
   }
   void KeyDown(int key, int shift) override { Add(L"keydown " + std::to_wstring(key) + L" " + std::to_wstring(shift)); }
+  void ManualChkCanged(HTREEITEM item) override { Add(L"check " + H(item)); }
   void KeyPress(WPARAM& character) override {
     if (character == rewrite_from) character = rewrite_to;
   }
@@ -80,6 +81,8 @@ TEST_F(TreeViewTest, AddItemPlacesByRelation) {
       {{{nullptr, TVI_LAST, L"a"}, {L"a", TVI_LAST, L"x"}, {L"a", TVI_FIRST, L"y"}}, L"a0 y1 x1 "},
       {{{nullptr, TVI_LAST, L"a"}, {L"a", TVI_LAST, L"x"}, {L"x", TVI_ROOT, L"z"}, {nullptr, TVI_LAST, L"b"}},
        L"a0 x1 z1 b0 "},
+      {{{nullptr, TVI_LAST, L"a"}, {L"a", TVI_LAST, L"x"}, {L"x", TVI_LAST, L"q"}, {nullptr, TVI_LAST, L"b"}},
+       L"a0 x1 q2 b0 "},
       {{{nullptr, TVI_LAST, L"apple"}, {nullptr, TVI_LAST, L"ap"}, {L"ap", TVI_LAST, L"seed"}},
        L"apple0 seed1 ap0 "},
   };
@@ -208,6 +211,20 @@ TEST_F(TreeViewTest, MouseAndKeyEventsCarryClientPointsAndShift) {
     events_.events.clear();
     SendMessageW(tree_->hWnd(), c.message, c.wparam, 0);
     EXPECT_EQ(std::vector<std::wstring>{c.event}, events_.events);
+  }
+}
+
+TEST_F(TreeViewTest, ACheckChangedBetweenSpaceAndItsReleaseIsReported) {
+  const HTREEITEM item = Add(nullptr, TVI_LAST, L"a");
+  tree_->ItemSelected(item);
+  for (const auto& [before, after] : {std::pair{true, false}, {false, true}, {true, true}, {false, false}}) {
+    tree_->ItemChecked(item, before);
+    SendMessageW(tree_->hWnd(), WM_KEYDOWN, VK_SPACE, 0);
+    tree_->ItemChecked(item, after);
+    events_.events.clear();
+    SendMessageW(tree_->hWnd(), WM_KEYUP, VK_SPACE, 0);
+    const std::vector<std::wstring> expected(before != after ? 1 : 0, L"check " + Recorder::H(item));
+    EXPECT_EQ(expected, events_.events) << before << " to " << after;
   }
 }
 
