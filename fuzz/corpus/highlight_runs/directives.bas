@@ -1,0 +1,3 @@
+'#include file api.txt
+s = "a""b" & x ' c
+'#end "X Y"
