@@ -5,6 +5,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
+#include "editor/scroll_bars.h"
 #include "kit/wheel_steps.h"
 #include "win/failure_log.h"
 #include "win/window_identity.h"
@@ -18,12 +19,6 @@ struct BarSeries {
   long scroll_height;
 };
 
-// By style alone: the host's bars are not all of the class "ScrollBar".
-bool IsVisibleVerticalBar(HWND window) {
-  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  return (style & SBS_VERT) && (style & WS_VISIBLE);
-}
-
 // The lines a bar shows, for the system's "one page" setting.
 long BarPage(HWND bar) {
   SCROLLINFO info{};
@@ -35,7 +30,7 @@ long BarPage(HWND bar) {
 BOOL CALLBACK PostToBar(HWND window, LPARAM param) {
   const auto& series = *reinterpret_cast<const BarSeries*>(param);
   Guarded(L"PostLineScrolls", [&] {
-    if (!IsVisibleVerticalBar(window)) return;
+    if (!IsVertScrollBar(window, true)) return;
     const long lines = LinesPerNotch(series.scroll_height, [&] { return BarPage(window); });
     const WPARAM code = series.notches > 0 ? SB_LINEUP : SB_LINEDOWN;
     for (long n = LineScrolls(series.notches, lines); n > 0; --n) {
