@@ -46,7 +46,6 @@ void HookCodePane(HWND window) {
   RecordEntryPoint(L"HookCodePane", window);
   if (!HookCodeWindow(window)) RecordFailure(L"HookCodePane", L"the code window was not hooked");
 }
-void PaintCodePane(long, long, HWND) {}
 void ProcessIncludes() {
   RecordEntryPoint(L"ProcessIncludes");
   RunIncludePass();

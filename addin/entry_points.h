@@ -17,8 +17,6 @@ void UnhookCodePane(HWND window);
 // while one window is hooked is refused; unhooking a window that is not hooked does nothing.
 bool HookCodeWindow(HWND window);
 void UnhookCodeWindow(HWND window);
-// Paints the highlighted texts over lines first..last of the code window, after the editor.
-void PaintCodePane(long first, long last, HWND window);
 void InitTabs();
 void SetTabPosition(long position);  // 0 top, 1 bottom
 void AttachTabs(HWND window);

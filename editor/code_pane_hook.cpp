@@ -15,6 +15,7 @@
 #include "addin/keyboard_state.h"
 #include "editor/active_pane_tools.h"
 #include "editor/enter_key.h"
+#include "editor/highlight_painter.h"
 #include "editor/hot_keys.h"
 #include "win/failure_log.h"
 #include "win/subclass.h"
@@ -66,27 +67,20 @@ void KeyUp(UINT message, WPARAM key) {
   }
 }
 
-void PaintLines(HWND window, bool caret_line_only) {
-  const CodePane pane = VBInstance().ActiveCodePane();
-  if (!pane) return;
-  if (caret_line_only) {
-    const long line = pane.GetSelection().start_line;
-    PaintCodePane(line, line, window);
-  } else {
-    const long top = pane.TopLine();
-    PaintCodePane(top, top + pane.CountOfVisibleLines() - 1, window);
-  }
-}
-
-void RepaintAfter(HWND window, UINT message, WPARAM wparam) {
-  if (message == WM_PAINT || message == WM_CTLCOLORSCROLLBAR) {
-    PaintLines(window, false);
-  } else if ((message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CHAR) {
-    PaintLines(window, true);
-  }
+// Posted once for a burst of WM_CTLCOLORSCROLLBAR: every bar that paints sends one, about nine a key.
+UINT PaintAgainMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Quorvane.PaintCodePane");
+  return message;
 }
 
 class CodePaneHook : public Subclass {
+ public:
+  // A paint posted to the window hooked before is lost with that hook.
+  bool HookFresh(HWND window) {
+    paint_posted_ = false;
+    return Hook(window);
+  }
+
  protected:
   std::optional<LRESULT> OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
     MainLoopState& loop = State().loop;
@@ -97,6 +91,11 @@ class CodePaneHook : public Subclass {
       return std::nullopt;
     }
     const Settings& settings = State().settings;
+    if (message == PaintAgainMessage()) {
+      paint_posted_ = false;
+      if (settings.SyntaxColoring) Guarded(L"code window", [&] { PaintCodePane(window, PaintLines::kVisible); });
+      return 0;
+    }
     // While a tick's paste waits for its keys, and while our own keys are on their way, keys pass
     // through untouched.
     // A release with Alt held comes as WM_SYSKEYUP; Alt bindings are made in the options dialog too.
@@ -121,6 +120,19 @@ class CodePaneHook : public Subclass {
     }
     return result;
   }
+
+ private:
+  void RepaintAfter(HWND window, UINT message, WPARAM wparam) {
+    if (message == WM_PAINT) {
+      PaintCodePane(window, PaintLines::kVisible);
+    } else if (message == WM_CTLCOLORSCROLLBAR) {
+      if (!paint_posted_) paint_posted_ = PostMessageW(window, PaintAgainMessage(), 0, 0) != FALSE;
+    } else if ((message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CHAR) {
+      PaintCodePane(window, PaintLines::kCaretLine);
+    }
+  }
+
+  bool paint_posted_ = false;
 };
 
 CodePaneHook& Hook() {
@@ -130,7 +142,7 @@ CodePaneHook& Hook() {
 
 }  // namespace
 
-bool HookCodeWindow(HWND window) { return Hook().Hook(window); }
+bool HookCodeWindow(HWND window) { return Hook().HookFresh(window); }
 
 void UnhookCodeWindow(HWND window) {
   if (window && Hook().window() == window) Hook().Unhook();

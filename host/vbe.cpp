@@ -67,6 +67,12 @@ qv::Window Vbe::ActiveWindow() const { return qv::Window(Read(L"ActiveWindow"));
 
 qv::CodePane Vbe::ActiveCodePane() const { return qv::CodePane(Read(L"ActiveCodePane")); }
 
+qv::CodePanes Vbe::CodePanes() const { return qv::CodePanes(Read(L"CodePanes")); }
+
+long CodePanes::Count() const { return Read(L"Count").Long(); }
+
+qv::CodePane CodePanes::Item(long index) const { return qv::CodePane(HostObject::Item(index)); }
+
 qv::VBProject Vbe::ActiveVBProject() const { return qv::VBProject(Read(L"ActiveVBProject")); }
 
 VBComponent Vbe::SelectedVBComponent() const { return VBComponent(Read(L"SelectedVBComponent")); }

@@ -86,6 +86,15 @@ class Events : public HostObject {
   HostObject CommandBarEvents(const CommandBarControl& control) const;
 };
 
+// The panes of every open code window; a split window has two, the upper first.
+class CodePanes : public HostObject {
+ public:
+  using HostObject::HostObject;
+
+  long Count() const;
+  qv::CodePane Item(long index) const;
+};
+
 class Vbe : public HostObject {
  public:
   using HostObject::HostObject;
@@ -98,6 +107,7 @@ class Vbe : public HostObject {
   qv::Window ActiveWindow() const;
   // Empty when no code pane is active.
   qv::CodePane ActiveCodePane() const;
+  qv::CodePanes CodePanes() const;
   qv::VBProject ActiveVBProject() const;
   VBComponent SelectedVBComponent() const;
   qv::CommandBars CommandBars() const;

@@ -1,6 +1,7 @@
 // The mouse over the strip: pressing, dragging, scrolling, closing and the context menu, with the
 // cursor put on the strip and the messages Windows sends for it.
 #include "tests/editor/tab_strip_fixture.h"
+#include "tests/editor/gdi_slots.h"
 
 #include <algorithm>
 
@@ -132,17 +133,7 @@ TEST_F(TabMouseTest, LosingTheCaptureResetsPressedAndHotState) {
 
 // The highest slot of the GDI handle table that 200 new objects take. Freed slots are taken again,
 // so it stays put while nothing leaks, and climbs as leaked objects hold slots.
-int HighestFreeSlot() {
-  std::vector<qv::Pen> probes;
-  int highest = 0;
-  for (int i = 0; i < 200; ++i) {
-    probes.emplace_back(CreatePen(PS_SOLID, 1, 0));
-    highest = std::max<int>(highest, LOWORD(reinterpret_cast<UINT_PTR>(probes.back().get())));
-  }
-  return highest;
-}
-
-// Under Wine GetGuiResources counts nothing: the handle slots and the picture show the balance.
+// The handle slots and the picture show the balance.
 TEST_F(TabMouseTest, AThousandPaintsOfFiftyTabsLeaveTheGdiObjectsBalanced) {
   OpenMany(50);
   const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
