@@ -32,9 +32,11 @@ Private Function LoadOrders(ByVal fromDate As Date, ByVal toDate As Date) As Col
     Set LoadOrders = result
 End Function
 
+'#region Итоги
 Public Property Get Total() As Currency
     Total = mTotal
 End Property
+'#End Region
 
 Public Sub ShowOrderForm()
     OrderForm.Show vbModal
