@@ -215,22 +215,28 @@ struct Rewrite {
   std::wstring text;
 };
 
+// What a paint reads of the active pane, once.
+struct PaneState {
+  CodePane pane;
+  CodeModule module;
+  Selection selection;
+  long top = 0;
+  long visible = 0;
+};
+
 // Paints lines first..last of the pane; gives the directive lines whose case is to be rewritten.
-std::vector<Rewrite> PaintLinesOf(HWND window, const Vbe& vbe, const CodePane& pane, long first, long last,
-                                  long top, long visible, const Selection& selection) {
+std::vector<Rewrite> PaintLinesOf(HWND window, const Vbe& vbe, const PaneState& state, long first, long last) {
   std::vector<Rewrite> rewrites;
-  first = std::max(first, top);
-  last = std::min(last, top + visible);
-  const CodeModule module = pane.CodeModule();
-  const long count = module.CountOfLines();
-  last = std::min(last, count);
+  const long count = state.module.CountOfLines();
+  first = std::max(first, state.top);
+  last = std::min({last, state.top + state.visible, count});
   if (first > last) return rewrites;
   const EditorFontValues values = ReadEditorFontValues(State().IDESettingsKey);
   const WindowDc dc = ClientDc(window);
   if (!dc) return rewrites;
   const SavedDcState saved(dc.get());
   const Selected<HFONT> font(dc.get(), CreateEditorFont(dc.get(), values));
-  const PaneGeometry geometry = Geometry(window, vbe, pane, values.indicator_bar);
+  const PaneGeometry geometry = Geometry(window, vbe, state.pane, values.indicator_bar);
   const int line_height = [&] {
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), L" ", 1, &size);
@@ -238,15 +244,16 @@ std::vector<Rewrite> PaintLinesOf(HWND window, const Vbe& vbe, const CodePane& p
   }();
   const int shift = ScrollPosition(geometry.horizontal_bar) * (TextWidth(dc.get(), L"d") + TextWidth(dc.get(), L"i")) / 2;
   const HighlightOptions options = MakeHighlightOptions(State().settings, Tables().SyntaxTexts, Tables().SyntaxTextColors);
-  const PageView view(module, count, first, last);
+  // From the line above: it tells whether the first line continues it.
+  const PageView view(state.module, count, std::max(first - 1, 1L), last);
   for (long line = first; line <= last; ++line) {
-    const int y = geometry.rows_top + static_cast<int>(line - top) * line_height;
+    const int y = geometry.rows_top + static_cast<int>(line - state.top) * line_height;
     const RECT row{geometry.clip.left, std::max<LONG>(y, geometry.clip.top), geometry.clip.right,
                    std::min<LONG>(y + line_height, geometry.clip.bottom)};
     if (row.top >= row.bottom) continue;
     // The editor's breakpoint rows are its own, whatever the horizontal scroll.
     if (GetPixel(dc.get(), geometry.text_x + 1, y + 1) == kBreakpointBack) continue;
-    const LineHighlight highlight = HighlightLine(GetLine(view, line), line, selection, options);
+    const LineHighlight highlight = HighlightLine(GetLine(view, line), line, state.selection, options);
     if (highlight.runs.empty()) continue;
     const std::wstring text = highlight.rewritten.value_or(std::wstring(view.Line(line)));
     PaintRuns(dc.get(), text, highlight.runs, {geometry.text_x - shift, y}, row);
@@ -260,16 +267,18 @@ std::vector<Rewrite> PaintLinesOf(HWND window, const Vbe& vbe, const CodePane& p
 void PaintCodePane(HWND window, PaintLines lines) {
   if (!IsActiveCodeWindow(window)) return;
   const Vbe& vbe = VBInstance();
-  const CodePane pane = vbe.ActiveCodePane();
+  CodePane pane = vbe.ActiveCodePane();
   if (!pane) return;
   const Selection selection = pane.GetSelection();
   const long top = pane.TopLine();
   const long visible = pane.CountOfVisibleLines();
-  const long first = lines == PaintLines::kCaretLine ? selection.start_line : top;
-  const long last = lines == PaintLines::kCaretLine ? selection.start_line : top + visible;
+  CodeModule module = pane.CodeModule();
+  const PaneState state{std::move(pane), std::move(module), selection, top, visible};
+  const long caret = selection.start_line;
+  const bool caret_only = lines == PaintLines::kCaretLine;
   // After the DC is released: a rewrite makes the editor repaint, which paints again.
-  for (const Rewrite& rewrite : PaintLinesOf(window, vbe, pane, first, last, top, visible, selection)) {
-    pane.CodeModule().ReplaceLine(rewrite.line, rewrite.text);
+  for (const Rewrite& rewrite : PaintLinesOf(window, vbe, state, caret_only ? caret : top, caret_only ? caret : top + visible)) {
+    state.module.ReplaceLine(rewrite.line, rewrite.text);
   }
 }
 

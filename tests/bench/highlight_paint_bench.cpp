@@ -64,7 +64,9 @@ int main() {
       SetWindowPos(window, nullptr, 0, 0, 900, height, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     }
     Print("visible_lines", static_cast<double>(sbx::Get(pane.Object(), L"CountOfVisibleLines").Long()));
-    sbx::Invoke(pane.Object(), L"SetSelection", DISPATCH_METHOD, {30L, 1L, 30L, 1L});
+    // A page further down: the line above it is read as well.
+    sbx::Invoke(pane.Object(), L"SetSelection", DISPATCH_METHOD, {500L, 1L, 500L, 1L});
+    sbx::Invoke(pane.Object(), L"SetSelection", DISPATCH_METHOD, {480L, 1L, 480L, 1L});
     Measure(host, window, qv::PaintLines::kVisible, "page_paint");
     Measure(host, window, qv::PaintLines::kCaretLine, "caret_line_paint");
     qv::CloseConnection();
