@@ -12,18 +12,6 @@ namespace {
 
 constexpr auto npos = std::wstring_view::npos;
 
-// The capital of a letter FoldCase lower-cases; other characters stay.
-wchar_t Capital(wchar_t c) {
-  const auto in = [c](unsigned first, unsigned last) {
-    return static_cast<unsigned>(c) >= first && static_cast<unsigned>(c) <= last;
-  };
-  const auto shifted = [c](unsigned by) { return static_cast<wchar_t>(static_cast<unsigned>(c) - by); };
-  if (in(0x61, 0x7A) || (in(0xE0, 0xFE) && c != L'\u00F7') || in(0x430, 0x44F)) return shifted(0x20);
-  if (in(0x450, 0x45F)) return shifted(0x50);
-  if (c == L'\u0491') return L'\u0490';
-  return c;
-}
-
 std::int32_t ColourOf(std::wstring_view text) {
   const std::optional<double> number = LeadingNumber(text);
   if (!number || *number < std::numeric_limits<std::int32_t>::min() ||
@@ -121,7 +109,7 @@ std::wstring FormatDirectives(std::wstring_view text) {
     const std::wstring_view word = std::wstring_view(result).substr(start, end - start);
     const std::size_t first = word.starts_with(L"'#") ? 2 : word.starts_with(L'#') ? 1 : 0;
     for (std::size_t i = start + first; i < end; ++i) {
-      result[i] = i == start + first ? Capital(result[i]) : FoldCase(result[i]);
+      result[i] = i == start + first ? UpperCase(result[i]) : FoldCase(result[i]);
     }
     start = end + 1;
   }

@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -62,7 +63,8 @@ EditorFontValues ReadEditorFontValues(const std::wstring& key) {
   const auto number = [&](const wchar_t* name, int fallback) {
     const std::optional<std::wstring> text = GetRegValue(HKEY_CURRENT_USER, key, name);
     const std::optional<double> value = text ? LeadingNumber(*text) : std::nullopt;
-    return value ? static_cast<int>(*value) : fallback;
+    // A value beyond 32 bits is as good as missing.
+    return value && std::abs(*value) < 2147483647.0 ? static_cast<int>(*value) : fallback;
   };
   if (std::optional<std::wstring> face = GetRegValue(HKEY_CURRENT_USER, key, L"FontFace")) values.face = *face;
   values.points = number(L"FontHeight", values.points);

@@ -28,6 +28,21 @@ TEST(FoldCase, FoldsWholeText) {
   EXPECT_EQ(FoldCase(L""), L"");
 }
 
+TEST(UpperCase, InvertsFoldCaseOverEveryCharacter) {
+  for (unsigned code = 0; code <= 0xFFFF; ++code) {
+    const auto c = static_cast<wchar_t>(code);
+    if (FoldCase(c) != c) {
+      EXPECT_EQ(UpperCase(FoldCase(c)), c) << "U+" << std::hex << code;
+    }
+    if (UpperCase(c) != c) {
+      EXPECT_EQ(FoldCase(UpperCase(c)), c) << "U+" << std::hex << code;
+    }
+  }
+  EXPECT_EQ(UpperCase(L'я'), L'Я');
+  EXPECT_EQ(UpperCase(L'\u00F7'), L'\u00F7');  // the division sign is no letter
+  EXPECT_EQ(UpperCase(L'\u00FF'), L'\u00FF');  // its capital lies outside Latin-1
+}
+
 TEST(EqualsNoCase, ComparesFoldedText) {
   const struct {
     const wchar_t* a;
