@@ -39,7 +39,6 @@ void TerminateTabs() {
   RecordEntryPoint(L"TerminateTabs");
   TerminateTabStrip();
 }
-void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 
 void HookCodePane(HWND window) {
@@ -62,6 +61,7 @@ void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : 
 void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
+void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 #endif
 
 }  // namespace qv

@@ -21,3 +21,7 @@
 #define QV_COLOUR_DECIMAL_TEXT 2218
 #define QV_COLOUR_PREVIEW 2219
 #define QV_COLOUR_CANCEL 2220
+
+// The declarations dialog; "Добавить" and "Отмена" are IDOK and IDCANCEL, for Enter and Esc.
+#define QV_DECLARATIONS_DIALOG 2006
+#define QV_DECLARATIONS_LIST 2601

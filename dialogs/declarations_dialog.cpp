@@ -1,0 +1,127 @@
+// The declarations dialog: the names that the procedures of the active module use, that an included
+// file declares and the project lacks, one check box each. "Добавить" declares the checked ones; the
+// unchecked ones stay in DeclaredNames, so the engine skips them.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "addin/addin_state.h"
+#include "addin/build_info.h"
+#include "addin/connection.h"
+#include "addin/entry_points.h"
+#include "addin/includes.h"
+#include "dialogs/dialog_ids.h"
+#include "dialogs/dialog_window.h"
+#include "dialogs/prompts.h"
+#include "kit/vb_error.h"
+#include "win/failure_log.h"
+
+namespace qv {
+namespace {
+
+// What the listing pass read and found.
+struct Listing {
+  std::wstring text;  // the module from the line after its declarations through its last line
+  std::vector<std::wstring> names;
+};
+
+Listing ListDeclarations() {
+  Listing listing;
+  const CodePane pane = VBInstance().ActiveCodePane();
+  if (!pane) return listing;
+  const CodeModule module = pane.CodeModule();
+  const long StartLine = module.CountOfDeclarationLines() + 1;
+  const long LineCount = module.CountOfLines() - StartLine + 1;
+  AddinState& state = State();
+  state.DeclaredNames.Clear();
+  // The main loop keeps the include tables current only while both settings are on.
+  if (!state.settings.Include || !state.settings.AutoInclude) RunIncludePass();
+  if (LineCount <= 0) return listing;
+  listing.text = module.Lines(StartLine, LineCount);
+  AddDeclaration(listing.text, true);
+  listing.names.assign(state.DeclaredNames.begin(), state.DeclaredNames.end());
+  return listing;
+}
+
+// A host failure is shown; what was done before it stays done. False after a failure.
+template <class Step>
+bool Reported(HWND owner, Step&& step) {
+  try {
+    step();
+    return true;
+  } catch (const VbError& error) {
+    CurrentPrompts().Message(owner, error.description, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+}
+
+class DeclarationsDialog final : public DialogWindow {
+ public:
+  explicit DeclarationsDialog(Listing listing) : listing_(std::move(listing)) {}
+
+ protected:
+  void OnInit() override {
+    const HWND list = Item(QV_DECLARATIONS_LIST);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
+    const LVCOLUMNW column{};
+    ListView_InsertColumn(list, 0, &column);
+    for (std::size_t index = 0; index < listing_.names.size(); ++index) {
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(index);
+      item.pszText = listing_.names[index].data();
+      ListView_InsertItem(list, &item);
+      ListView_SetCheckState(list, static_cast<int>(index), TRUE);
+    }
+    // The one column fills the width that the scroll bar, if any, leaves.
+    ListView_SetColumnWidth(list, 0, LVSCW_AUTOSIZE_USEHEADER);
+    // Space toggles the entry with the focus.
+    ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    EnableWindow(Item(IDOK), !listing_.names.empty());
+  }
+
+  void OnCommand(int id, int) override {
+    // A click sent to the disabled button still arrives.
+    if (id == IDOK && IsWindowEnabled(Item(IDOK))) {
+      Add();
+      EndModal();
+    }
+    if (id == IDCANCEL) EndModal();
+  }
+
+ private:
+  void Add() {
+    const HWND list = Item(QV_DECLARATIONS_LIST);
+    auto& declared = State().DeclaredNames;
+    declared.Clear();
+    for (std::size_t index = 0; index < listing_.names.size(); ++index) {
+      const std::wstring& name = listing_.names[index];
+      if (!ListView_GetCheckState(list, static_cast<int>(index))) declared.Add(name, name);
+    }
+    Reported(hwnd(), [this] { AddDeclaration(listing_.text, false); });
+  }
+
+  Listing listing_;
+};
+
+}  // namespace
+
+void ShowDeclarations() {
+  const HWND owner = State().hWndMain;
+  Listing listing;
+  if (!Reported(owner, [&] { listing = ListDeclarations(); })) return;
+  const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
+  DeclarationsDialog dialog(std::move(listing));
+  if (!dialog.Create(QV_DECLARATIONS_DIALOG, owner)) {
+    RecordFailure(L"ShowDeclarations", L"the declarations dialog cannot be created");
+    return;
+  }
+  dialog.RunModal();
+}
+
+}  // namespace qv
