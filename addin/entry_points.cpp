@@ -40,7 +40,6 @@ void TerminateTabs() {
   TerminateTabStrip();
 }
 void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
-void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 
 void HookCodePane(HWND window) {
   RecordEntryPoint(L"HookCodePane", window);
@@ -61,6 +60,7 @@ void ClearIncludes() {
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
 void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
 void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
+void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
 #endif
