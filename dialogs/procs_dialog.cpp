@@ -156,8 +156,9 @@ class ProcsDialog final : public DialogWindow {
  private:
   bool Checked(int id) const { return IsChecked(Item(id)); }
   HWND VisibleList() const { return Item(Checked(QV_PROCS_SORT) ? QV_PROCS_LIST_SORTED : QV_PROCS_LIST); }
-  void Warn(std::wstring_view text) const {
-    CurrentPrompts().Message(hwnd(), text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+  // Every window of the thread waits for the box: nothing can close this one under it.
+  static void Warn(std::wstring_view text) {
+    CurrentPrompts().Message(nullptr, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
   }
   // A failing step of the fill shows its error, and the fill goes on.
   template <class Step>

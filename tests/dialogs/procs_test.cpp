@@ -16,12 +16,12 @@ namespace sbx::test {
 namespace {
 
 constexpr wchar_t kModule[] =
-    L"Option Explicit\r\nPrivate v As Long\r\n"                                      // 1-2
-    L"Sub Zulu()\r\nEnd Sub\r\n"                                                    // 3-4
-    L"Function Alpha() As Long\r\nAlpha = 1\r\nEnd Function\r\n"                    // 5-7
-    L"Property Get Value() As Long\r\nValue = v\r\nEnd Property\r\n"                // 8-10
-    L"Property Let Value(x As Long)\r\nv = x\r\nEnd Property\r\n"                   // 11-13
-    L"Property Set Value(x As Object)\r\nEnd Property";                             // 14-15
+    L"Option Explicit\r\nPrivate v As Long\r\n"                       // 1-2
+    L"Sub Zulu()\r\nEnd Sub\r\n"                                      // 3-4
+    L"Function Alpha() As Long\r\nAlpha = 1\r\nEnd Function\r\n"      // 5-7
+    L"Property Get Value() As Long\r\nValue = v\r\nEnd Property\r\n"  // 8-10
+    L"Property Let Value(x As Long)\r\nv = x\r\nEnd Property\r\n"     // 11-13
+    L"Property Set Value(x As Object)\r\nEnd Property";               // 14-15
 constexpr wchar_t kSettingsKey[] = L"Software\\Velmora\\Quorvane\\VB";
 constexpr wchar_t kNotFound[] = L"Функция или процедура не была обнаружена.";
 
@@ -95,9 +95,12 @@ TEST_F(ProcsTest, OneModuleListsEveryProcedureAndSelectsTheCaretsEntry) {
     const wchar_t* sort;
     long caret_line;
     const wchar_t* selected;
-  } cases[] = {{L"True", 2, L"Alpha"},        {L"False", 1, L"Zulu"},
-               {L"True", 12, L"Value [PropertyLet]"}, {L"False", 15, L"Value [PropertySet]"},
-               {L"True", 6, L"Alpha"},        {L"False", 9, L"Value [PropertyGet]"}};
+  } cases[] = {{L"True", 2, L"Alpha"},
+               {L"False", 1, L"Zulu"},
+               {L"True", 12, L"Value [PropertyLet]"},
+               {L"False", 15, L"Value [PropertySet]"},
+               {L"True", 6, L"Alpha"},
+               {L"False", 9, L"Value [PropertyGet]"}};
   for (const auto& c : cases) {
     StartIn(Personality::kVba);
     SetStored(L"Procs.Sort", c.sort);
@@ -147,8 +150,8 @@ TEST_F(ProcsTest, GoingToTheLetEntryMovesItsOwnPaneAndShowsItOnlyWhenNotActive) 
   for (const Active active : {Active::kSame, Active::kOther, Active::kNone}) {
     CodeWindow& window = StartIn(Personality::kVba);
     ProjectObject& project = host_->state().ComponentOf(window.text())->project();
-    CodeWindow& other =
-        host_->Open(host_->AddComponent(project, kStdModule, L"Module2", L"Sub B()\r\nEnd Sub"), active == Active::kOther);
+    CodeWindow& other = host_->Open(host_->AddComponent(project, kStdModule, L"Module2", L"Sub B()\r\nEnd Sub"),
+                                    active == Active::kOther);
     SetStored(L"Procs.DisplayAll", active == Active::kSame ? L"False" : L"True");
     qv::ShowProcs();
     if (active == Active::kNone) {
@@ -182,7 +185,7 @@ TEST_F(ProcsTest, ARenamedOrRemovedModuleOrProcedureGivesTheMessageAndTheWindowS
     Click(IDOK);
     ASSERT_EQ(1u, prompts_.shown.size()) << change;
     EXPECT_EQ(kNotFound, prompts_.shown[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), prompts_.shown[0].style & MB_ICONMASK);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_TASKMODAL), prompts_.shown[0].style);
     EXPECT_EQ(qv::Build().AppTitle, prompts_.shown[0].caption);
     EXPECT_TRUE(IsWindowVisible(qv::ProcsWindow()));
     prompts_.shown.clear();
@@ -220,8 +223,11 @@ TEST_F(ProcsTest, SizesAreStoredInTwipsRestoredAndCentred) {
     const wchar_t* width;
     const wchar_t* height;
     SIZE expected;
-  } cases[] = {{nullptr, nullptr, {6000, 5700}}, {L"7200", L"4500", {7200, 4500}}, {L"0", L"-300", {6000, 5700}},
-               {L"30", L"15", {6000, 5700}},     {L"abc", L"4800.5", {6000, 4800}}};
+  } cases[] = {{nullptr, nullptr, {6000, 5700}},
+               {L"7200", L"4500", {7200, 4500}},
+               {L"0", L"-300", {6000, 5700}},
+               {L"30", L"15", {6000, 5700}},
+               {L"abc", L"4800.5", {6000, 4800}}};
   for (const auto& c : cases) {
     StartIn(Personality::kVb6);
     SetStored(L"Procs.Width", c.width);
@@ -235,7 +241,13 @@ TEST_F(ProcsTest, SizesAreStoredInTwipsRestoredAndCentred) {
     EXPECT_NEAR(GetSystemMetrics(SM_CXSCREEN) / 2, (rect.left + rect.right) / 2, 1);
     EXPECT_NEAR(GetSystemMetrics(SM_CYSCREEN) / 2, (rect.top + rect.bottom) / 2, 1);
     SetWindowPos(qv::ProcsWindow(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
-    SendMessageW(qv::ProcsWindow(), WM_CLOSE, 0, 0);
+    // The close box, or the add-in's unload.
+    if (c.width) {
+      SendMessageW(qv::ProcsWindow(), WM_CLOSE, 0, 0);
+    } else {
+      qv::UnloadDialogs();
+    }
+    EXPECT_EQ(nullptr, qv::ProcsWindow());
     EXPECT_EQ(L"7500", Stored(L"Procs.Width"));
     EXPECT_EQ(L"6000", Stored(L"Procs.Height"));
     Finish();
@@ -247,9 +259,8 @@ TEST_F(ProcsTest, TheFrameShowsTheDescriptionOnlyInVisualBasicAndAboveTheThresho
     Personality personality;
     const wchar_t* height;
     bool frame;
-  } cases[] = {{Personality::kVb6, L"5700", true},
-               {Personality::kVb6, L"4000", false},
-               {Personality::kVba, L"5700", false}};
+  } cases[] = {
+      {Personality::kVb6, L"5700", true}, {Personality::kVb6, L"4000", false}, {Personality::kVba, L"5700", false}};
   for (const auto& c : cases) {
     CodeWindow& window = StartIn(c.personality);
     if (c.personality == Personality::kVb6)
