@@ -39,7 +39,6 @@ void TerminateTabs() {
   RecordEntryPoint(L"TerminateTabs");
   TerminateTabStrip();
 }
-void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
 
 void HookCodePane(HWND window) {
   RecordEntryPoint(L"HookCodePane", window);
@@ -59,9 +58,10 @@ void ClearIncludes() {
 void SetIDEStyle(long style) { RecordEntryPoint(L"SetIDEStyle", style); }
 void ShowOptions(bool modal) { RecordEntryPoint(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
 void ShowAbout() { RecordEntryPoint(L"ShowAbout"); }
+void ShowProcs() { RecordEntryPoint(L"ShowProcs"); }
+void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 void UnloadDialogs() { RecordEntryPoint(L"UnloadDialogs"); }
 void BackupProject() { RecordEntryPoint(L"BackupProject"); }
-void ShowDeclarations() { RecordEntryPoint(L"ShowDeclarations"); }
 #endif
 
 }  // namespace qv

@@ -25,3 +25,13 @@
 // The declarations dialog; "Добавить" and "Отмена" are IDOK and IDCANCEL, for Enter and Esc.
 #define QV_DECLARATIONS_DIALOG 2006
 #define QV_DECLARATIONS_LIST 2601
+
+// The procedure list; "Перейти" and "Отмена" are IDOK and IDCANCEL.
+#define QV_PROCS_DIALOG 2040
+#define QV_PROCS_DISPLAY_ALL 2401
+#define QV_PROCS_LIST 2402
+#define QV_PROCS_LIST_SORTED 2403
+#define QV_PROCS_HELP 2404
+#define QV_PROCS_SORT 2405
+#define QV_PROCS_FRAME 2406
+#define QV_PROCS_DESCRIPTION 2407

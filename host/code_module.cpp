@@ -41,6 +41,12 @@ void CodeModule::AddFromString(const std::wstring& code) const { Call(L"AddFromS
 
 qv::CodePane CodeModule::CodePane() const { return qv::CodePane(Read(L"CodePane")); }
 
+VBComponent CodeModule::Parent() const { return VBComponent(Read(L"Parent")); }
+
+std::wstring CodeModule::MemberDescription(std::wstring_view name) const {
+  return Get(Get(Read(L"Members").Object(), L"Item", {name}).Object(), L"Description").Text();
+}
+
 qv::CodeModule CodePane::CodeModule() const { return qv::CodeModule(Read(L"CodeModule")); }
 
 qv::Window CodePane::Window() const { return qv::Window(Read(L"Window")); }
@@ -61,5 +67,7 @@ long CodePane::TopLine() const { return Read(kTopLine).Long(); }
 void CodePane::SetTopLine(long line) const { Write(kTopLine, line); }
 
 long CodePane::CountOfVisibleLines() const { return Read(L"CountOfVisibleLines").Long(); }
+
+void CodePane::Show() const { Call(L"Show"); }
 
 }  // namespace qv

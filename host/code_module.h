@@ -9,6 +9,7 @@
 namespace qv {
 
 class CodePane;
+class VBComponent;
 class Window;
 
 class CodeModule : public HostObject {
@@ -31,6 +32,9 @@ class CodeModule : public HostObject {
   void DeleteLines(long start, long count) const;
   void AddFromString(const std::wstring& code) const;
   qv::CodePane CodePane() const;
+  VBComponent Parent() const;
+  // The Visual Basic 6.0 IDE's description of the named member (the VBA editor fails the call).
+  std::wstring MemberDescription(std::wstring_view name) const;
 };
 
 class CodePane : public HostObject {
@@ -44,6 +48,8 @@ class CodePane : public HostObject {
   long TopLine() const;
   void SetTopLine(long line) const;
   long CountOfVisibleLines() const;
+  // Activates the pane's window; it becomes the active code pane.
+  void Show() const;
 };
 
 }  // namespace qv

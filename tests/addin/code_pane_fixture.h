@@ -30,6 +30,7 @@ class CodePaneTest : public HostTest {
   void Connect() {
     qv::AddinState& state = qv::State();
     qv::OpenConnection(qv::Vbe(vbe()));
+    state.IsVBA = host_->state().IsVba();  // as the library built for the host would have it
     state.hWndMain = host_->workspace().MainWindow();
     state.settings.IsSDI = host_->state().options.sdi;
     state.settings.IndentWidth = 4;
