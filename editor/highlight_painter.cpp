@@ -17,6 +17,7 @@
 #include "editor/scroll_bars.h"
 #include "host/host_module_view.h"
 #include "kit/vb_convert.h"
+#include "win/failure_log.h"
 #include "win/gdi_owners.h"
 #include "win/registry.h"
 #include "win/window_identity.h"
@@ -128,15 +129,36 @@ PaneBars VisibleBars(HWND window) {
   return bars;
 }
 
+// The pane's window caption; none, recorded, when the host cannot give it.
+std::optional<std::wstring> CaptionOf(const CodePane& pane) {
+  std::optional<std::wstring> caption;
+  Guarded(L"painter: window caption", [&] { caption = pane.Window().Caption(); });
+  return caption;
+}
+
+// A module's line count and last line tell its window apart when captions cannot be read.
+std::pair<long, std::wstring> ModuleEnd(const CodePane& pane) {
+  const CodeModule module = pane.CodeModule();
+  const long count = module.CountOfLines();
+  return {count, count > 0 ? module.Lines(count, 1) : std::wstring()};
+}
+
+bool ShowsSameWindow(const CodePane& pane, const CodePane& active, const std::optional<std::wstring>& active_caption) {
+  if (active_caption) {
+    if (const std::optional<std::wstring> caption = CaptionOf(pane)) return *caption == *active_caption;
+  }
+  return ModuleEnd(pane) == ModuleEnd(active);
+}
+
 // Of two panes of one window, the active one is the lower when the other comes first.
 bool LowerPaneActive(const Vbe& vbe, const CodePane& active) {
-  const std::wstring caption = active.Window().Caption();
+  const std::optional<std::wstring> caption = CaptionOf(active);
   const CodePanes panes = vbe.CodePanes();
   long before = 0;
   for (long i = 1, count = panes.Count(); i <= count; ++i) {
     const CodePane pane = panes.Item(i);
     if (SameObject(pane.get(), active.get())) return before == 1;
-    if (pane.Window().Caption() == caption) ++before;
+    if (ShowsSameWindow(pane, active, caption)) ++before;
   }
   return false;
 }

@@ -168,29 +168,43 @@ TEST_F(HighlightPainterTest, HorizontalScrollMovesTheRunsAndTheTextAreaClipsThem
   EXPECT_EQ(1, window.TopLine(0));
 }
 
-TEST_F(HighlightPainterTest, TheLowerPaneOfASplitWindowIsPaintedFromItsOwnRows) {
-  CodeWindow& window = Open(kSample);
+// The active pane is the lower one of a split window: painted from its own rows, the upper left alone.
+void ExpectLowerPanePainted(CodeWindow& window, HWND hwnd) {
   window.Split(true);
   window.SetTopLine(0, 2);
   window.SetTopLine(1, 1);
   // The lower pane's vertical bar: the lowest one.
   RECT bar{};
-  for (HWND child = nullptr; (child = FindWindowExW(window_, child, L"ScrollBar", nullptr));) {
+  for (HWND child = nullptr; (child = FindWindowExW(hwnd, child, L"ScrollBar", nullptr));) {
     RECT rect;
     GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
     if ((GetWindowLongPtrW(child, GWL_STYLE) & SBS_VERT) && rect.top > bar.top) bar = rect;
   }
-  SendMessageW(window_, WM_LBUTTONDOWN, 0, MAKELPARAM(60, bar.top + 30));
+  SendMessageW(hwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(60, bar.top + 30));
   ASSERT_EQ(1, window.ActivePane());
-  HideCaret(window_);
-  Repaint();
-  const CodePixels pixels(window_);
-  CodeCells lower = MeasureCells(window_);
+  HideCaret(hwnd);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const CodePixels pixels(hwnd);
+  CodeCells lower = MeasureCells(hwnd);
   lower.rows_top = bar.top + 2;
   ExpectInk(pixels, lower, 0, 6, 8, kString);
   ExpectInk(pixels, lower, 1, 3, 8, kDirective);
-  EXPECT_FALSE(RowHas(pixels, MeasureCells(window_), 0, kDirective));  // the upper pane is the editor's
+  EXPECT_FALSE(RowHas(pixels, MeasureCells(hwnd), 0, kDirective));  // the upper pane is the editor's
+}
+
+TEST_F(HighlightPainterTest, TheLowerPaneOfASplitWindowIsPaintedFromItsOwnRows) {
+  CodeWindow& window = Open(kSample);
+  ExpectLowerPanePainted(window, window_);
+}
+
+TEST_F(HighlightPainterTest, PanesWithoutReadableCaptionsAreToldApartByTheirModules) {
+  CodeWindow& window = Open(kSample);
+  host_->InjectFault(L"Window", L"Caption");
+  static int failures = 0;
+  qv::SetFailureSink([](std::wstring_view) noexcept { ++failures; });
+  ExpectLowerPanePainted(window, window_);
+  EXPECT_GT(failures, 0);
 }
 
 TEST_F(HighlightPainterTest, OnlyTheActiveCodeWindowIsPainted) {
