@@ -10,14 +10,12 @@
 #include <vector>
 
 #include "addin/addin_state.h"
-#include "addin/build_info.h"
 #include "addin/connection.h"
 #include "addin/entry_points.h"
 #include "addin/includes.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
-#include "dialogs/prompts.h"
-#include "kit/vb_error.h"
+#include "dialogs/prompted_step.h"
 #include "win/failure_log.h"
 
 namespace qv {
@@ -45,18 +43,6 @@ Listing ListDeclarations() {
   AddDeclaration(listing.text, true);
   listing.names.assign(state.DeclaredNames.begin(), state.DeclaredNames.end());
   return listing;
-}
-
-// A host failure is shown; what was done before it stays done. False after a failure.
-template <class Step>
-bool Reported(HWND owner, Step&& step) {
-  try {
-    step();
-    return true;
-  } catch (const VbError& error) {
-    CurrentPrompts().Message(owner, error.description, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
-    return false;
-  }
 }
 
 class DeclarationsDialog final : public DialogWindow {
@@ -102,7 +88,7 @@ class DeclarationsDialog final : public DialogWindow {
       const std::wstring& name = listing_.names[index];
       if (!ListView_GetCheckState(list, static_cast<int>(index))) declared.Add(name, name);
     }
-    Reported(hwnd(), [this] { AddDeclaration(listing_.text, false); });
+    RunPrompted(hwnd(), 0, [this] { AddDeclaration(listing_.text, false); });
   }
 
   Listing listing_;
@@ -113,7 +99,7 @@ class DeclarationsDialog final : public DialogWindow {
 void ShowDeclarations() {
   const HWND owner = State().hWndMain;
   Listing listing;
-  if (!Reported(owner, [&] { listing = ListDeclarations(); })) return;
+  if (!RunPrompted(owner, 0, [&] { listing = ListDeclarations(); })) return;
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   DeclarationsDialog dialog(std::move(listing));

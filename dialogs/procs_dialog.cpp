@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "addin/addin_state.h"
@@ -14,6 +15,7 @@
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
 #include "dialogs/modeless_keys.h"
+#include "dialogs/prompted_step.h"
 #include "dialogs/prompts.h"
 #include "dialogs/twips.h"
 #include "kit/vb_convert.h"
@@ -162,12 +164,8 @@ class ProcsDialog final : public DialogWindow {
   }
   // A failing step of the fill shows its error, and the fill goes on.
   template <class Step>
-  void Reported(Step&& step) const {
-    try {
-      step();
-    } catch (const VbError& error) {
-      Warn(error.description);
-    }
+  static void Reported(Step&& step) {
+    RunPrompted(nullptr, MB_TASKMODAL, std::forward<Step>(step));
   }
 
   void AddProjectFunctions();
