@@ -14,6 +14,7 @@
 #include "codetools/include_directive.h"
 #include "kit/backup_names.h"
 #include "win/ansi_file.h"
+#include "win/message_pump.h"
 
 namespace qv {
 namespace {
@@ -43,19 +44,6 @@ ZipTime LastWriteTime(const std::wstring& path, const ZipTime& fallback) {
       !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time))
     return fallback;
   return FromSystemTime(time);
-}
-
-// Lets the host finish what its save command started.
-void ProcessPendingMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // for the host's own loop
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
 }
 
 // The VBA editor: the document of the project's first component; nothing while it was never saved.
@@ -163,7 +151,7 @@ void BackupProject(const BackupClock& now) {
       if (answer == IDCANCEL) return;
       if (answer == IDYES) {
         Bars().SaveProjectControl.Execute();
-        ProcessPendingMessages();
+        DispatchPendingMessages();  // lets the host finish what its save command started
       }
     }
     const ZipTime time = now();

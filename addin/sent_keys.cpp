@@ -5,6 +5,7 @@
 #include <span>
 
 #include "kit/vb_error.h"
+#include "win/message_pump.h"
 
 namespace qv {
 namespace {
@@ -31,18 +32,11 @@ bool SendAndWait(std::span<INPUT> keys, DWORD timeout_ms) {
   const WORD last_key = keys.back().ki.wVk;
   const DWORD start = GetTickCount();
   for (;;) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(message.wParam));  // for the host's own loop
-        return false;
-      }
-      const bool last = message.message == WM_KEYUP && message.wParam == last_key &&
-                        static_cast<ULONG_PTR>(GetMessageExtraInfo()) == kKeysMark;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-      if (last) return true;
-    }
+    const PumpEnd end = DispatchPendingMessages([last_key](const MSG& message) {
+      return message.message == WM_KEYUP && message.wParam == last_key &&
+             static_cast<ULONG_PTR>(GetMessageExtraInfo()) == kKeysMark;
+    });
+    if (end != PumpEnd::kEmpty) return end == PumpEnd::kStopped;
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= timeout_ms) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout_ms - elapsed, QS_ALLINPUT);

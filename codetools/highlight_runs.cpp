@@ -1,10 +1,10 @@
 #include "codetools/highlight_runs.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "kit/case_fold.h"
-#include "kit/vb_convert.h"
+#include "kit/options_text.h"
+#include "kit/vb_error.h"
 #include "kit/vb_strings.h"
 
 namespace qv {
@@ -12,13 +12,13 @@ namespace {
 
 constexpr auto npos = std::wstring_view::npos;
 
+// A colour of the user's list, read as the options dialog reads it; 0 when it does not fit.
 std::int32_t ColourOf(std::wstring_view text) {
-  const std::optional<double> number = LeadingNumber(text);
-  if (!number || *number < std::numeric_limits<std::int32_t>::min() ||
-      *number > std::numeric_limits<std::int32_t>::max()) {
+  try {
+    return NumberOfText(text);
+  } catch (const VbError&) {
     return 0;
   }
-  return static_cast<std::int32_t>(*number);
 }
 
 // Commented compiler directives stay comments.
@@ -63,7 +63,7 @@ std::pair<std::size_t, std::size_t> SelectedColumns(const Selection& s, long lin
     std::swap(sl, el);
     std::swap(sc, ec);
   }
-  if ((sl == el && sc == ec) || line < sl || line > el) return {0, 0};
+  if (s.collapsed() || line < sl || line > el) return {0, 0};
   const auto column = [](long c) { return static_cast<std::size_t>(std::max(c - 1, 0L)); };
   return {line == sl ? column(sc) : 0, line == el ? column(ec) : npos};
 }

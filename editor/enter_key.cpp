@@ -21,8 +21,6 @@
 namespace qv {
 namespace {
 
-bool Collapsed(const Selection& s) { return s.start_line == s.end_line && s.start_column == s.end_column; }
-
 std::wstring RestFrom(const std::wstring& line, long column) {
   const auto from = static_cast<std::size_t>(column - 1);
   return from < line.size() ? LTrimBlanks(std::wstring_view(line).substr(from)) : std::wstring();
@@ -34,7 +32,7 @@ std::wstring RestFrom(const std::wstring& line, long column) {
 bool DeleteSelection(HWND code_window, const CodePane& pane, Selection& selection) {
   if (GetFocus() != code_window || ModifierDown() || !DeleteFromKeyboard()) return false;
   selection = pane.GetSelection();
-  return Collapsed(selection);
+  return selection.collapsed();
 }
 
 void WritePlan(const EnterPlan& plan, const CodePane& pane, const CodeModule& module) {

@@ -80,21 +80,6 @@ Font CreateEditorFont(HDC dc, const EditorFontValues& values) {
                           PROOF_QUALITY, 0, values.face.c_str()));
 }
 
-// The DC's clip region and other state as they were before the painting.
-class SavedDcState {
- public:
-  explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  SavedDcState(const SavedDcState&) = delete;
-  SavedDcState& operator=(const SavedDcState&) = delete;
-  ~SavedDcState() {
-    if (saved_) RestoreDC(dc_, saved_);
-  }
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
 bool IsActiveCodeWindow(HWND window) {
   if (State().settings.IsSDI) return GetCodeWindow() == window;
   const HWND client = GetParent(window);
@@ -206,10 +191,10 @@ int ScrollPosition(HWND bar) {
   return bar && GetScrollInfo(bar, SB_CTL, &info) ? info.nPos : 0;
 }
 
-int TextWidth(HDC dc, std::wstring_view text) {
+SIZE TextExtent(HDC dc, std::wstring_view text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-  return size.cx;
+  return size;
 }
 
 COLORREF Translated(std::int32_t colour) {
@@ -258,15 +243,13 @@ std::vector<Rewrite> PaintLinesOf(HWND window, const Vbe& vbe, const PaneState& 
   const EditorFontValues values = ReadEditorFontValues(State().IDESettingsKey);
   const WindowDc dc = ClientDc(window);
   if (!dc) return rewrites;
-  const SavedDcState saved(dc.get());
+  const SavedDcState saved(dc.get());  // the clip and colours go back as they were
   const Selected<HFONT> font(dc.get(), CreateEditorFont(dc.get(), values));
   const PaneGeometry geometry = Geometry(window, vbe, state.pane, values.indicator_bar);
-  const int line_height = [&] {
-    SIZE size{};
-    GetTextExtentPoint32W(dc.get(), L" ", 1, &size);
-    return static_cast<int>(size.cy);
-  }();
-  const int shift = ScrollPosition(geometry.horizontal_bar) * (TextWidth(dc.get(), L"d") + TextWidth(dc.get(), L"i")) / 2;
+  const int line_height = TextExtent(dc.get(), L" ").cy;
+  // The editor scrolls by the average of a narrow and a wide letter.
+  const int shift =
+      ScrollPosition(geometry.horizontal_bar) * (TextExtent(dc.get(), L"d").cx + TextExtent(dc.get(), L"i").cx) / 2;
   const HighlightOptions options = MakeHighlightOptions(State().settings, Tables().SyntaxTexts, Tables().SyntaxTextColors);
   // From the line above: it tells whether the first line continues it.
   const PageView view(state.module, count, std::max(first - 1, 1L), last);

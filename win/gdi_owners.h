@@ -85,4 +85,19 @@ class Selected {
   DcSelection selection_;
 };
 
+// SaveDC to RestoreDC: the DC's clip region, colours and selections go back as they were.
+class SavedDcState {
+ public:
+  explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  SavedDcState(const SavedDcState&) = delete;
+  SavedDcState& operator=(const SavedDcState&) = delete;
+  ~SavedDcState() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace qv
