@@ -7,12 +7,12 @@
 
 #include "codetools/block_table.h"
 #include "codetools/logical_line.h"
-#include "codetools/templates.h"
 #include "addin/addin_state.h"
 #include "win/clipboard_text.h"
 #include "addin/code_pane.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
+#include "addin/custom_code.h"
 #include "addin/entry_points.h"
 #include "host/host_module_view.h"
 #include "addin/keyboard_state.h"
@@ -183,11 +183,7 @@ class Tick {
     const Selection caret{line, settings_.IndentWidth + 1, line, settings_.IndentWidth + 1};
     module_.ReplaceLine(line, indent);
     pane_.SetSelection(caret);
-    ActivePaneTemplateHost host;
-    const std::wstring code = ExpandTemplate(settings_.CustomCode, line, settings_.IndentWidth, settings_.IndentWidth,
-                                             host);
-    module_.ReplaceLine(line, indent + code);
-    pane_.SetSelection(caret);
+    WriteCustomCode(pane_, module_, line, settings_.IndentWidth);
     return false;
   }
 
