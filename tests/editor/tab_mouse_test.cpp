@@ -99,11 +99,13 @@ TEST_F(TabMouseTest, WithNoDocumentWindowsNoButtonTakesTheMouse) {
 TEST_F(TabMouseTest, APressedWindowThatClosesIsNeitherDraggedNorActivated) {
   const std::vector<HWND> w = OpenMany(3);
   PointAtTab(0);
+  Settle();  // the cursor's own move before the press
   StripMouse(WM_LBUTTONDOWN);
   ASSERT_EQ(w[0], Active());
   SendMessageW(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w[0]), 0);
   SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(w[2]), 0);
   Paint();
+  ASSERT_EQ(client_, GetCapture());
   ASSERT_EQ(Order({w[1], w[2]}), Strip().Tabs());
   EXPECT_EQ(qv::kNoTab, Strip().PressedTab());
   PointAt(1000, 10);
