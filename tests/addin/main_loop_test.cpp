@@ -201,26 +201,6 @@ TEST_P(MainLoopTest, TheCustomCodeComesWhenCtrlIsReleasedOrTheBodyIsEmptiedInPla
   EXPECT_EQ(L"    On Error Goto ErrorHandler", Line(2)) << "the line count changed under the caret's line";
 }
 
-// A template without an empty line leaves the caret before the code; one that starts with a line
-// break leaves it on that first, empty line.
-TEST_P(MainLoopTest, WithoutAnEmptyLineInTheCustomCodeTheCaretStaysBeforeIt) {
-  const struct {
-    const wchar_t* custom_code;
-    const wchar_t* line2;
-  } cases[] = {{L"' (MemberName)(CrLf)Exit (MemberType)", L"    ' Test"}, {L"(CrLf)Exit (MemberType)", L"    "}};
-  for (const auto& c : cases) {
-    SetSetting(L"CustomCode", c.custom_code);
-    CodeWindow& window = Open(L"Module1", L"Sub Test()\r\n\r\nEnd Sub");
-    ConnectAndSettle();
-    Caret(2);
-    EXPECT_EQ(c.line2, Line(2)) << c.custom_code;
-    EXPECT_EQ(L"    Exit Sub", Line(3)) << c.custom_code;
-    EXPECT_EQ((TextPos{2, 5}), window.GetSelection(0).start) << c.custom_code;
-    TearDown();
-    SetUp();
-  }
-}
-
 // A hot key fires while its modifiers are held (an Alt binding as a system key); the formatting
 // waits for their release and is then the toolbar's: one undo step, which Ctrl+Z takes back. Held
 // for longer than about 2 s, nothing is formatted.
