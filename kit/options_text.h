@@ -32,7 +32,7 @@ std::wstring ListFileText(const std::vector<std::wstring>& lines);
 // when it does not fit in 32 bits.
 std::int32_t NumberOfText(std::wstring_view text);
 
-// The lists store line breaks as "(CrLf)"; the boxes show CR LF.
+// The lists store every line break, CR LF or a lone CR or LF, as "(CrLf)"; the boxes show CR LF.
 std::wstring StoredText(std::wstring_view shown);
 std::wstring ShownText(std::wstring_view stored);
 
