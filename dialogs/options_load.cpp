@@ -155,7 +155,7 @@ void OptionsDialog::LoadHighlights() {
     if (!row) continue;
     std::int32_t colour = 0;
     try {
-      colour = NumberOfText(row->value);
+      colour = ColourOfText(row->value);
     } catch (const VbError& error) {
       if (!bad_colour) bad_colour = error.description;
     }

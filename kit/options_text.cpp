@@ -3,6 +3,7 @@
 #include "kit/hot_key.h"
 #include "kit/line_breaks.h"
 #include "kit/vb_convert.h"
+#include "kit/vb_error.h"
 #include "kit/vb_strings.h"
 
 namespace qv {
@@ -56,6 +57,12 @@ std::wstring ListFileText(const std::vector<std::wstring>& lines) {
 }
 
 std::int32_t NumberOfText(std::wstring_view text) { return CLng(Val(text)); }
+
+std::int32_t ColourOfText(std::wstring_view text) {
+  const std::wstring number = TrimBlanks(text);
+  if (!IsNumeric(number)) throw TypeMismatchError();
+  return NumberOfText(number);
+}
 
 std::wstring StoredText(std::wstring_view shown) {
   // A lone CR or LF breaks the line as well: left in, it would split the entry's line in its file.
