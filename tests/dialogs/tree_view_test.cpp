@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+
+#include "win/ansi_file.h"
+#include "win/files.h"
 
 namespace qv::test {
 namespace {
@@ -116,6 +121,21 @@ TEST_F(TreeViewTest, FindByKeyMatchesAPrefixAndForgetsDeletedItems) {
   EXPECT_EQ(al, tree_->ItemHandle(-1));
   EXPECT_EQ(nullptr, tree_->FindByKey(L"gamma"));
   EXPECT_EQ(nullptr, tree_->FindByKey(L"b"));
+}
+
+// The control is QuorvaneOffice's although nothing in it calls the control, and not QuorvaneStudio's.
+TEST(TreeViewLibraryTest, OnlyQuorvaneOfficeCarriesTheControl) {
+  const std::wstring_view name = WC_TREEVIEWW;
+  const std::string utf16(reinterpret_cast<const char*>(name.data()), name.size() * sizeof(wchar_t));
+  const auto carries = [&utf16](const wchar_t* library) {
+    const std::optional<std::string> bytes = ReadFileBytes(AppPath() + library);
+    EXPECT_TRUE(bytes) << library;
+    return bytes && bytes->find(utf16) != std::string::npos;
+  };
+  EXPECT_TRUE(carries(L"QuorvaneOffice.dll"));
+#ifndef _WIN64
+  EXPECT_FALSE(carries(L"QuorvaneStudio.dll"));
+#endif
 }
 
 TEST_F(TreeViewTest, ItemPropertiesRoundTrip) {
