@@ -191,15 +191,15 @@ NumberingResult AddLineNumbers(const CodeModuleView& module, const ProcedureInfo
   const long before = whole || request.LastLine == 0 ? std::numeric_limits<long>::max() : request.LastLine;
 
   Body body(module, procedure);
-  const std::unordered_set<std::wstring> targets = body.Targets();
+  std::unordered_set<std::wstring> targets = body.Targets();
   Renumbering renumbered;
   for (BodyLine& line : body.lines()) {
     if (line.end || line.last < first || line.first >= before) continue;
     line.walked = true;
     if (line.keeps_front) continue;
     // A line that a jump names keeps a number, which the jump follows: freed, its number would go
-    // to a later line and send the jump there.
-    const bool named = line.number > 0 && targets.contains(line.text.substr(0, line.number));
+    // to a later line and send the jump there. Of lines that carry the same number, the first.
+    const bool named = line.number > 0 && targets.erase(line.text.substr(0, line.number)) > 0;
     const bool skipped = whole ? !HasStatement(line.code) : renumber_only && line.number == 0;
     if (!named && (skipped || SkipLineNumber(line.code, request.UseSkipList))) continue;
     // Numbers past 32 bits would be no line numbers, and wrapped ones would repeat.

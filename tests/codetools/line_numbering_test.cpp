@@ -90,12 +90,15 @@ TEST(AddLineNumbers, ALineAJumpNamesKeepsANumberAndItsJumpsFollowIt) {
        {L"On Error GoTo 100", L"For i = 1 To 2", L"  If i Then GoTo 40", L"40 Next", L"Exit Sub", L"100 Resume 40"},
        {L"On Error GoTo 40", L"10 For i = 1 To 2", L"20 If i Then GoTo 30", L"30 Next", L"Exit Sub", L"40  Resume 30"}},
       {false, {L"5 ' here", L"7", L"GoSub 5: GoTo 7"}, {L"10 ' here", L"20 ", L"30 GoSub 10: GoTo 20"}},
-      // Unnamed, they lose it; a target no line carries stays as written.
+      // Unnamed, they lose it; a target no line carries stays as written; of two lines with one
+      // number, the first is the jump's.
       {true, {L"20 Exit Sub", L"30 ' gone", L"y = 2: GoTo 99"}, {L"   Exit Sub", L"   ' gone", L"10 y = 2: GoTo 99"}},
+      {false, {L"GoTo 2", L"2", L"2 ' again"}, {L"10 GoTo 20", L"20 ", L"  ' again"}},
   };
   for (const auto& [skip_list, body, expected] : cases) {
     SCOPED_TRACE(testing::PrintToString(body));
     EXPECT_EQ(NumberA(body, {-1, 0, 0, skip_list}).body, expected);
+    EXPECT_FALSE(NumberA(expected, {-1, 0, 0, skip_list}).result.edit) << "nothing to write the second time";
   }
   // The End line keeps its own number, but its jumps follow too: over the whole body, and as Enter
   // numbers the new line 3 and renumbers what follows.
