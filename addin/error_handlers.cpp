@@ -36,8 +36,10 @@ void AddErrorHandler(const std::wstring& Template) {
     if (!at) return;
     const ErrorHandlerTemplate handler = SplitTemplate(Template);
     ActivePaneTemplateHost names;
-    Apply(*at,
-          PlanErrorHandler(at->text, at->procedure, at->member_type, handler, State().settings.IndentWidth, names));
+    const std::optional<std::vector<HandlerEdit>> edits =
+        PlanErrorHandler(at->text, at->procedure, at->member_type, handler, State().settings.IndentWidth, names);
+    if (!edits) return;
+    Apply(*at, *edits);
     if (handler.numbering) AddLineNumbers(-1, 0, 0, false, handler.skip_list);
   });
 }

@@ -8,7 +8,6 @@
 #include "addin/connection.h"
 #include "kit/case_fold.h"
 #include "kit/list_file.h"
-#include "kit/vb_strings.h"
 #include "win/ansi_file.h"
 #include "win/environment.h"
 #include "win/files.h"
@@ -19,9 +18,9 @@ namespace {
 // The system's text for the last error, as a failed Open would describe it.
 std::wstring LastErrorText() {
   wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                          FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring description(text ? text : L"", length);
   LocalFree(text);
   while (!description.empty() && (description.back() == L'\n' || description.back() == L'\r')) description.pop_back();
@@ -126,13 +125,14 @@ std::optional<long> HostIncludeProject::GetOrAddModule(const std::wstring& name,
 
 bool HostIncludeProject::HasProjectFiles() { return !State().IsVBA; }
 
-bool HostIncludeProject::HoldsFile(std::wstring_view file_name) {
+std::vector<std::wstring> HostIncludeProject::FirstFileNames() {
+  std::vector<std::wstring> paths;
   const long count = ComponentCount();
   for (long index = 1; index <= count; ++index) {
     const VBComponent& component = At(index).object;
-    if (component.FileCount() != 0 && EndsWith(component.FileNames(1), file_name)) return true;
+    if (component.FileCount() != 0) paths.push_back(component.FileNames(1));
   }
-  return false;
+  return paths;
 }
 
 void HostIncludeProject::AddFile(const std::wstring& path, bool related) {

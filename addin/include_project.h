@@ -26,7 +26,7 @@ class HostIncludeProject final : public IncludeProject {
   void InsertLines(long index, long line, const std::wstring& code) override;
   std::optional<long> GetOrAddModule(const std::wstring& name, const std::wstring& code) override;
   bool HasProjectFiles() override;
-  bool HoldsFile(std::wstring_view file_name) override;
+  std::vector<std::wstring> FirstFileNames() override;
   void AddFile(const std::wstring& path, bool related) override;
   void ShowError(const std::wstring& description) override;
 

@@ -59,6 +59,19 @@ bool DeclaresIn(const CodeModuleView& module, std::wstring_view name, bool priva
 // Sub, Function or Property, of any visibility: inserted below the blank line after the declarations.
 bool IsProcedureMember(std::wstring_view declaration) { return DeclarationKind(declaration) >= kSubKind; }
 
+// The code part of each logical line of a text: words in strings and comments declare nothing.
+std::wstring CodePart(std::wstring_view text) {
+  const ModuleText lines{std::wstring(text)};
+  std::wstring code;
+  for (long line = 1; line <= lines.CountOfLines();) {
+    const LogicalLine logical = GetLine(lines, line);
+    code += logical.code_text;
+    code += L"\r\n";
+    line += logical.lines_after + 1;
+  }
+  return code;
+}
+
 const std::wstring* FindMember(std::wstring_view word, const IncludeTables& tables, long& include) {
   for (include = 1; include <= tables.IncludeItems.Count(); ++include) {
     if (const std::wstring* member = tables.IncludeItems.Item(include).Find(word)) return member;
@@ -111,11 +124,12 @@ std::wstring PrivateDeclaration(std::wstring_view declaration) {
 
 void AddDeclaration(std::wstring_view text, bool ListOnly, const IncludeTables& tables, IncludeProject& project,
                     KeyedCollection<std::wstring>& DeclaredNames) {
+  const std::wstring code = CodePart(text);
   std::size_t end = 0;
-  for (std::size_t start = 0; start < text.size(); start = end + 1) {
+  for (std::size_t start = 0; start < code.size(); start = end + 1) {
     // ":" too: a call often ends a statement ("t = GetTickCount: Sleep 10").
-    end = std::min(text.find_first_of(L",:\r\n()\t ", start), text.size());
-    const std::wstring word(text.substr(start, end - start));
+    end = std::min(code.find_first_of(L",:\r\n()\t ", start), code.size());
+    const std::wstring word(code.substr(start, end - start));
     long include = 0;
     const std::wstring* member = word.empty() ? nullptr : FindMember(word, tables, include);
     if (!member || DeclaredNames.Contains(word) || IsDeclared(word, tables, project)) continue;

@@ -55,12 +55,21 @@ std::optional<LeadingOnError> FindLeadingOnError(const CodeModuleView& module, c
   return std::nullopt;
 }
 
+// Whether the End line holds a statement before its End ("Close #1: End Sub"). Below a footer that
+// statement would run on the error path only, and a footer ending on it cannot come out whole.
+bool EndLineHoldsStatement(const CodeModuleView& module, const ProcedureBody& body) {
+  if (body.end_line == 0) return false;
+  const std::wstring code = GetLine(module, body.end_line).code_text;
+  const std::vector<std::wstring_view> statements = SplitStatements(code);
+  return std::any_of(statements.begin(), statements.end() - 1, [](std::wstring_view s) { return HasStatement(s); });
+}
+
 // The footer's first line: an "Exit <kind word>" whose next line of code is the label the header
 // jumps to, searched upward from the End line. A user's own tail ("Exit Sub", "Cleanup:", ...) is
-// no footer, and neither is a handler holding a block ("If ", "End ").
+// no footer, and neither is a handler holding a block ("If ", "End ") or ending on the End line.
 std::optional<long> FindFooter(const CodeModuleView& module, const ProcedureBody& body, const LeadingOnError& on_error,
                                std::wstring_view kind_word) {
-  if (on_error.target.empty() || body.end_line == 0) return std::nullopt;
+  if (on_error.target.empty() || body.end_line == 0 || EndLineHoldsStatement(module, body)) return std::nullopt;
   const std::wstring label = on_error.target + L":";
   const std::wstring exit = L"Exit " + std::wstring(kind_word);
   bool label_next = false;  // the next line of code below is that label
@@ -139,10 +148,14 @@ HandlerRemoval PlanHandlerRemoval(const CodeModuleView& module, const ProcedureI
   return PlanRemoval(module, ReadBody(module, procedure), kind_word, keep_one_line);
 }
 
-std::vector<HandlerEdit> PlanErrorHandler(const CodeModuleView& module, const ProcedureInfo& procedure,
-                                          std::wstring_view kind_word, const ErrorHandlerTemplate& handler,
-                                          long IndentWidth, TemplateHost& host) {
+std::optional<std::vector<HandlerEdit>> PlanErrorHandler(const CodeModuleView& module, const ProcedureInfo& procedure,
+                                                         std::wstring_view kind_word,
+                                                         const ErrorHandlerTemplate& handler, long IndentWidth,
+                                                         TemplateHost& host) {
   const ProcedureBody body = ReadBody(module, procedure);
+  // A header needs a body line, and a footer above an End line that holds a statement would take
+  // that statement off the normal path.
+  if (!body.HasBody() || (!handler.footer.empty() && EndLineHoldsStatement(module, body))) return std::nullopt;
   HandlerRemoval removal = PlanRemoval(module, body, kind_word, true);
   std::vector<HandlerEdit> edits = std::move(removal.edits);
   const std::wstring indent = RepeatString(L" ", IndentWidth);

@@ -52,9 +52,11 @@ HandlerRemoval PlanHandlerRemoval(const CodeModuleView& module, const ProcedureI
 
 // The old handler's removal, then the template's header (in place of a kept one-line "On Error "
 // statement, or as the first body line), then its footer right above the End line; each line of
-// them IndentWidth blanks in.
-std::vector<HandlerEdit> PlanErrorHandler(const CodeModuleView& module, const ProcedureInfo& procedure,
-                                          std::wstring_view kind_word, const ErrorHandlerTemplate& handler,
-                                          long IndentWidth, TemplateHost& host);
+// them IndentWidth blanks in. None when the procedure takes no handler: it has no body line of its
+// own, or the footer would go above an End line that holds a statement ("Close #1: End Sub").
+std::optional<std::vector<HandlerEdit>> PlanErrorHandler(const CodeModuleView& module, const ProcedureInfo& procedure,
+                                                         std::wstring_view kind_word,
+                                                         const ErrorHandlerTemplate& handler, long IndentWidth,
+                                                         TemplateHost& host);
 
 }  // namespace qv

@@ -12,6 +12,15 @@ bool IsProjectFile(const IncludeDirective& directive, const FoundInclude& found)
   return directive.tag == IncludeTag::kFile || directive.tag == IncludeTag::kRelated || found.extension == L"res";
 }
 
+// Whether a component's first file is the file: the bare names agree, letter case aside, so that
+// C:\P\MyHelp.txt is not Help.txt.
+bool HoldsFile(IncludeProject& project, std::wstring_view file_name) {
+  const std::vector<std::wstring> paths = project.FirstFileNames();
+  return std::any_of(paths.begin(), paths.end(), [&](std::wstring_view path) {
+    return EqualsNoCase(path.substr(path.find_last_of(L"\\/") + 1), file_name);
+  });
+}
+
 bool IsDesignerFile(const FoundInclude& found) {
   const std::wstring extension = FoldCase(found.extension);
   return extension == L"cls" || extension == L"ctl" || extension == L"frm";
@@ -115,7 +124,7 @@ class IncludePass {
                       const FoundInclude& found) {
     if (!project_.HasProjectFiles()) return;
     const bool resource = found.extension == L"res";
-    if (!project_.HoldsFile(found.file_name)) {
+    if (!HoldsFile(project_, found.file_name)) {
       project_.AddFile(found.path, directive.tag == IncludeTag::kRelated || resource);
     }
     if (!resource) return;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "codetools/declaration_file.h"
 #include "codetools/include_directive.h"
@@ -35,8 +36,8 @@ class IncludeProject {
   virtual std::optional<long> GetOrAddModule(const std::wstring& name, const std::wstring& code) = 0;
   // Project files exist in the Visual Basic 6.0 personality only.
   virtual bool HasProjectFiles() = 0;
-  // Whether some component's first file name ends with file_name.
-  virtual bool HoldsFile(std::wstring_view file_name) = 0;
+  // The first file name (a path) of each component that has files.
+  virtual std::vector<std::wstring> FirstFileNames() = 0;
   virtual void AddFile(const std::wstring& path, bool related) = 0;
   // A message box with the description.
   virtual void ShowError(const std::wstring& description) = 0;
@@ -72,10 +73,10 @@ bool IsDeclared(std::wstring_view name, const IncludeTables& tables, IncludeProj
 // "Type "/"Declare ", "Public " of "Public Type/Declare/Const " replaced by "Private ".
 std::wstring PrivateDeclaration(std::wstring_view declaration);
 
-// Declares every word of `text` (split at blanks, TABs, line breaks, ",", ":", "(" and ")") that an
-// include defines and the project lacks, with the names those declarations use; `DeclaredNames`
-// gains each and stops a second insertion. With `ListOnly` the names are only collected, in
-// first-use order.
+// Declares every word of the code part of `text` (strings and comments left out; split at blanks,
+// TABs, line breaks, ",", ":", "(" and ")") that an include defines and the project lacks, with the
+// names those declarations use; `DeclaredNames` gains each and stops a second insertion. With
+// `ListOnly` the names are only collected, in first-use order.
 void AddDeclaration(std::wstring_view text, bool ListOnly, const IncludeTables& tables, IncludeProject& project,
                     KeyedCollection<std::wstring>& DeclaredNames);
 

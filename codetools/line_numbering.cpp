@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "codetools/jump_targets.h"
@@ -27,10 +28,13 @@ struct BodyLine {
   long last = 0;
   std::wstring text;  // its physical lines joined by CR LF
   std::wstring code;
-  std::size_t number = 0;  // the length of its line number in column 1; 0 without one
+  std::size_t number = 0;       // the length of its line number in column 1; 0 without one
+  std::vector<TextSpan> jumps;  // the line numbers its jumps name, in `code`
   // A number put in front would break it: it starts with a label or a number after blanks, it is
-  // a directive comment ('#Region), or a lone "_" that would join the line below.
+  // a directive comment ('#Region) or a compiler directive (#If, #Const), which neither host takes
+  // with a number, or a lone "_" that would join the line below.
   bool keeps_front = false;
+  bool end = false;     // the End line: never numbered, but its jumps follow their lines
   bool walked = false;  // the pass numbers or unnumbers it
   std::wstring new_number;
   bool changed = false;
@@ -43,27 +47,28 @@ class Body {
   Body(const CodeModuleView& module, const ProcedureInfo& procedure) {
     const ProcedureBody extent = ReadBody(module, procedure);
     const long end = extent.end_line != 0 ? extent.end_line : extent.last_line + 1;
-    lines_.reserve(static_cast<std::size_t>(std::max(end - extent.first_line, 0L)));
+    lines_.reserve(static_cast<std::size_t>(std::max(end - extent.first_line + 1, 0L)));
     for (long line = extent.first_line; line < end;) {
       LogicalLine logical = GetLine(module, line);
       // A statement continued past the procedure's end is not its to rewrite.
       if (line + logical.lines_after >= end) break;
-      BodyLine& body = lines_.emplace_back();
-      body.first = line;
-      body.last = line + logical.lines_after;
-      const std::wstring_view first_piece = module.Line(line);
-      body.number = LineNumberLength(first_piece, logical.code_text);
-      const std::size_t code_start = LeadingBlanks(logical.code_text);
-      const bool directive = code_start < logical.code_text.size() && logical.code_text[code_start] == L'\'';
-      body.keeps_front = (body.number == 0 && LabelLength(first_piece, logical.code_text) > 0) || directive ||
-                         IsLoneUnderscore(first_piece, line, module.CountOfLines());
-      body.text = std::move(logical.text);
-      body.code = std::move(logical.code_text);
-      line = body.last + 1;
+      line = Read(module, line, std::move(logical)).last + 1;
+    }
+    if (extent.end_line >= extent.first_line) {
+      Read(module, extent.end_line, GetLine(module, extent.end_line)).end = true;
     }
   }
 
   std::vector<BodyLine>& lines() { return lines_; }
+
+  // The line numbers that the procedure's jumps name.
+  std::unordered_set<std::wstring> Targets() const {
+    std::unordered_set<std::wstring> targets;
+    for (const BodyLine& line : lines_) {
+      for (const TextSpan& jump : line.jumps) targets.emplace(line.code.substr(jump.position, jump.length));
+    }
+    return targets;
+  }
 
   // Writes each line anew: a walked line's number blanked, the targets of `renumbered` followed,
   // the new number put in front. Gives how far the statement on `caret_line` moved right.
@@ -74,7 +79,7 @@ class Body {
       if (!unnumbered && renumbered.empty() && line.new_number.empty()) continue;
       std::wstring text = line.text;
       if (unnumbered) text.replace(0, line.number, line.number, L' ');
-      if (!renumbered.empty()) FollowTargets(text, line.code, renumbered);
+      if (!renumbered.empty()) FollowTargets(line, text, renumbered);
       if (!line.new_number.empty()) {
         // In front of the statement, which keeps its column when there is room.
         const std::size_t indent = LeadingBlanks(text);
@@ -115,12 +120,27 @@ class Body {
   }
 
  private:
-  static void FollowTargets(std::wstring& text, std::wstring_view code, const Renumbering& renumbered) {
-    const std::vector<TextSpan> targets = FindJumpTargets(code);
+  BodyLine& Read(const CodeModuleView& module, long line, LogicalLine logical) {
+    BodyLine& body = lines_.emplace_back();
+    body.first = line;
+    body.last = line + logical.lines_after;
+    const std::wstring_view first_piece = module.Line(line);
+    body.number = LineNumberLength(first_piece, logical.code_text);
+    body.jumps = FindJumpTargets(logical.code_text);
+    const std::size_t code_start = LeadingBlanks(logical.code_text);
+    const wchar_t lead = code_start < logical.code_text.size() ? logical.code_text[code_start] : L' ';
+    body.keeps_front = (body.number == 0 && LabelLength(first_piece, logical.code_text) > 0) || lead == L'\'' ||
+                       lead == L'#' || IsLoneUnderscore(first_piece, line, module.CountOfLines());
+    body.text = std::move(logical.text);
+    body.code = std::move(logical.code_text);
+    return body;
+  }
+
+  static void FollowTargets(const BodyLine& line, std::wstring& text, const Renumbering& renumbered) {
     // From the right, so that a longer number leaves the positions to its left where they were.
-    for (auto target = targets.rbegin(); target != targets.rend(); ++target) {
-      const auto found = renumbered.find(std::wstring(code.substr(target->position, target->length)));
-      if (found != renumbered.end()) text.replace(target->position, target->length, found->second);
+    for (auto jump = line.jumps.rbegin(); jump != line.jumps.rend(); ++jump) {
+      const auto found = renumbered.find(line.code.substr(jump->position, jump->length));
+      if (found != renumbered.end()) text.replace(jump->position, jump->length, found->second);
     }
   }
 
@@ -171,12 +191,17 @@ NumberingResult AddLineNumbers(const CodeModuleView& module, const ProcedureInfo
   const long before = whole || request.LastLine == 0 ? std::numeric_limits<long>::max() : request.LastLine;
 
   Body body(module, procedure);
+  std::unordered_set<std::wstring> targets = body.Targets();
   Renumbering renumbered;
   for (BodyLine& line : body.lines()) {
-    if (line.last < first || line.first >= before) continue;
+    if (line.end || line.last < first || line.first >= before) continue;
     line.walked = true;
+    if (line.keeps_front) continue;
+    // A line that a jump names keeps a number, which the jump follows: freed, its number would go
+    // to a later line and send the jump there. Of lines that carry the same number, the first.
+    const bool named = line.number > 0 && targets.erase(line.text.substr(0, line.number)) > 0;
     const bool skipped = whole ? !HasStatement(line.code) : renumber_only && line.number == 0;
-    if (skipped || line.keeps_front || SkipLineNumber(line.code, request.UseSkipList)) continue;
+    if (!named && (skipped || SkipLineNumber(line.code, request.UseSkipList))) continue;
     // Numbers past 32 bits would be no line numbers, and wrapped ones would repeat.
     if (number > kLargestNumber) {
       result.refused = true;
@@ -195,7 +220,7 @@ NumberingResult AddLineNumbers(const CodeModuleView& module, const ProcedureInfo
 
 std::optional<CodeEdit> RemoveLineNumbers(const CodeModuleView& module, const ProcedureInfo& procedure) {
   Body body(module, procedure);
-  for (BodyLine& line : body.lines()) line.walked = true;
+  for (BodyLine& line : body.lines()) line.walked = !line.end;
   body.Rewrite({}, 0);
   return body.Edit(0);
 }

@@ -33,8 +33,9 @@ struct NumberingResult {
   std::optional<CodeEdit> edit;
 };
 
-// Numbers the statements; a line that lost its number keeps its statement's column, and the jump
-// targets of the procedure follow the lines they name.
+// Numbers the statements; a line that lost its number keeps its statement's column. A line that a
+// jump of the procedure names keeps a number, and the jumps, the End line's too, follow the lines
+// they name. Compiler directive lines take no number.
 NumberingResult AddLineNumbers(const CodeModuleView& module, const ProcedureInfo& procedure,
                                const NumberingRequest& request);
 

@@ -13,6 +13,10 @@ struct ProcedureBody {
   long first_line = 0;   // the first line below the header and its continuation lines
   long last_line = 0;    // the procedure's last line as the host counts it
   long end_line = 0;     // the End line's first line, found upward from last_line; 0 when none
+
+  // Whether the procedure has a line of its own below its header: "Sub A(): End Sub" has none, nor
+  // has a header continued on the module's last line.
+  bool HasBody() const { return first_line <= last_line && end_line != declaration; }
 };
 
 // Whether a logical line's code text ends a procedure: "End Sub", "End Function" or "End Property",

@@ -1,7 +1,7 @@
 #include "codetools/templates.h"
 
+#include "codetools/block_table.h"
 #include "codetools/logical_line.h"
-#include "kit/like.h"
 #include "kit/line_breaks.h"
 
 namespace qv {
@@ -22,10 +22,9 @@ std::wstring GetProcName(const CodeModuleView& module, long line, long& kind, st
   if (kind != 0) {
     member_type = L"Property";
   } else {
-    static const LikePattern sub(L"Sub *");
-    static const LikePattern other_sub(L"* Sub *");
-    const std::wstring header = GetLine(module, module.ProcBodyLine(name, kind)).code_text;
-    member_type = sub.Matches(header) || other_sub.Matches(header) ? L"Sub" : L"Function";
+    // Keywords have no case, and a header just typed is not cased by the host yet.
+    static const PatternList sub(L"Sub *,* Sub *");
+    member_type = sub.Matches(GetLine(module, module.ProcBodyLine(name, kind)).code_text) ? L"Sub" : L"Function";
   }
   return name;
 }

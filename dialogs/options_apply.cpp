@@ -167,6 +167,7 @@ void OptionsDialog::ReportApplyError(const VbError& error, long statement) {
 }
 
 void OptionsDialog::ApplyAbbreviations() {
+  if (Unread(L"AutoInserts.ini")) return;
   KeyedCollection<std::wstring>& inserts = Tables().AutoInserts;
   inserts = {};
   std::vector<std::wstring> lines;
@@ -181,6 +182,7 @@ void OptionsDialog::ApplyAbbreviations() {
 }
 
 void OptionsDialog::ApplyTemplates() {
+  if (Unread(L"ErrorHandlers.ini")) return;
   std::vector<std::wstring> lines;
   for (long row = 0; row < RowCount(cboErrorHandlers); ++row) {
     lines.push_back(ListEntryLine(RowText(cboErrorHandlers, row), RowData(cboErrorHandlers, row) != 0, 30,
@@ -190,6 +192,7 @@ void OptionsDialog::ApplyTemplates() {
 }
 
 void OptionsDialog::ApplyPaths() {
+  if (Unread(L"IncludingPaths.ini")) return;
   KeyedCollection<std::wstring>& paths = Tables().IncludingPaths;
   paths = {};
   std::vector<std::wstring> lines;
@@ -201,6 +204,7 @@ void OptionsDialog::ApplyPaths() {
 }
 
 void OptionsDialog::ApplyHighlights() {
+  if (Unread(L"SyntaxColors.ini")) return;
   LoadTables& tables = Tables();
   tables.SyntaxTexts = {};
   tables.SyntaxTextColors = {};

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -129,6 +130,9 @@ class OptionsDialog final : public DialogWindow {
   void LoadPaths();
   std::vector<std::wstring> ListFileLines(const wchar_t* name);
   void ReportLoadError(const std::wstring& description);
+  // A list whose file could not be read is shown empty: Apply leaves its file and its collection as
+  // they are.
+  bool Unread(const wchar_t* name) const { return unread_lists_.contains(name); }
 
   // Apply's parts.
   void StoreFocusedEntry();
@@ -190,6 +194,7 @@ class OptionsDialog final : public DialogWindow {
   std::array<HotKeyBox, QV_HOT_KEY_COUNT> hot_key_boxes_;
   std::vector<std::wstring> lstZamena_;
   std::vector<std::wstring> lstErrorHandlers_;
+  std::set<std::wstring> unread_lists_;
   std::int32_t text_colour_ = 0;
   std::int32_t highlight_colour_ = 0;
 };

@@ -1,4 +1,8 @@
 // The options dialog's enable rules, the style options and the hot-key capture.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <vector>
 
 #include "dialogs/options_dialog.h"
@@ -135,7 +139,10 @@ void OptionsDialog::PaletteRule() {
   if (!xp) Check(chkПоказПалитры, false);
 }
 
-std::optional<LRESULT> OptionsDialog::HotKeyBox::OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM&) {
+std::optional<LRESULT> OptionsDialog::HotKeyBox::OnMessage(HWND window, UINT& message, WPARAM& wparam,
+                                                           LPARAM& lparam) {
+  // Every key is the box's to capture: the dialog's loop would make Escape a cancel and Tab a move.
+  if (message == WM_GETDLGCODE) return DefSubclassProc(window, message, wparam, lparam) | DLGC_WANTALLKEYS;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
     const std::wstring text = CapturedHotKey(ControlText(window), static_cast<long>(wparam), HeldModifiers());
     SetControlText(window, text);

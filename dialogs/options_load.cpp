@@ -125,9 +125,11 @@ void OptionsDialog::LoadLanguages() {
 
 std::vector<std::wstring> OptionsDialog::ListFileLines(const wchar_t* name) {
   const std::wstring path = folder_ + name;
-  if (!CreateIfMissing(path)) throw ListFileError(path);
-  const std::optional<std::wstring> text = ReadAnsiFile(path);
-  if (!text) throw ListFileError(path);
+  const std::optional<std::wstring> text = CreateIfMissing(path) ? ReadAnsiFile(path) : std::nullopt;
+  if (!text) {
+    unread_lists_.insert(name);
+    throw ListFileError(path);
+  }
   return ListLines(*text);
 }
 
@@ -153,7 +155,7 @@ void OptionsDialog::LoadHighlights() {
     if (!row) continue;
     std::int32_t colour = 0;
     try {
-      colour = NumberOfText(row->value);
+      colour = ColourOfText(row->value);
     } catch (const VbError& error) {
       if (!bad_colour) bad_colour = error.description;
     }

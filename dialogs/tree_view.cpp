@@ -65,6 +65,13 @@ void WriteBack(const std::wstring& text, wchar_t* buffer, int size) {
   buffer[count] = L'\0';
 }
 
+// A key as the table holds it: 260 characters, cut or padded with blanks.
+std::wstring FixedKey(const std::wstring& key) {
+  std::wstring fixed = key.substr(0, kTextSize);
+  fixed.resize(kTextSize, L' ');
+  return fixed;
+}
+
 // The product's own error box for a failing event handler. The text names QuorvaneStudio although
 // only QuorvaneOffice carries the control: kept as the users know it.
 void ShowEventError(const std::wstring& description, const wchar_t* where, int step) {
@@ -195,9 +202,8 @@ void TreeView::TrackCheck(UINT message, WPARAM wparam, POINT cursor) {
 }
 
 void TreeView::OnNotify(const NMHDR& header) {
+  // A whole NMTREEVIEWW comes only with the codes that read it below; the others' are shorter.
   const auto& tree = reinterpret_cast<const NMTREEVIEWW&>(header);
-  const HTREEITEM item = tree.itemNew.hItem;
-  const HTREEITEM old_item = tree.itemOld.hItem;
   LONG value = 0;
   switch (header.code) {
     case NM_CLICK:
@@ -221,19 +227,23 @@ void TreeView::OnNotify(const NMHDR& header) {
       Raise(L"zTVpCallBack", 5, [](TreeViewListener& l) { l.GotFocusEx(); });
       break;
     case TVN_ITEMEXPANDEDW:
-      Raise(L"zTVpCallBack", 8, [&](TreeViewListener& l) { l.Expanded(item); });
+      Raise(L"zTVpCallBack", 8, [&](TreeViewListener& l) { l.Expanded(tree.itemNew.hItem); });
       break;
     case TVN_SINGLEEXPAND:
-      Raise(L"zTVpCallBack", 9, [&](TreeViewListener& l) { l.ExpandSingle(item, old_item, value); });
+      Raise(L"zTVpCallBack", 9,
+            [&](TreeViewListener& l) { l.ExpandSingle(tree.itemNew.hItem, tree.itemOld.hItem, value); });
       break;
     case TVN_ITEMEXPANDINGW:
-      Raise(L"zTVpCallBack", 10, [&](TreeViewListener& l) { l.Expanding(item, value); });
+      Raise(L"zTVpCallBack", 10, [&](TreeViewListener& l) { l.Expanding(tree.itemNew.hItem, value); });
       break;
     case TVN_SELCHANGEDW:
-      Raise(L"zTVpCallBack", 11, [&](TreeViewListener& l) { l.SelChanged(item, old_item, tree.action); });
+      Raise(L"zTVpCallBack", 11,
+            [&](TreeViewListener& l) { l.SelChanged(tree.itemNew.hItem, tree.itemOld.hItem, tree.action); });
       break;
     case TVN_SELCHANGINGW:
-      Raise(L"zTVpCallBack", 12, [&](TreeViewListener& l) { l.SelChanging(item, old_item, tree.action, value); });
+      Raise(L"zTVpCallBack", 12, [&](TreeViewListener& l) {
+        l.SelChanging(tree.itemNew.hItem, tree.itemOld.hItem, tree.action, value);
+      });
       break;
     case TVN_GETINFOTIPW: {
       const auto& tip = reinterpret_cast<const NMTVGETINFOTIPW&>(header);
@@ -242,12 +252,14 @@ void TreeView::OnNotify(const NMHDR& header) {
       WriteBack(text, tip.pszText, tip.cchTextMax);
       break;
     }
-    case TVN_DELETEITEMW:
+    case TVN_DELETEITEMW: {
       // The item's key goes with it; the tree reports each deleted descendant the same way.
-      std::erase_if(keys_, [&](const auto& entry) { return entry.first == old_item; });
-      if (press_item_ == old_item) press_item_ = nullptr;
-      Raise(L"zTVpCallBack", 14, [&](TreeViewListener& l) { l.ItemDeleted(old_item, item); });
+      const HTREEITEM deleted = tree.itemOld.hItem;
+      std::erase_if(keys_, [&](const auto& entry) { return entry.first == deleted; });
+      if (press_item_ == deleted) press_item_ = nullptr;
+      Raise(L"zTVpCallBack", 14, [&](TreeViewListener& l) { l.ItemDeleted(deleted, tree.itemNew.hItem); });
       break;
+    }
     case TVN_BEGINLABELEDITW:
     case TVN_ENDLABELEDITW: {
       const auto& edit = reinterpret_cast<const NMTVDISPINFOW&>(header);
@@ -263,8 +275,9 @@ void TreeView::OnNotify(const NMHDR& header) {
     case TVN_BEGINDRAGW:
     case TVN_BEGINRDRAGW: {
       const int button = header.code == TVN_BEGINDRAGW ? 1 : 2;
-      Raise(L"zTVpCallBack", 17,
-            [&](TreeViewListener& l) { l.DragBegin(button, item, tree.ptDrag.x, tree.ptDrag.y); });
+      Raise(L"zTVpCallBack", 17, [&](TreeViewListener& l) {
+        l.DragBegin(button, tree.itemNew.hItem, tree.ptDrag.x, tree.ptDrag.y);
+      });
       break;
     }
     default:
@@ -304,7 +317,7 @@ HTREEITEM TreeView::AddItem(HTREEITEM relative, HTREEITEM relation, const std::w
   insert.item.state = bold ? TVIS_BOLD : 0;
   auto* item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
   if (!item) return nullptr;
-  keys_.emplace_back(item, key);
+  keys_.emplace_back(item, FixedKey(key));
   ItemData(item, data);
   return item;
 }

@@ -117,7 +117,8 @@ class TreeView {
   HWND Parent() const { return container_; }
   void Redraw(bool on);
   // The first item whose key BEGINS with `key`, case-sensitive: a prefix match, kept so since callers
-  // may rely on it. Deleted items leave the table.
+  // may rely on it. The table holds each key cut or padded with blanks to 260 characters, so "a "
+  // finds the key "a". Deleted items leave the table.
   HTREEITEM FindByKey(const std::wstring& key) const;
 
  private:

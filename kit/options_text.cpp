@@ -1,7 +1,9 @@
 #include "kit/options_text.h"
 
 #include "kit/hot_key.h"
+#include "kit/line_breaks.h"
 #include "kit/vb_convert.h"
+#include "kit/vb_error.h"
 #include "kit/vb_strings.h"
 
 namespace qv {
@@ -56,7 +58,19 @@ std::wstring ListFileText(const std::vector<std::wstring>& lines) {
 
 std::int32_t NumberOfText(std::wstring_view text) { return CLng(Val(text)); }
 
-std::wstring StoredText(std::wstring_view shown) { return Replaced(shown, kShownBreak, kStoredBreak); }
+std::int32_t ColourOfText(std::wstring_view text) {
+  const std::wstring number = TrimBlanks(text);
+  if (!IsNumeric(number)) throw TypeMismatchError();
+  return NumberOfText(number);
+}
+
+std::wstring StoredText(std::wstring_view shown) {
+  // A lone CR or LF breaks the line as well: left in, it would split the entry's line in its file.
+  const std::vector<std::wstring_view> lines = SplitLines(shown);
+  std::wstring stored(lines.front());
+  for (std::size_t index = 1; index < lines.size(); ++index) stored.append(kStoredBreak).append(lines[index]);
+  return stored;
+}
 
 std::wstring ShownText(std::wstring_view stored) { return Replaced(stored, kStoredBreak, kShownBreak); }
 

@@ -32,7 +32,11 @@ std::wstring ListFileText(const std::vector<std::wstring>& lines);
 // when it does not fit in 32 bits.
 std::int32_t NumberOfText(std::wstring_view text);
 
-// The lists store line breaks as "(CrLf)"; the boxes show CR LF.
+// The colour of a highlighted text as its file holds it: the number that is the whole text, blanks
+// around it allowed. VbError 13 when the text is no number, 6 when it does not fit in 32 bits.
+std::int32_t ColourOfText(std::wstring_view text);
+
+// The lists store every line break, CR LF or a lone CR or LF, as "(CrLf)"; the boxes show CR LF.
 std::wstring StoredText(std::wstring_view shown);
 std::wstring ShownText(std::wstring_view stored);
 

@@ -69,9 +69,11 @@ bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) {
 }
 
 bool CreateIfMissing(const std::wstring& path) {
+  // Only a missing file is created: an existing one is never opened for writing, so one that is
+  // read-only, in a folder the user may not write, or held by another program still reads.
   const FileHandle file(
-      CreateFileW(path.c_str(), FILE_APPEND_DATA, kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.valid();
+      CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid() || GetLastError() == ERROR_FILE_EXISTS;
 }
 
 }  // namespace qv

@@ -17,8 +17,8 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path);
 // Replaces the file with these bytes. False when it cannot be written.
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 
-// Creates an empty file where there is none, as opening it for appending does; an existing file is
-// left as it is. False when it cannot be created.
+// Creates an empty file where there is none; an existing file is left as it is, unopened. False when
+// a missing file cannot be created.
 bool CreateIfMissing(const std::wstring& path);
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "addin/error_handlers.h"
 #include "addin/line_numbering.h"
@@ -100,6 +101,24 @@ TEST_F(NumberingInPaneTest, OutsideProceduresNothingHappens) {
   EXPECT_EQ(text, ModuleText());
   EXPECT_TRUE(boxes_.boxes().empty());
 }
+
+// A numbering template leaves a procedure that takes no handler as it was, unnumbered too: the
+// caret's line and the module.
+class NoHandlerTest : public NumberingInPaneTest,
+                      public testing::WithParamInterface<std::pair<long, const wchar_t*>> {};
+
+TEST_P(NoHandlerTest, TheProcedureStaysAsItWas) {
+  const auto [line, text] = GetParam();
+  CodeWindow& window = Start(text, line, 1);
+  qv::AddErrorHandler(L"On Error Goto (MemberName)_Err|Exit (MemberType)(CrLf)(MemberName)_Err:(CrLf)Beep|1|1");
+  EXPECT_EQ(text, ModuleText());
+  EXPECT_EQ(0u, window.text().UndoDepth());
+  EXPECT_EQ(0, Writes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Procedures, NoHandlerTest,
+                         testing::Values(std::pair(1L, L"Sub A(): End Sub\r\nSub B()\r\nEnd Sub"),
+                                         std::pair(2L, L"Sub A()\r\n    x = 1\r\n    Close #1: End Sub")));
 
 // Long has comments above its header: the host counts them to it, and a search bounded by its
 // header's line plus that count would reach Short's handler.

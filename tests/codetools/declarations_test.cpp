@@ -95,6 +95,23 @@ TEST(AddDeclaration, AWordGoesInOnceAndNoMemberNever) {
   }
 }
 
+TEST(AddDeclaration, WordsInStringsAndCommentsAreNoDeclarations) {
+  IncludeWorld world;
+  world.files.Add(L"C:\\Empty\\Kernel.bas",
+                  {L"Declare Function Tick Lib \"k\" () As Long ' see Sleep", L"Const Sleep = 1"});
+  world.project.Add(L"Module1", L"'#Include <Kernel.bas>");
+  world.Pass();
+  // Listed: the names of the code only.
+  const std::wstring procedure =
+      Lines({L"Sub Work()", L"    s = \"Sleep\" & Tick ' Sleep", L"    Rem Sleep", L"End Sub"});
+  world.Declare(procedure, true);
+  EXPECT_EQ(test::Items(world.declared), Names{L"Tick"});
+  // Inserted: the declaration's comment names nothing it needs.
+  world.declared.Clear();
+  world.Declare(procedure);
+  EXPECT_EQ(world.project.Text(L"Kernel"), L"Declare Function Tick Lib \"k\" () As Long ' see Sleep");
+}
+
 TEST(Includes, HostFailures) {
   IncludeWorld world;
   world.project.Add(L"Module1", L"'#Include <Win32.bas>");

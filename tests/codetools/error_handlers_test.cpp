@@ -186,6 +186,22 @@ TEST(ErrorHandlerEdits, WhatTheRemovalFindsAndWhatItLeaves) {
       {{L"Sub A()", L"    a = 1", L"Sub B()", L"End Sub"},
        go_to,
        {L"Sub A()", L"    On Error Goto A_Err", L"    a = 1", L"Sub B()", L"End Sub"}},
+      // No body line of its own: nothing goes into the procedure below.
+      {{L"Sub A(): End Sub"}, go_to, {L"Sub A(): End Sub"}},
+      {{L"Function F() As Long: F = 1: End Function"},
+       L"On Error Resume Next||0|0",
+       {L"Function F() As Long: F = 1: End Function"}},
+      // A statement on the End line stays on the normal path: no footer goes above it, and a footer
+      // ending on it is not taken apart.
+      {{L"Sub A()", L"    a = 1", L"    Close #1: End Sub"},
+       go_to,
+       {L"Sub A()", L"    a = 1", L"    Close #1: End Sub"}},
+      {{L"Sub A()", L"    Close #1: End Sub"},
+       L"On Error Resume Next||0|0",
+       {L"Sub A()", L"    On Error Resume Next", L"    Close #1: End Sub"}},
+      {{L"Sub A()", L"    On Error GoTo A_Err", L"    a = 1", L"    Exit Sub", L"A_Err:", L"    Close #1: End Sub"},
+       L"",
+       {L"Sub A()", L"    a = 1", L"    Exit Sub", L"A_Err:", L"    Close #1: End Sub"}},
   };
   for (const auto& [before, Template, after] : cases) {
     SCOPED_TRACE(testing::PrintToString(before));
@@ -193,6 +209,15 @@ TEST(ErrorHandlerEdits, WhatTheRemovalFindsAndWhatItLeaves) {
     const std::wstring name = before[0].starts_with(L"Sub") ? L"A" : L"F";
     EXPECT_EQ(Template.empty() ? test::DeleteHandler(text, name) : test::InsertHandler(text, name, Template),
               Around(after));
+  }
+}
+
+TEST(ErrorHandlerEdits, AProcedureWithoutABodyLineAtTheModulesEndTakesNoHandler) {
+  for (const wchar_t* module : {L"Sub G( _", L"Sub G(): End Sub\r\n' after it", L"Sub G( _\r\n  a) _"}) {
+    for (const ListEntry& entry : test::ShippedErrorHandlers()) {
+      EXPECT_EQ(test::InsertHandler(module, L"G", entry.value), module)
+          << testing::PrintToString(std::wstring(module)) << " " << testing::PrintToString(entry.key);
+    }
   }
 }
 

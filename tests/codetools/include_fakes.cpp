@@ -126,11 +126,6 @@ std::optional<long> FakeProject::GetOrAddModule(const std::wstring& name, const 
   return ComponentCount();
 }
 
-bool FakeProject::HoldsFile(std::wstring_view file_name) {
-  ++calls;
-  return std::any_of(files.begin(), files.end(), [&](const std::wstring& path) { return EndsWith(path, file_name); });
-}
-
 void FakeProject::AddFile(const std::wstring& path, bool related) {
   ++calls;
   files.push_back(path);

@@ -36,7 +36,7 @@ class FakeProject : public IncludeProject {
   void InsertLines(long index, long line, const std::wstring& code) override { Edit(index, line, code, false); }
   std::optional<long> GetOrAddModule(const std::wstring& name, const std::wstring& code) override;
   bool HasProjectFiles() override { return ++calls, has_project_files; }
-  bool HoldsFile(std::wstring_view file_name) override;
+  std::vector<std::wstring> FirstFileNames() override { return ++calls, files; }
   void AddFile(const std::wstring& path, bool related) override;
   void ShowError(const std::wstring& description) override { errors.push_back(description); }
 

@@ -28,7 +28,8 @@ void ExpectSettled(IncludeWorld& world) {
 
 TEST(ProcessIncludes, DirectivesOfTheSelectedComponentAndStandardModulesLoadTheFileAndMakeItsModule) {
   const std::tuple<const wchar_t*, long, bool, bool> cases[] = {
-      // text, type, selected, read{L"' #include <Win32.bas> ' note", 1, false, true},
+      // text, type, selected, read
+      {L"' #include <Win32.bas> ' note", 1, false, true},
       {L"  '#INCLUDE <win32.BAS>  _", 2, true, true},
       {L"#Include <Win32.bas>\r\nOption Explicit\r\n\r\nSub Main()\r\nEnd Sub", 1, true, true},
       {L"'#Include <Win32.bas>", 2, false, false},
@@ -174,6 +175,23 @@ TEST(ProcessIncludes, ProjectFilesWhereTheProjectHasFiles) {
             (Names{L"AddFile C:\\Empty\\Help.txt", L"AddFile C:\\Proj\\Notes.doc related",
                    L"AddFile C:\\Empty\\App.res related", L"ReplaceLine Module1 3: '#Include Related <App.res> _"}));
   ExpectSettled(world);
+}
+
+TEST(ProcessIncludes, AProjectFileIsInTheProjectWhenABareFileNameIsItsWhateverTheCase) {
+  // the first file of a component, whether Help.txt is added
+  const std::pair<const wchar_t*, bool> cases[] = {{L"C:\\P\\MyHelp.txt", true},
+                                                   {L"C:\\Help.txt\\Notes.txt", true},
+                                                   {L"C:\\P\\HELP.TXT", false},
+                                                   {L"help.txt", false}};
+  for (const auto& [path, added] : cases) {
+    IncludeWorld world;
+    world.files.Add(L"C:\\Empty\\Help.txt", {});
+    world.project.files = {path};
+    world.project.Add(L"Module1", L"'#Include File <Help.txt>");
+    world.Pass();
+    EXPECT_EQ(world.project.writes, added ? Names{L"AddFile C:\\Empty\\Help.txt"} : Names{})
+        << testing::PrintToString(std::wstring(path));
+  }
 }
 
 }  // namespace

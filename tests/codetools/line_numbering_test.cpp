@@ -79,6 +79,53 @@ TEST(AddLineNumbers, JumpsFollowTheirLinesInCodeOnly) {
                             L"130 If x Then 120 Else 100", L"140 Resume 0", L"150 On Error GoTo 0", L"160 GoSub 99"}));
 }
 
+TEST(AddLineNumbers, ALineAJumpNamesKeepsANumberAndItsJumpsFollowIt) {
+  // skip list, body, body after
+  const std::tuple<bool, Body, Body> cases[] = {
+      // A statement of the skip list, a comment and a bare number keep one when a jump names them.
+      {true,
+       {L"10 If x Then GoTo 20", L"20 Exit Sub", L"30 y = 2"},
+       {L"10 If x Then GoTo 20", L"20 Exit Sub", L"30 y = 2"}},
+      {true,
+       {L"On Error GoTo 100", L"For i = 1 To 2", L"  If i Then GoTo 40", L"40 Next", L"Exit Sub", L"100 Resume 40"},
+       {L"On Error GoTo 40", L"10 For i = 1 To 2", L"20 If i Then GoTo 30", L"30 Next", L"Exit Sub", L"40  Resume 30"}},
+      {false, {L"5 ' here", L"7", L"GoSub 5: GoTo 7"}, {L"10 ' here", L"20 ", L"30 GoSub 10: GoTo 20"}},
+      // Unnamed, they lose it; a target no line carries stays as written; of two lines with one
+      // number, the first is the jump's.
+      {true, {L"20 Exit Sub", L"30 ' gone", L"y = 2: GoTo 99"}, {L"   Exit Sub", L"   ' gone", L"10 y = 2: GoTo 99"}},
+      {false, {L"GoTo 2", L"2", L"2 ' again"}, {L"10 GoTo 20", L"20 ", L"  ' again"}},
+  };
+  for (const auto& [skip_list, body, expected] : cases) {
+    SCOPED_TRACE(testing::PrintToString(body));
+    EXPECT_EQ(NumberA(body, {-1, 0, 0, skip_list}).body, expected);
+    EXPECT_FALSE(NumberA(expected, {-1, 0, 0, skip_list}).result.edit) << "nothing to write the second time";
+  }
+  // The End line keeps its own number, but its jumps follow too: over the whole body, and as Enter
+  // numbers the new line 3 and renumbers what follows.
+  const std::tuple<Body, std::vector<NumberingRequest>, Body> ends[] = {
+      {{L"Sub A()", L"40 x = 1", L"50 y = 2", L"9 GoTo 50: End Sub"},
+       {{}},
+       {L"Sub A()", L"10 x = 1", L"20 y = 2", L"9 GoTo 20: End Sub"}},
+      {{L"Sub A()", L"30 x = 1", L"", L"40 y = 2", L"GoTo 40: End Sub"},
+       {{40, 3, 4}, {50, 4, 0}},
+       {L"Sub A()", L"30 x = 1", L"40 ", L"50 y = 2", L"GoTo 50: End Sub"}},
+  };
+  for (const auto& [lines, requests, expected] : ends) {
+    MemoryModule numbered(test::Lines(lines));
+    for (const NumberingRequest& request : requests) {
+      const ModuleText module = test::WithProcedures(numbered.Text());
+      numbered.Write(*AddLineNumbers(module, test::Procedure(module, L"A"), request).edit);
+    }
+    EXPECT_EQ(numbered.Text(), test::Lines(expected));
+  }
+}
+
+TEST(AddLineNumbers, CompilerDirectivesTakeNoNumber) {
+  const Body body = {L"#If VBA7 Then", L"  #Const A = 1", L"#ElseIf B Then", L"#Else", L"10 #End If", L"x = 1"};
+  EXPECT_EQ(NumberA(body, {-1, 0, 0, false}).body,
+            (Body{L"#If VBA7 Then", L"  #Const A = 1", L"#ElseIf B Then", L"#Else", L"   #End If", L"10 x = 1"}));
+}
+
 TEST(AddLineNumbers, TheCaretFlagAndHowFarItsStatementMoves) {
   // caret line, numbered, shift; lines 6 to 11 of the module
   const std::tuple<long, bool, long> cases[] = {
@@ -124,7 +171,8 @@ TEST(AddLineNumbers, RangesAsEnterNumbersThem) {
   for (const auto& [first, before, expected] : cases) {
     SCOPED_TRACE(testing::Message() << first << ".." << before);
     EXPECT_EQ(
-        NumberA({L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"'#Region \"r\"", L"40 w = 4"}, {100, first, before}).body,
+        NumberA({L"GoTo 30", L"x = 1 + _", L"    2", L"30 y = 2", L"'#Region \"r\"", L"40 w = 4"}, {100, first, before})
+            .body,
         expected);
   }
 }

@@ -69,8 +69,9 @@ std::wstring InsertHandler(const std::wstring& text, std::wstring_view procedure
   const ProcedureInfo target = Procedure(before, procedure, kind);
   const ErrorHandlerTemplate handler = SplitTemplate(Template);
   ModuleTemplateHost names(before);
-  MemoryModule after(ApplyHandlerEdits(
-      before, target, PlanErrorHandler(before, target, MemberType(before, target), handler, 4, names)));
+  const auto edits = PlanErrorHandler(before, target, MemberType(before, target), handler, 4, names);
+  if (!edits) return text;
+  MemoryModule after(ApplyHandlerEdits(before, target, *edits));
   const ModuleText inserted = WithProcedures(after.Text());
   const NumberingRequest request{-1, 0, 0, handler.skip_list};
   if (handler.numbering) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/codetools/procedures.h"
 #include "tests/codetools/test_support.h"
 
 namespace qv {
@@ -50,6 +51,24 @@ TEST_F(ExpandTemplateTest, AsksTheHostOnlyForWhatItNeedsAndKeepsWhatIsMissing) {
   host_.pane = nullptr;
   EXPECT_EQ(ExpandTemplate(L"(MemberName)(ProjectName)(ComponentName)", 3, 0, 4, host_),
             L"(MemberName)(ProjectName)(ComponentName)");
+}
+
+TEST(GetProcName, TheKindWordInAnyCase) {
+  const ModuleText module = test::WithProcedures(
+      test::Lines({L"sub Messy()", L"End Sub", L"Public sub P()", L"End Sub", L"PRIVATE STATIC SUB Q(a, _", L"  b)",
+                   L"End Sub", L"function F() As Long", L"End Function", L"Function Subtotal()", L"End Function",
+                   L"PROPERTY GET V()", L"End Property"}));
+  // line, name, member type
+  const std::tuple<long, const wchar_t*, const wchar_t*> cases[] = {
+      {2, L"Messy", L"Sub"},          {4, L"P", L"Sub"},       {6, L"Q", L"Sub"}, {9, L"F", L"Function"},
+      {11, L"Subtotal", L"Function"}, {13, L"V", L"Property"},
+  };
+  for (const auto& [line, name, type] : cases) {
+    long kind = 0;
+    std::wstring member_type;
+    EXPECT_EQ(GetProcName(module, line, kind, member_type), name);
+    EXPECT_EQ(member_type, type) << name;
+  }
 }
 
 // The caret goes to the custom code's body: its first line of blanks only, if any.

@@ -200,5 +200,67 @@ TEST_F(OptionsApplyTest, AFileThatCannotBeReplacedKeepsItsOldTextAndTheRestIsApp
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
+// A list file the user may read but not write still loads: read-only, or held by another program that
+// shares it for reading only. Apply takes the collection from what was loaded and leaves the file as
+// it was when it cannot replace it.
+TEST_F(OptionsApplyTest, AListFileThatCannotBeWrittenStillLoads) {
+  const std::string written = Cp1251(L"ab" + std::wstring(48, L' ') + L" = y\r\n");
+  const std::wstring path = folder_.File(L"AutoInserts.ini");
+  for (const bool read_only : {true, false}) {
+    ASSERT_TRUE(WriteFileBytes(path, written));
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (read_only) {
+      ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    } else {
+      held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+      ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    }
+    prompts_.shown.clear();
+    Open();
+    EXPECT_EQ(std::vector<std::wstring>{L"ab"}, Rows(lstЗамена)) << read_only;
+    EXPECT_TRUE(prompts_.shown.empty()) << read_only;
+    Tables().AutoInserts = {};
+    dialog_->Apply();
+    EXPECT_EQ(std::vector<std::wstring>{L"y"}, Items(Tables().AutoInserts)) << read_only;
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(written, ListBytes(L"AutoInserts.ini")) << read_only;
+    dialog_.reset();
+  }
+}
+
+// A list whose file could not be read at all shows nothing of it: Apply neither empties its file nor
+// its collection.
+TEST_F(OptionsApplyTest, AListThatCouldNotBeReadIsNeitherRewrittenNorEmptied) {
+  const wchar_t* const names[] = {L"AutoInserts.ini", L"ErrorHandlers.ini", L"IncludingPaths.ini", L"SyntaxColors.ini"};
+  for (const wchar_t* name : names) WriteList(name, L"x = 1\r\n");
+  LoadTables& tables = Tables();
+  tables.AutoInserts = {};
+  tables.AutoInserts.Add(L"1", L"x");
+  tables.IncludingPaths = {};
+  tables.IncludingPaths.Add(L"C:\\Lib\\");
+  tables.SyntaxTexts = {};
+  tables.SyntaxTexts.Add(L"x");
+  tables.SyntaxTextColors = {};
+  tables.SyntaxTextColors.Add(L"1");
+  std::vector<HANDLE> held;
+  for (const wchar_t* name : names) {
+    held.push_back(CreateFileW(folder_.File(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_NE(INVALID_HANDLE_VALUE, held.back()) << name;
+  }
+  Open();
+  for (const HANDLE handle : held) CloseHandle(handle);
+  EXPECT_EQ(4u, prompts_.shown.size()) << "each list reported as it failed";
+  dialog_->Apply();
+  EXPECT_EQ(4u, prompts_.shown.size());
+  for (const wchar_t* name : names) EXPECT_EQ("x = 1\r\n", ListBytes(name)) << name;
+  EXPECT_EQ(std::vector<std::wstring>{L"1"}, Items(tables.AutoInserts));
+  EXPECT_EQ(std::vector<std::wstring>{L"C:\\Lib\\"}, Items(tables.IncludingPaths));
+  EXPECT_EQ(std::vector<std::wstring>{L"x"}, Items(tables.SyntaxTexts));
+  EXPECT_EQ(std::vector<std::wstring>{L"1"}, Items(tables.SyntaxTextColors));
+}
+
 }  // namespace
 }  // namespace qv::test

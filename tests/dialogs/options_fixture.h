@@ -164,9 +164,9 @@ class OptionsTest : public ::testing::Test {
   }
   std::string ListBytes(const wchar_t* name) const { return ReadFileBytes(folder_.File(name)).value_or("(none)"); }
 
-  OptionsDialog& Open() {
+  OptionsDialog& Open(bool modeless = false) {
     dialog_.emplace(folder_.path() + L"\\", effects_);
-    EXPECT_TRUE(dialog_->Create(nullptr, false));
+    EXPECT_TRUE(dialog_->Create(nullptr, modeless));
     return *dialog_;
   }
 

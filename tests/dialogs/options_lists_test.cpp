@@ -173,6 +173,28 @@ TEST_F(OptionsListsTest, TemplatesShowTheirFieldsAndTheLastOneGoneDisablesThem) 
   EXPECT_EQ(L"h1\r\nh2", Text(txtHeader)) << "the texts stay visible";
 }
 
+// A line broken by a lone LF or CR, as pasted from elsewhere, is stored with the list's break mark: the
+// entry stays one line of its file.
+TEST_F(OptionsListsTest, ALoneLineBreakIsStoredAsABreakMark) {
+  WriteList(L"AutoInserts.ini", L"ab = x\r\n");
+  WriteList(L"ErrorHandlers.ini", L"Стандарт = a|b|0|0\r\n");
+  Open();
+  ShowAndFocus(txtКод);
+  Type(txtКод, L"If x Then\nFoo = 1\rEnd If");
+  SetFocus(C(txtHeader));
+  Type(txtHeader, L"h1\nh2");
+  SetFocus(C(txtFooter));
+  Type(txtFooter, L"f1\rf2");
+  SetFocus(C(txtШаблонТекста));
+  Type(txtШаблонТекста, L"c1\nc2");
+  dialog_->Apply();
+  EXPECT_EQ(Cp1251(L"ab" + std::wstring(48, L' ') + L" = If x Then(CrLf)Foo = 1(CrLf)End If\r\n"),
+            ListBytes(L"AutoInserts.ini"));
+  EXPECT_EQ(Cp1251(L"Стандарт" + std::wstring(22, L' ') + L" = h1(CrLf)h2|f1(CrLf)f2|0|0\r\n"),
+            ListBytes(L"ErrorHandlers.ini"));
+  EXPECT_EQ(L"c1(CrLf)c2", Stored(L"CustomCode"));
+}
+
 TEST_F(OptionsListsTest, AnImageButtonActsOnReleaseEvenOutsideIt) {
   Open();
   SendMessageW(C(imgДобавить), WM_LBUTTONDOWN, 0, 0);

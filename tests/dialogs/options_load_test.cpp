@@ -92,6 +92,32 @@ TEST_F(OptionsLoadTest, TheListFilesFillTheListsWithTheirFlags) {
   EXPECT_EQ(1, Selection(cboЯзыки));
 }
 
+// A colour that is no number or does not fit loads as 0, and the first of them is reported, once.
+TEST_F(OptionsLoadTest, ABadColourIsReportedOnceAndItsRowKeptWithColourZero) {
+  const struct {
+    const wchar_t* file;
+    std::vector<long> colours;
+    std::vector<std::wstring> reports;
+  } cases[] = {
+      {L"bad = abc\r\nok = 7  \r\n", {0, 7}, {TypeMismatchError().description}},
+      {L"big = 99999999999\r\n", {0}, {OverflowError().description}},
+      {L"part = 12abc\r\nbig = 99999999999\r\nbad = abc\r\n", {0, 0, 0}, {TypeMismatchError().description}},
+      {L"hex = &HFF\r\nneg = -1\r\n", {255, -1}, {}},
+  };
+  for (const auto& c : cases) {
+    WriteList(L"SyntaxColors.ini", c.file);
+    prompts_.shown.clear();
+    Open();
+    std::vector<long> colours;
+    for (long row = 0; row < static_cast<long>(Rows(lstПодсветки).size()); ++row) colours.push_back(Data(lstПодсветки, row));
+    EXPECT_EQ(c.colours, colours) << c.file;
+    std::vector<std::wstring> reports;
+    for (const ShownMessage& shown : prompts_.shown) reports.push_back(shown.text);
+    EXPECT_EQ(c.reports, reports) << c.file;
+    dialog_.reset();
+  }
+}
+
 TEST_F(OptionsLoadTest, MissingFilesAreCreatedEmptyAndTheLanguageListFallsBackToTheHosts) {
   const struct {
     bool is_vba;

@@ -159,8 +159,46 @@ TEST_F(OptionsRulesTest, AKeyInAHotKeyBoxBecomesItsText) {
   }
   BYTE none[256] = {};
   SetKeyboardState(none);
-  SendMessageW(box, WM_CHAR, L'V', 1);
-  EXPECT_EQ(L"Ctrl + Shift + Alt + A", Text(txtHotKeys + 5));
+  // Read-only as it is, the box would drop any character: made writable, it still drops 86 and 45.
+  SendMessageW(box, EM_SETREADONLY, FALSE, 0);
+  Type(txtHotKeys + 5, L"");
+  for (const wchar_t character : {L'V', L'-', L'W'}) SendMessageW(box, WM_CHAR, character, 1);
+  EXPECT_EQ(L"W", Text(txtHotKeys + 5));
+}
+
+// Keys as the running dialog gets them: through its own modal loop, or a plain loop with the hook of
+// a modeless dialog; both hand them to IsDialogMessage, which would make Escape a cancel.
+TEST_F(OptionsRulesTest, EscapeReachesAHotKeyBoxThroughTheDialogsLoops) {
+  const struct {
+    bool modeless;
+    BYTE ctrl;
+    const wchar_t* text;
+  } cases[] = {{false, 0, L"Нет"}, {false, 0x80, L"Ctrl + Escape"}, {true, 0, L"Нет"}, {true, 0x80, L"Ctrl + Escape"}};
+  for (const auto& c : cases) {
+    Open(c.modeless);
+    ASSERT_EQ(L"F6", Text(txtHotKeys + 5));
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = c.ctrl;
+    SetKeyboardState(keys);
+    PostMessageW(C(txtHotKeys + 5), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(C(txtHotKeys + 5), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001u));
+    if (c.modeless) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
+    } else {
+      PostMessageW(dialog_->hwnd(), WM_CLOSE, 0, 0);
+      dialog_->RunModal();
+    }
+    EXPECT_EQ(c.text, Text(txtHotKeys + 5)) << (c.modeless ? "modeless" : "modal");
+    EXPECT_TRUE(prompts_.shown.empty());
+    DestroyWindow(dialog_->hwnd());  // a modeless one leaves its hook as it goes
+    dialog_.reset();
+  }
+  BYTE none[256] = {};
+  SetKeyboardState(none);
 }
 
 }  // namespace

@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
+
+#include "win/ansi_file.h"
+#include "win/files.h"
 
 namespace qv::test {
 namespace {
@@ -31,6 +36,11 @@ struct Recorder final : TreeViewListener {
     Add(std::wstring(what) + L" " + std::to_wstring(button) + L" " + std::to_wstring(shift) + L" " +
         std::to_wstring(x) + L"," + std::to_wstring(y));
   }
+  void Click() override { Add(L"click"); }
+  void RightClick(HTREEITEM item) override { Add(L"rightclick " + H(item)); }
+  void DblClick() override { Add(L"dblclick"); }
+  void LostFocusEx() override { Add(L"lostfocus"); }
+  void GotFocusEx() override { Add(L"gotfocus"); }
   void KeyDown(int key, int shift) override { Add(L"keydown " + std::to_wstring(key) + L" " + std::to_wstring(shift)); }
   void ManualChkCanged(HTREEITEM item) override { Add(L"check " + H(item)); }
   void KeyPress(WPARAM& character) override {
@@ -116,6 +126,60 @@ TEST_F(TreeViewTest, FindByKeyMatchesAPrefixAndForgetsDeletedItems) {
   EXPECT_EQ(al, tree_->ItemHandle(-1));
   EXPECT_EQ(nullptr, tree_->FindByKey(L"gamma"));
   EXPECT_EQ(nullptr, tree_->FindByKey(L"b"));
+}
+
+TEST_F(TreeViewTest, KeysAreHeldAsTextOf260BlankPaddedCharacters) {
+  const std::wstring long_key = std::wstring(259, L'k') + L"xy";
+  const HTREEITEM a = tree_->AddItem(nullptr, TVI_LAST, L"a", L"a", 0);
+  const HTREEITEM longer = tree_->AddItem(nullptr, TVI_LAST, L"long", long_key, 0);
+  const struct {
+    std::wstring key;
+    HTREEITEM found;
+  } cases[] = {{L"a ", a}, {L"a" + std::wstring(259, L' '), a}, {L"a" + std::wstring(260, L' '), nullptr},
+               {long_key.substr(0, 260), longer}, {long_key, nullptr}};
+  for (const auto& c : cases) EXPECT_EQ(c.found, tree_->FindByKey(c.key)) << c.key.size();
+}
+
+// Codes that carry no NMTREEVIEWW come with a shorter structure, here ending where readable memory ends.
+TEST_F(TreeViewTest, AShortNotificationIsReadNoFurtherThanItsStructure) {
+  SYSTEM_INFO system{};
+  GetSystemInfo(&system);
+  const size_t page = system.dwPageSize;
+  auto* memory = static_cast<char*>(VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  ASSERT_NE(nullptr, memory);
+  DWORD old_protection = 0;
+  ASSERT_TRUE(VirtualProtect(memory + page, page, PAGE_NOACCESS, &old_protection));
+  const struct {
+    UINT code;
+    size_t size;
+    const wchar_t* event;  // nullptr: none
+  } cases[] = {{NM_CLICK, sizeof(NMHDR), L"click"},          {NM_DBLCLK, sizeof(NMHDR), L"dblclick"},
+               {NM_SETFOCUS, sizeof(NMHDR), L"gotfocus"},     {NM_KILLFOCUS, sizeof(NMHDR), L"lostfocus"},
+               {NM_RCLICK, sizeof(NMHDR), L"rightclick 0"},   {NM_CUSTOMDRAW, sizeof(NMTVCUSTOMDRAW), nullptr}};
+  for (const auto& c : cases) {
+    auto* header = reinterpret_cast<NMHDR*>(memory + page - c.size);
+    ZeroMemory(header, c.size);
+    *header = {tree_->hWnd(), 0, c.code};
+    events_.events.clear();
+    SendMessageW(tree_->Parent(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(header));
+    EXPECT_EQ(c.event ? std::vector<std::wstring>{c.event} : std::vector<std::wstring>{}, events_.events) << c.code;
+  }
+  VirtualFree(memory, 0, MEM_RELEASE);
+}
+
+// The control is QuorvaneOffice's although nothing in it calls the control, and not QuorvaneStudio's.
+TEST(TreeViewLibraryTest, OnlyQuorvaneOfficeCarriesTheControl) {
+  const std::wstring_view name = WC_TREEVIEWW;
+  const std::string utf16(reinterpret_cast<const char*>(name.data()), name.size() * sizeof(wchar_t));
+  const auto carries = [&utf16](const wchar_t* library) {
+    const std::optional<std::string> bytes = ReadFileBytes(AppPath() + library);
+    EXPECT_TRUE(bytes) << library;
+    return bytes && bytes->find(utf16) != std::string::npos;
+  };
+  EXPECT_TRUE(carries(L"QuorvaneOffice.dll"));
+#ifndef _WIN64
+  EXPECT_FALSE(carries(L"QuorvaneStudio.dll"));
+#endif
 }
 
 TEST_F(TreeViewTest, ItemPropertiesRoundTrip) {

@@ -61,10 +61,15 @@ TEST(OptionsText, NumbersRoundHalfToEvenAndRefuseWhatDoesNotFit) {
   EXPECT_VB_ERROR(NumberOfText(L"2147483648"), 6);
 }
 
+// Every break, CR LF or a lone CR or LF, is stored as a mark, so the entry stays one line of its file.
 TEST(OptionsText, LineBreaksAreStoredAsCrLfMarks) {
-  EXPECT_EQ(L"a(CrLf)(CrLf)b", StoredText(L"a\r\n\r\nb"));
+  const struct {
+    const wchar_t* shown;
+    const wchar_t* stored;
+  } cases[] = {{L"a\r\n\r\nb", L"a(CrLf)(CrLf)b"}, {L"x\ry", L"x(CrLf)y"}, {L"If x Then\nFoo", L"If x Then(CrLf)Foo"},
+               {L"\n\r", L"(CrLf)(CrLf)"}, {L"\r\r\n", L"(CrLf)(CrLf)"}, {L"a\n", L"a(CrLf)"}, {L"", L""}};
+  for (const auto& c : cases) EXPECT_EQ(c.stored, StoredText(c.shown)) << c.stored;
   EXPECT_EQ(L"a\r\n\r\nb", ShownText(L"a(CrLf)(CrLf)b"));
-  EXPECT_EQ(L"x\ry", StoredText(L"x\ry"));
 }
 
 TEST(OptionsText, HotKeyCaptureKeepsTheTextForKeysWithoutAName) {
