@@ -3,6 +3,7 @@
 // settings, the main loop's handles, and the tables filled once when the library loads.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ struct MainLoopState {
     bool operator==(const CustomCodeLook&) const = default;
   };
   CustomCodeLook LastCustomCodeLook;
+  // When a hot key asked for formatting that waits for its modifiers to be released (GetTickCount).
+  std::optional<DWORD> FormatKeysAt;
   bool PalettePainted = false;  // the colour popup's palette tab showing now has the add-in's grid
   bool MDIActivated = false;  // set by the tab strip when an MDI child is activated
   long MDIRefreshTicks = 0;

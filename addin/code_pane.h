@@ -42,6 +42,11 @@ std::wstring GetProcName(long LineNumber, long& Kind, std::wstring& MemberType);
 FormatResult Formatting(const FormatRequest& request);
 // Re-indents the selected lines of the active pane, as the toolbar's command does.
 void FormatSelection();
+// The same for a hot key, which fires while its modifiers are held: with Ctrl down the lines would
+// go in through the module, which the host's undo cannot take back, and with Alt down the paste's
+// keys would be system keys that paste nothing. The main loop's first tick that sees no modifier
+// held formats; after about 2 s the request is dropped.
+void FormatSelectionAfterModifiers();
 
 // The names a template takes from the host: the active pane's module, project and component.
 class ActivePaneTemplateHost : public TemplateHost {

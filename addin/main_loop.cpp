@@ -7,12 +7,12 @@
 
 #include "codetools/block_table.h"
 #include "codetools/logical_line.h"
-#include "codetools/templates.h"
 #include "addin/addin_state.h"
 #include "win/clipboard_text.h"
 #include "addin/code_pane.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
+#include "addin/custom_code.h"
 #include "addin/entry_points.h"
 #include "host/host_module_view.h"
 #include "addin/keyboard_state.h"
@@ -27,6 +27,7 @@ namespace qv {
 namespace {
 
 constexpr long kMDIRefreshPeriod = 500;
+constexpr DWORD kFormatKeysWaitMs = 2000;  // a hot key's formatting waits this long for its modifiers
 constexpr int kFirstProcedureRow = 10;  // block-table rows 10 to 12 are procedure headers
 
 // The clipboard's text saved at load goes back once; text the user copied since stays.
@@ -55,6 +56,7 @@ class Tick {
     if (!pane) return LeaveCodePane();
     Step([&] { FollowCodeWindow(); });
     Step([&] { RefreshIndentWidth(); });
+    Step([&] { FormatForHotKey(); });
     Step([&] { decl_lines_ = module_.CountOfDeclarationLines(); });
     Step([&] { ProcessIncludesAfterDeclarations(); });
     bool ctrl = false;
@@ -126,6 +128,7 @@ class Tick {
 
   void LeaveCodePane() {
     loop_.FormatStart = 0;
+    loop_.FormatKeysAt.reset();
     Followed() = {};
     loop_.LastCustomCodeLook = {};
     if (loop_.hWndHooked) {
@@ -152,6 +155,14 @@ class Tick {
     if (settings_.CustomIndentWidth) return;
     const auto text = GetRegValue(HKEY_CURRENT_USER, state_.IDESettingsKey, L"TabWidth");
     settings_.IndentWidth = CLng(Val(text.value_or(L"4")));
+  }
+
+  void FormatForHotKey() {
+    if (!loop_.FormatKeysAt) return;
+    if (GetTickCount() - *loop_.FormatKeysAt > kFormatKeysWaitMs) return loop_.FormatKeysAt.reset();
+    if (ModifierDown()) return;
+    loop_.FormatKeysAt.reset();
+    FormatSelection();
   }
 
   void ProcessIncludesAfterDeclarations() {
@@ -183,11 +194,7 @@ class Tick {
     const Selection caret{line, settings_.IndentWidth + 1, line, settings_.IndentWidth + 1};
     module_.ReplaceLine(line, indent);
     pane_.SetSelection(caret);
-    ActivePaneTemplateHost host;
-    const std::wstring code = ExpandTemplate(settings_.CustomCode, line, settings_.IndentWidth, settings_.IndentWidth,
-                                             host);
-    module_.ReplaceLine(line, indent + code);
-    pane_.SetSelection(caret);
+    WriteCustomCode(pane_, module_, line, settings_.IndentWidth);
     return false;
   }
 
@@ -243,6 +250,8 @@ class Tick {
 };
 
 }  // namespace
+
+void FormatSelectionAfterModifiers() { State().loop.FormatKeysAt = GetTickCount(); }
 
 void TimerTick() {
   MainLoopState& loop = State().loop;

@@ -74,7 +74,14 @@ std::optional<LineEdit> ExpandAbbreviation(const TypedLine& typed, const KeyedCo
   }
   std::wstring replaced(prefix);
   replaced += expansion;
-  replaced += text.substr(blank + 1);
+  // What stood right of the caret would fuse with the last line of a block: it goes below it.
+  const std::wstring_view tail = text.substr(blank + 1);
+  const std::wstring rest = LTrimBlanks(tail);
+  if (!rest.empty() && expansion.find(L"\r\n") != npos) {
+    replaced += L"\r\n" + RepeatString(L" ", indent) + rest;
+  } else {
+    replaced += tail;
+  }
   return LineEdit{typed.line, typed.line, std::move(replaced), selection};
 }
 

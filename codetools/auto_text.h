@@ -29,9 +29,11 @@ TypedLine ReadTypedLine(const CodeModuleView& module, const Selection& selection
 // indentation. The word starts after the last blank before it, or, when there
 // is none, after the last ":", "+", "-", "/", "*" or "," (the first of these
 // kinds that occurs). The part of the expansion marked by "{" and "}" is
-// selected; without marks the caret follows the expansion's first line. A
-// word in a string literal or a comment is left alone. nullopt when nothing
-// is expanded.
+// selected; without marks the caret follows the expansion's first line. What
+// stood right of the caret follows a one-line expansion, and goes onto a line
+// of its own, at the line's indentation, below one of several lines. A word in
+// a string literal or a comment is left alone. nullopt when nothing is
+// expanded.
 std::optional<LineEdit> ExpandAbbreviation(const TypedLine& typed, const KeyedCollection<std::wstring>& AutoInserts,
                                            long IndentWidth, TemplateHost& host);
 

@@ -2,6 +2,7 @@
 
 #include "codetools/block_table.h"
 #include "codetools/logical_line.h"
+#include "kit/line_breaks.h"
 
 namespace qv {
 namespace {
@@ -48,6 +49,14 @@ std::wstring ExpandTemplate(std::wstring_view text, long line, long indent, long
     if (const auto component = host.ComponentName()) ReplaceAll(expanded, L"(ComponentName)", *component);
   }
   return expanded;
+}
+
+std::optional<long> FirstEmptyLine(std::wstring_view expanded) {
+  const std::vector<std::wstring_view> lines = SplitLines(expanded);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].find_first_not_of(L' ') == std::wstring_view::npos) return static_cast<long>(i);
+  }
+  return std::nullopt;
 }
 
 }  // namespace qv

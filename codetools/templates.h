@@ -30,4 +30,8 @@ std::wstring GetProcName(const CodeModuleView& module, long line, long& kind, st
 // "(ComponentName)". A placeholder whose source is missing stays as written.
 std::wstring ExpandTemplate(std::wstring_view text, long line, long indent, long IndentWidth, TemplateHost& host);
 
+// The line of an expanded template where the user goes on typing: its first line of blanks only
+// (the body between the custom code's statements), counted from 0; nullopt when it has none.
+std::optional<long> FirstEmptyLine(std::wstring_view expanded);
+
 }  // namespace qv

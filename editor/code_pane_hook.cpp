@@ -67,7 +67,8 @@ void KeyUp(UINT message, WPARAM key) {
   }
 }
 
-// Posted once for a burst of WM_CTLCOLORSCROLLBAR: every bar that paints sends one, about nine a key.
+// Posted once for a burst of WM_CTLCOLORSCROLLBAR (every bar that paints sends one, about nine a key),
+// and once for a window just hooked.
 UINT PaintAgainMessage() {
   static const UINT message = RegisterWindowMessageW(L"Quorvane.PaintCodePane");
   return message;
@@ -75,10 +76,13 @@ UINT PaintAgainMessage() {
 
 class CodePaneHook : public Subclass {
  public:
-  // A paint posted to the window hooked before is lost with that hook.
+  // A paint posted to the window hooked before is lost with that hook. The new window painted itself
+  // before it was hooked, without its colours: they come with a paint of its own.
   bool HookFresh(HWND window) {
     paint_posted_ = false;
-    return Hook(window);
+    if (!Hook(window)) return false;
+    if (State().settings.SyntaxColoring) PostPaint(window);
+    return true;
   }
 
  protected:
@@ -126,10 +130,14 @@ class CodePaneHook : public Subclass {
     if (message == WM_PAINT) {
       PaintCodePane(window, PaintLines::kVisible);
     } else if (message == WM_CTLCOLORSCROLLBAR) {
-      if (!paint_posted_) paint_posted_ = PostMessageW(window, PaintAgainMessage(), 0, 0) != FALSE;
+      PostPaint(window);
     } else if ((message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CHAR) {
       PaintCodePane(window, PaintLines::kCaretLine);
     }
+  }
+
+  void PostPaint(HWND window) {
+    if (!paint_posted_) paint_posted_ = PostMessageW(window, PaintAgainMessage(), 0, 0) != FALSE;
   }
 
   bool paint_posted_ = false;

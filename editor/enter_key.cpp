@@ -5,13 +5,13 @@
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
+#include "addin/custom_code.h"
 #include "addin/includes.h"
 #include "addin/keyboard_state.h"
 #include "addin/line_numbering.h"
 #include "addin/sent_keys.h"
 #include "codetools/enter_plan.h"
 #include "codetools/logical_line.h"
-#include "codetools/templates.h"
 #include "editor/active_pane_tools.h"
 #include "host/host_module_view.h"
 #include "kit/vb_convert.h"
@@ -38,16 +38,9 @@ bool DeleteSelection(HWND code_window, const CodePane& pane, Selection& selectio
 void WritePlan(const EnterPlan& plan, const CodePane& pane, const CodeModule& module) {
   module.ReplaceLine(plan.line, plan.text);
   pane.SetSelection(plan.caret);
-  if (!plan.custom_code) return;
-  const Settings& settings = State().settings;
-  ActivePaneTemplateHost names;
   // At the body's indentation, where the caret stands, as the main loop puts it into a procedure the
   // host completed itself.
-  const long line = plan.caret.start_line;
-  const long indent = plan.caret.start_column - 1;
-  const std::wstring code = ExpandTemplate(settings.CustomCode, line, indent, settings.IndentWidth, names);
-  module.ReplaceLine(line, RepeatString(L" ", indent) + code);
-  pane.SetSelection(plan.caret);
+  if (plan.custom_code) WriteCustomCode(pane, module, plan.caret.start_line, plan.caret.start_column - 1);
 }
 
 void CompleteLine(HWND code_window, EnterOutcome& outcome) {

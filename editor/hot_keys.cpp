@@ -37,7 +37,7 @@ void RunHotKeys(long key_code, int modifiers) {
     void (*action)(const CommandBarRefs&);
   };
   const Binding bindings[] = {
-      {settings.HotKeys_Format, [](const CommandBarRefs&) { FormatSelection(); }},
+      {settings.HotKeys_Format, [](const CommandBarRefs&) { FormatSelectionAfterModifiers(); }},
       {settings.HotKeys_Save, [](const CommandBarRefs&) { SaveComponent(); }},
       {settings.HotKeys_Redo, [](const CommandBarRefs& b) { RunHostCommand(b.RedoControl); }},
       {settings.HotKeys_Comment, [](const CommandBarRefs& b) { RunHostCommand(b.CommentControl); }},

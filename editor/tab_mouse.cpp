@@ -33,8 +33,7 @@ StripButton TabStrip::HitButton() const {
   return HitTestButton(point.x, point.y, Geometry(), rects_, offset_);
 }
 
-void TabStrip::Activate(int tab) {
-  const HWND window = TabWindow(tab);
+void TabStrip::Activate(HWND window) {
   if (window != ActiveChild()) SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
 }
 
@@ -48,11 +47,11 @@ void TabStrip::OnStripMouse(UINT message) {
   } else if (message == WM_LBUTTONDOWN) {
     const int tab = HitTab();
     if (tab != kNoTab) {
-      pressed_tab_ = tab;
+      pressed_window_ = TabWindow(tab);
       drag_armed_ = true;
       drag_start_ = ScreenCursor();
       SetCapture(client_);
-      Activate(tab);
+      Activate(pressed_window_);
       return Refresh();
     }
     const StripButton button = HitButton();
@@ -61,17 +60,17 @@ void TabStrip::OnStripMouse(UINT message) {
     if (hot_ == StripButton::kNone) SetCapture(client_);
     hot_ = button;
     Refresh();
-  } else if (message == WM_RBUTTONUP && pressed_tab_ == kNoTab) {
+  } else if (message == WM_RBUTTONUP && !pressed_window_) {
     const int tab = HitTab();
     if (tab == kNoTab) return;
-    Activate(tab);
+    Activate(TabWindow(tab));
     ShowMenu(tab);
   }
 }
 
 void TabStrip::OnCapturedMouse(UINT message) {
   if (message == WM_MOUSEMOVE) {
-    if (pressed_tab_ != kNoTab && !Drag()) return;
+    if (pressed_window_ && !Drag()) return;
     Hover();
   } else if (message == WM_LBUTTONDOWN) {
     Press();
@@ -80,21 +79,22 @@ void TabStrip::OnCapturedMouse(UINT message) {
   }
 }
 
+// A pressed window that has closed drags nothing.
 bool TabStrip::Drag() {
-  if (pressed_tab_ >= static_cast<int>(rects_.size())) return true;
+  const int pressed = PressedTab();
+  if (pressed == kNoTab || pressed >= static_cast<int>(rects_.size())) return true;
   if (drag_armed_) {
-    if (!DragPassesThreshold(HitTab(), pressed_tab_, ScreenCursor().x - drag_start_.x, TabRect(pressed_tab_))) return false;
+    if (!DragPassesThreshold(HitTab(), pressed, ScreenCursor().x - drag_start_.x, TabRect(pressed))) return false;
     drag_armed_ = false;
   }
   const POINT point = Cursor();
   const int target = DragTarget(point.x + offset_, point.y, rects_);
-  if (target != kNoTab && target != pressed_tab_ && target < static_cast<int>(Tabs().size())) MoveTab(pressed_tab_, target);
+  if (target != kNoTab && target != pressed && target < static_cast<int>(Tabs().size())) MoveTab(pressed, target);
   return true;
 }
 
 void TabStrip::MoveTab(int from, int to) {
   order_.Move(from, to);
-  pressed_tab_ = to;
   Refresh();
   drag_armed_ = true;
   drag_start_ = ScreenCursor();
@@ -128,14 +128,15 @@ void TabStrip::Press() {
 
 // Closing happens on a release over the close button it was pressed on.
 void TabStrip::Release() {
-  const int tab = pressed_tab_;
+  const bool tab_still_there = PressedTab() != kNoTab && IsDocument(pressed_window_);
+  const HWND window = pressed_window_;
   const StripButton pressed = pressed_button_;
   const StripButton over = HitButton();
-  pressed_tab_ = kNoTab;
+  pressed_window_ = nullptr;
   drag_armed_ = false;
   hot_ = pressed_button_ = StripButton::kNone;
   if (GetCapture() == client_) ReleaseCapture();
-  if (tab != kNoTab && tab < static_cast<int>(Tabs().size())) Activate(tab);
+  if (tab_still_there) Activate(window);
   if (pressed == StripButton::kNone) return;
   if (pressed == over && pressed == StripButton::kClose) RunCommand(TabCommand::kClose, ActiveChild());
   Refresh();
@@ -143,8 +144,8 @@ void TabStrip::Release() {
 
 // The capture went elsewhere (Alt+Tab, a menu): nothing stays pressed or hot.
 void TabStrip::ResetMouse() {
-  const bool changed = pressed_tab_ != kNoTab || hot_ != StripButton::kNone || pressed_button_ != StripButton::kNone;
-  pressed_tab_ = kNoTab;
+  const bool changed = pressed_window_ || hot_ != StripButton::kNone || pressed_button_ != StripButton::kNone;
+  pressed_window_ = nullptr;
   drag_armed_ = false;
   hot_ = pressed_button_ = StripButton::kNone;
   if (changed) Refresh();

@@ -93,7 +93,10 @@ void TabStrip::Draw() {
       DrawButton(dc, button, geometry);
     }
   } else {
+    // Nothing drawn, nothing to hit: no tab, and no button takes the mouse or scrolls.
     last_active_ = nullptr;
+    rects_.clear();
+    offset_ = 0;
   }
   // The bottom strip's picture sits one row lower in the buffer.
   const int target = bottom_ ? geometry.Height() - kStripHeight : 1;

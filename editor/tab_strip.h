@@ -35,7 +35,8 @@ class TabStrip : public Subclass {
   const std::vector<std::intptr_t>& Tabs() const { return order_.Tabs(); }
   const std::vector<PixelRect>& TabRects() const { return rects_; }
   int ScrollOffset() const { return offset_; }
-  int PressedTab() const { return pressed_tab_; }
+  // The pressed tab's place now: its window may have moved or gone since the press.
+  int PressedTab() const { return order_.IndexOf(reinterpret_cast<std::intptr_t>(pressed_window_)); }
   StripButton HotButton() const { return hot_; }
   StripButton PressedButton() const { return pressed_button_; }
   // The window the context menu was last opened for.
@@ -59,7 +60,7 @@ class TabStrip : public Subclass {
   bool IsDocument(HWND window) const;
   void Sync();
   void CloseAllBut(HWND keep) const;
-  void Activate(int tab);
+  void Activate(HWND window);
 
   void Draw();
   void DrawGround(HDC dc, const StripGeometry& geometry) const;
@@ -96,7 +97,7 @@ class TabStrip : public Subclass {
   int offset_ = 0;
   HWND last_active_ = nullptr;  // as the last paint saw it
   HWND seen_active_ = nullptr;  // as the last tick saw it
-  int pressed_tab_ = kNoTab;
+  HWND pressed_window_ = nullptr;  // the tab pressed with the left button
   bool drag_armed_ = false;
   POINT drag_start_{};
   StripButton hot_ = StripButton::kNone;

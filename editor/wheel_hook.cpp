@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include <cstdint>
+#include <cwctype>
 #include <optional>
+#include <string_view>
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
@@ -37,21 +39,19 @@ void OnWheel(WPARAM wparam, LPARAM lparam) {
   PostLineScrolls(target, WheelNotches(static_cast<std::uint32_t>(wparam)));
 }
 
-class WheelHook : public Subclass {
- protected:
-  std::optional<LRESULT> OnMessage(HWND, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
-    if (message == WM_MOUSEWHEEL && State().settings.Scrolling) OnWheel(wparam, lparam);
-    return std::nullopt;
-  }
-};
-
-WheelHook g_hook;
 HMODULE g_wheel_library = nullptr;
+
+// A name without its folder would be looked for along the library search path, the current folder
+// among its places: only a full path is loaded.
+bool IsFullPath(std::wstring_view path) {
+  const bool drive = path.size() > 2 && iswalpha(path[0]) && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+  return drive || path.starts_with(L"\\\\");
+}
 
 void LoadWheelLibrary() {
   if (g_wheel_library) return;
   const std::optional<std::wstring> path = GetRegValue(HKEY_CLASSES_ROOT, kWheelSupportServer, L"");
-  if (path) g_wheel_library = LoadLibraryW(path->c_str());
+  if (path && IsFullPath(*path)) g_wheel_library = LoadLibraryW(path->c_str());
 }
 
 void FreeWheelLibrary() {
@@ -59,11 +59,22 @@ void FreeWheelLibrary() {
   g_wheel_library = nullptr;
 }
 
+class WheelHook : public Subclass {
+ protected:
+  std::optional<LRESULT> OnMessage(HWND, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
+    if (message == WM_MOUSEWHEEL && State().settings.Scrolling) OnWheel(wparam, lparam);
+    // The hook comes off with the window, and the library with the hook.
+    if (message == WM_NCDESTROY) FreeWheelLibrary();
+    return std::nullopt;
+  }
+};
+
+WheelHook g_hook;
+
 }  // namespace
 
 void HookWheel(HWND window) {
-  g_hook.Hook(window);
-  LoadWheelLibrary();
+  if (g_hook.Hook(window)) LoadWheelLibrary();
 }
 
 void UnhookWheel(HWND) {

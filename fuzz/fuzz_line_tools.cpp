@@ -5,6 +5,7 @@
 //   operators it writes (" Then", "'", " = ", " 1", ":", ",");
 // - on code, applying it a second time changes nothing;
 // - an expansion keeps the text before its word and from the caret on, and every other line.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -212,7 +213,15 @@ void CheckExpansion(const std::wstring& module, Selection caret) {
   const std::wstring_view line = typed.text;
   const std::wstring_view text = edit->text;
   const auto tail = static_cast<std::size_t>(typed.caret_column - 1);
-  if (tail > line.size() || !text.ends_with(line.substr(tail))) Fail("the text right of the caret changed");
+  if (tail > line.size()) Fail("the caret stands beyond the line");
+  // It follows the expansion, or stands below one of several lines at the line's indentation.
+  const std::wstring right(line.substr(tail));
+  const std::wstring rest = qv::LTrimBlanks(right);
+  const std::size_t indent = std::min(line.find_first_not_of(L' '), line.size());
+  const bool below = !rest.empty() && text.find(L"\r\n") != std::wstring_view::npos;
+  if (!text.ends_with(below ? L"\r\n" + std::wstring(indent, L' ') + rest : right)) {
+    Fail("the text right of the caret changed");
+  }
   std::size_t start = 0;
   while (start < line.size() && start < text.size() && line[start] == text[start]) ++start;
   if (start + 2 > static_cast<std::size_t>(typed.caret_column) || text[start] != L'\u263A') {

@@ -10,7 +10,10 @@ namespace qv {
 Subclass::~Subclass() { Unhook(); }
 
 bool Subclass::Hook(HWND window) {
-  if (window_ || !SetWindowSubclass(window, Procedure, reinterpret_cast<UINT_PTR>(this), 0)) return false;
+  // Wine's SetWindowSubclass reports success even for a window that does not exist.
+  if (window_ || !IsWindow(window) || !SetWindowSubclass(window, Procedure, reinterpret_cast<UINT_PTR>(this), 0)) {
+    return false;
+  }
   window_ = window;
   AddRefModule();
   return true;

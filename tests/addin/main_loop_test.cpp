@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "sandbox/host/ansi_file.h"
+#include "sandbox/ui/input.h"
+#include "tests/editor/code_pixels.h"
 #include "tests/addin/addin_fixture.h"
 #include "tests/addin/focus_thief.h"
 #include "win/clipboard_text.h"
@@ -20,6 +22,10 @@ class MainLoopTest : public AddinTest {
     SetSetting(L"MDITabs", L"False");
     SetSetting(L"CustomIndentWidth", L"True");
     SetSetting(L"TabWidth", L"4");
+  }
+  void TearDown() override {
+    AddinTest::TearDown();
+    project_ = nullptr;
   }
 
   CodeWindow& Open(const wchar_t* name, std::wstring_view text) {
@@ -37,14 +43,27 @@ class MainLoopTest : public AddinTest {
     host_->Pump(60);
   }
   std::wstring Line(long line) const { return Get(CodeModule().Object(), L"Lines", {line, 1L}).Text(); }
-  // Ctrl pressed or released as the user does; the key state follows once the input is handled.
-  void Ctrl(bool down) {
-    INPUT ctrl{};
-    ctrl.type = INPUT_KEYBOARD;
-    ctrl.ki.wVk = VK_CONTROL;
-    ctrl.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &ctrl, sizeof ctrl);
+  // Keys pressed or released as the user does; the key state follows once the input is handled.
+  void Keys(std::initializer_list<WORD> keys, bool down) {
+    for (const WORD key : keys) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+      input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+      SendInput(1, &input, sizeof input);
+    }
     host_->Pump(100);
+  }
+  void Ctrl(bool down) { Keys({VK_CONTROL}, down); }
+  std::wstring ModuleText() const {
+    return Get(CodeModule().Object(), L"Lines", {1L, Get(CodeModule().Object(), L"CountOfLines").Long()}).Text();
+  }
+  // The focus back in the code window, which the main window took at connection.
+  void Focus(CodeWindow& window) {
+    SetForegroundWindow(MainWindow());
+    SetFocus(window.hwnd());
+    host_->Pump(60);
   }
   Variant Control(std::initializer_list<std::wstring_view> path) const {
     ControlObject* control = host_->FindControl(path);
@@ -141,19 +160,18 @@ TEST_P(MainLoopTest, ATypedDirectiveAddsItsModuleWhenTheCaretLeavesIt) {
 }
 
 TEST_P(MainLoopTest, ANewEmptyProcedureReceivesTheCustomCode) {
-  Open(L"Module1", L"Sub Test()\r\n\r\nEnd Sub\r\nSub Other()\r\n\r\nEnd Function");
+  CodeWindow& window = Open(L"Module1", L"Sub Test()\r\n\r\nEnd Sub\r\nSub Other()\r\n\r\nEnd Function");
   ConnectAndSettle();
   Caret(1);
   Caret(2);
-  // The custom code's own lines are indented when the caret leaves them.
+  // The custom code's own lines are indented when the caret leaves them; the caret waits on its
+  // empty body line, at the body's indentation.
   EXPECT_EQ(L"    On Error Goto ErrorHandler", Line(2));
+  EXPECT_EQ(L"    ", Line(3));
   EXPECT_EQ(L"MsgBox Error, vbExclamation + vbOkOnly", Line(6));
   EXPECT_EQ(L"End Sub", Line(7));
-  long start = 0, column = 0, end = 0, end_column = 0;
-  Invoke(Pane().Object(), L"GetSelection", DISPATCH_METHOD,
-         {Variant::LongRef(&start), Variant::LongRef(&column), Variant::LongRef(&end), Variant::LongRef(&end_column)});
-  EXPECT_EQ(2, start);
-  EXPECT_EQ(5, column);
+  EXPECT_EQ((TextPos{3, 5}), window.GetSelection(0).start);
+  EXPECT_EQ((TextPos{3, 5}), window.GetSelection(0).end);
   // Between a Sub and an End Function: no procedure of one kind, no code.
   const long other = 4 + Get(CodeModule().Object(), L"CountOfLines").Long() - 6;
   ASSERT_EQ(L"Sub Other()", Line(other));
@@ -181,6 +199,69 @@ TEST_P(MainLoopTest, TheCustomCodeComesWhenCtrlIsReleasedOrTheBodyIsEmptiedInPla
   Invoke(module.Object(), L"ReplaceLine", DISPATCH_METHOD, {2L, std::wstring()});
   host_->Pump(60);
   EXPECT_EQ(L"    On Error Goto ErrorHandler", Line(2)) << "the line count changed under the caret's line";
+}
+
+// A hot key fires while its modifiers are held (an Alt binding as a system key); the formatting
+// waits for their release and is then the toolbar's: one undo step, which Ctrl+Z takes back. Held
+// for longer than about 2 s, nothing is formatted.
+TEST_P(MainLoopTest, AHotKeyFormatsOnceItsModifiersAreReleasedInOneUndoStep) {
+  constexpr wchar_t kUnformatted[] = L"Sub A()\r\nx = 1\r\nIf a Then\r\ny = 2\r\nEnd If\r\nEnd Sub";
+  const struct {
+    const wchar_t* binding;
+    std::initializer_list<WORD> modifiers;
+    WORD key;
+    DWORD held_ms;
+    bool formatted;
+  } cases[] = {
+      {L"Ctrl + Alt + Tab", {VK_CONTROL, VK_MENU}, VK_TAB, 0, true},
+      {L"Alt + F8", {VK_MENU}, VK_F8, 0, true},
+      {L"Ctrl + Alt + Tab", {VK_CONTROL, VK_MENU}, VK_TAB, 2500, false},
+  };
+  for (const auto& c : cases) {
+    SetSetting(L"HotKeys.Format", c.binding);
+    SetSetting(L"AutoIndent.Automatic", L"False");  // no moving caret re-indents behind the hot key
+    CodeWindow& window = Open(L"Module1", kUnformatted);
+    ConnectAndSettle();
+    Focus(window);
+    window.SetSelection(0, {{2, 1}, {5, 1}});
+    Keys(c.modifiers, true);
+    SendKey(c.key);
+    PumpTicks(5);
+    EXPECT_EQ(kUnformatted, ModuleText()) << c.binding << ": formatted while the modifiers are held";
+    host_->Pump(c.held_ms);
+    Keys(c.modifiers, false);
+    PumpTicks(5);
+    if (c.formatted) {
+      EXPECT_EQ(L"Sub A()\r\n    x = 1\r\n    If a Then\r\n        y = 2\r\n    End If\r\nEnd Sub", ModuleText())
+          << c.binding;
+      EXPECT_EQ(1u, window.text().UndoDepth()) << c.binding;
+      SendKey('Z', kCtrl);
+      PumpTicks(3);
+    }
+    EXPECT_EQ(kUnformatted, ModuleText()) << c.binding;
+    EXPECT_EQ(L"", Failures()) << c.binding;
+    TearDown();
+    SetUp();
+  }
+}
+
+// The window the tick takes is painted in its colours at once: its own paint came before the hook.
+TEST_P(MainLoopTest, AWindowTheTickTakesIsPaintedInItsColours) {
+  CodeWindow& first = Open(L"Module1", L"s = \"first\"");
+  ConnectAndSettle();
+  CodeWindow& second = Open(L"Module2", L"t = \"second\"");
+  host_->Pump(100);
+  const auto coloured = [](const CodeWindow& window) {
+    const CodePixels pixels(window.hwnd());
+    RECT client{};
+    GetClientRect(window.hwnd(), &client);
+    return pixels.Colours(client).contains(RGB(182, 21, 21));
+  };
+  EXPECT_TRUE(coloured(second));
+  host_->workspace().Activate(first);
+  host_->Pump(100);
+  EXPECT_TRUE(coloured(first));
+  EXPECT_EQ(L"", Failures());
 }
 
 // With the custom code on, an idle tick looks at the line count, not at the code.
@@ -289,9 +370,7 @@ TEST_P(MainLoopTest, ADialogThatTakesTheFocusAndGivesItBackLeavesTheWindowHooked
     const FocusThief dialog;
     host_->Pump(60);
   }
-  SetForegroundWindow(MainWindow());
-  SetFocus(window.hwnd());
-  host_->Pump(60);
+  Focus(window);
   EXPECT_EQ(L"HookCodePane(" + Handle(window.hwnd()) + L")\nClearIncludes\nProcessIncludes\n", Log());
 }
 

@@ -52,6 +52,33 @@ TEST_P(TypedBlockTest, ATypedBlockIsCompletedOnEnterAndCasedByTheHostLineByLine)
   EXPECT_EQ(L"", Failures());
 }
 
+// A new procedure typed as a new user types it: the body goes onto the custom code's empty line, so
+// the blocks typed there close around the body and leave the custom code's statements outside them.
+TEST_P(TypedBlockTest, ABodyTypedIntoANewProcedureStaysOutOfTheCustomCode) {
+  StartHost({.case_keywords = true});
+  ComponentObject& component =
+      host_->AddComponent(host_->AddProject(L"VBAProject"), kStdModule, L"Module1", L"Option Explicit\r\n");
+  host_->Open(component);
+  ASSERT_TRUE(Connect());
+  host_->Open(component);
+  host_->workspace().ActiveCodeWindow()->SetSelection(0, {{2, 1}, {2, 1}});
+  PumpTicks(3);
+  for (const wchar_t* line : {L"Sub T()", L"if a then", L"for j = 1 to 2", L"select case j", L"case 1"}) {
+    SendText(line);
+    PumpTicks(3);
+    SendKey(VK_RETURN);
+    PumpTicks(3);
+  }
+  SendText(L"x = j");
+  SendKey(VK_DOWN);
+  PumpTicks(3);
+  EXPECT_EQ(L"Option Explicit\r\nSub T()\r\n    On Error Goto ErrorHandler\r\n    if a then\r\n        for j = 1 to 2\r\n"
+            L"            select case j\r\n                case 1\r\n                    x = j\r\n            End Select\r\n"
+            L"        Next\r\n    End If\r\nExit Sub\r\nErrorHandler:\r\nMsgBox Error, vbExclamation + vbOkOnly\r\nEnd Sub",
+            ModuleText());
+  EXPECT_EQ(L"", Failures());
+}
+
 INSTANTIATE_TEST_SUITE_P(Libraries, TypedBlockTest, ::testing::ValuesIn(BuiltLibraries()), LibraryName);
 
 }  // namespace

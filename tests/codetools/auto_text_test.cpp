@@ -92,6 +92,20 @@ TEST(InsertAutoText, TheLastBlankBeatsNearerDelimiters) {
   for (const ToolCase& c : cases) Check(c, inserts);
 }
 
+// Text right of the caret goes onto its own line below an expansion of several lines, at the line's
+// indentation; after a one-line expansion, or when it is only blanks, it follows as it stood.
+TEST_F(InsertAutoTextTest, TextRightOfTheCaretGoesBelowAnExpansionOfSeveralLines) {
+  const ToolCase cases[] = {
+      {L"    ife On Error Goto ErrorHandler", At(1, 9),
+       Lines({L"    If [Введите условие] Then", L"        ", L"    End If", L"    On Error Goto ErrorHandler"}),
+       {1, 8, 1, 25}},
+      {L"  dol    x = 1 ' go", At(1, 7), Lines({L"  Do", L"      ", L"  Loop", L"  x = 1 ' go"}), {2, 7, 2, 7}},
+      {L"  dol   ", At(1, 7), Lines({L"  Do", L"      ", L"  Loop  "}), {2, 7, 2, 7}},
+      {L"    ift x = 1", At(1, 9), L"    If [Введите условие] Thenx = 1", {1, 8, 1, 25}},
+  };
+  for (const ToolCase& c : cases) Check(c, shipped_);
+}
+
 TEST_F(InsertAutoTextTest, EveryShippedEntryKeepsTheIndentationOnEachLine) {
   for (long i = 1; i <= shipped_.Count(); ++i) {
     const std::wstring key = *shipped_.KeyAt(i);

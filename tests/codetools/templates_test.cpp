@@ -71,5 +71,21 @@ TEST(GetProcName, TheKindWordInAnyCase) {
   }
 }
 
+// The caret goes to the custom code's body: its first line of blanks only, if any.
+TEST(FirstEmptyLine, IsTheFirstLineOfBlanksOnly) {
+  const struct {
+    const wchar_t* expanded;
+    std::optional<long> line;
+  } cases[] = {
+      {L"On Error Goto ErrorHandler\r\n\r\nExit Sub\r\nErrorHandler:\r\n", 1},
+      {L"On Error Goto E\r\n    \r\n    Exit Sub\r\n\r\n", 1},
+      {L"\r\nx = 1", 0},
+      {L"' Foo\r\n      Exit Function", std::nullopt},
+      {L"x = 1", std::nullopt},
+      {L"", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.line, FirstEmptyLine(c.expanded)) << testing::PrintToString(c.expanded);
+}
+
 }  // namespace
 }  // namespace qv

@@ -151,17 +151,56 @@ TEST_F(CodePaneHookTest, EnterWritesThePlanOrLeavesTheLineBreakToTheEditor) {
     EXPECT_EQ(c.after, window.text().Text()) << c.before;
     EXPECT_EQ((TextPos{c.caret_line, c.caret_column}), window.GetSelection(0).start) << c.before;
   }
-  // A new procedure's custom code stands at the body's indentation, the caret before it.
+  // A new procedure's custom code stands at the body's indentation, the caret before it, or on its
+  // first empty line (the body's) at that indentation.
   qv::State().settings.AutoInsert_CustomCode = true;
-  qv::State().settings.CustomCode = L"' (MemberName)(CrLf)Exit (MemberType)";
-  for (const bool indent : {true, false}) {
-    qv::State().settings.AutoIndent = indent;
+  const struct {
+    const wchar_t* custom_code;
+    bool indent;
+    const wchar_t* after;
+    TextPos caret;
+  } custom[] = {
+      {L"' (MemberName)(CrLf)Exit (MemberType)", true,
+       L"  Function Foo()\r\n      ' Foo\r\n      Exit Function\r\n  End Function", {2, 7}},
+      {L"' (MemberName)(CrLf)Exit (MemberType)", false, L"  Function Foo()\r\n  ' Foo\r\n  Exit Function\r\n  End Function",
+       {2, 3}},
+      {L"On Error Goto ErrorHandler\r\n\r\nExit (MemberType)", true,
+       L"  Function Foo()\r\n      On Error Goto ErrorHandler\r\n      \r\nExit Function\r\n  End Function", {3, 7}},
+      {L"On Error Goto E(CrLf)(CrLf)Exit (MemberType)", false,
+       L"  Function Foo()\r\n  On Error Goto E\r\n  \r\n  Exit Function\r\n  End Function", {3, 3}},
+  };
+  for (const auto& c : custom) {
+    qv::State().settings.CustomCode = c.custom_code;
+    qv::State().settings.AutoIndent = c.indent;
     Reset(L"  Function Foo()", 1, 17);
     SendKey(VK_RETURN);
-    EXPECT_EQ(indent ? L"  Function Foo()\r\n      ' Foo\r\n      Exit Function\r\n  End Function"
-                     : L"  Function Foo()\r\n  ' Foo\r\n  Exit Function\r\n  End Function",
-              window.text().Text());
-    EXPECT_EQ((TextPos{2, indent ? 7 : 3}), window.GetSelection(0).start);
+    EXPECT_EQ(c.after, window.text().Text()) << c.custom_code;
+    EXPECT_EQ(c.caret, window.GetSelection(0).start) << c.custom_code;
+  }
+  EXPECT_EQ(L"", FailureText());
+}
+
+// The automatic declarations run as the keys that end a word go down: Space, comma and the opening
+// parenthesis (Shift+9); 9 alone is a digit of the word.
+TEST_F(CodePaneHookTest, TheKeysThatEndAWordRunTheAutomaticDeclarations) {
+  Start(L"", 1, 1);
+  qv::State().settings.Include = qv::State().settings.AutoInclude = true;
+  const struct {
+    WORD key;
+    unsigned modifiers;
+    bool declared;
+  } cases[] = {{VK_SPACE, kNoModifiers, true},
+               {VK_OEM_COMMA, kNoModifiers, true},
+               {'9', kShift, true},
+               {'9', kNoModifiers, false},
+               {'A', kNoModifiers, false}};
+  for (const auto& c : cases) {
+    Reset(L"x = GetTickCount", 1, 17);
+    // A run starts by forgetting what the run before it declared.
+    qv::State().DeclaredNames.Clear();
+    qv::State().DeclaredNames.Add(L"earlier run", L"Earlier");
+    SendKey(c.key, c.modifiers);
+    EXPECT_EQ(c.declared, qv::State().DeclaredNames.Count() == 0) << c.key << " " << c.modifiers;
   }
   EXPECT_EQ(L"", FailureText());
 }
@@ -225,12 +264,21 @@ TEST_F(CodePaneHookTest, EveryMatchingHotKeyFiresAndOnlyEnabledHostCommandsRun) 
   };
   release('Q', {});             // Ctrl released first: the bare Q matches nothing
   release('Q', {VK_SHIFT});     // nor does another modifier
+  EXPECT_FALSE(qv::State().loop.FormatKeysAt);
   release('Q', {VK_CONTROL});
   for (const long index : {9L, 11L, 12L, 13L}) EXPECT_EQ(1, Executes(L"Edit", index)) << index;
   EXPECT_EQ(0, Executes(L"Edit", 10));  // disabled
-  // Formatted first, then commented.
-  EXPECT_EQ(L"Sub A()\r\n'    x = 1\r\nEnd Sub", window.text().Text());
+  // Commented; the formatting waits for a tick that sees Ctrl released.
+  EXPECT_EQ(L"Sub A()\r\n'x = 1\r\nEnd Sub", window.text().Text());
+  EXPECT_TRUE(qv::State().loop.FormatKeysAt);
   EXPECT_EQ(0, host_->Calls(L"VBComponent", L"SaveAs"));  // the Options button is enabled
+  // With Alt held and no Ctrl the release comes as a system key.
+  s.HotKeys_Bookmark = L"Alt + Q";
+  {
+    const HeldKeys keys({VK_MENU});
+    SendMessageW(window.hwnd(), WM_SYSKEYUP, 'Q', 0);
+  }
+  EXPECT_EQ(2, Executes(L"Edit", 11));
   s.HotKeys = false;
   release('Q', {VK_CONTROL});
   EXPECT_EQ(1, Executes(L"Edit", 9));

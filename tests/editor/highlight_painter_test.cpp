@@ -3,6 +3,10 @@
 // geometry follows the indicator bar, a split window and the horizontal scroll.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <climits>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -12,6 +16,7 @@
 #include "tests/editor/code_pixels.h"
 #include "tests/editor/gdi_slots.h"
 #include "win/failure_log.h"
+#include "win/subclass.h"
 #include "win/registry.h"
 
 namespace sbx::test {
@@ -221,6 +226,74 @@ TEST_F(HighlightPainterTest, OnlyTheActiveCodeWindowIsPainted) {
   HideCaret(window_);
   Repaint();
   EXPECT_TRUE(RowHas(CodePixels(window_), MeasureCells(window_), 0, kString));
+}
+
+// An editor that redraws what a key changed by itself, as the hosts do, with no paint message for
+// the add-in to follow: after each key it has handled, the window shows its drawing alone.
+class EditorRedrawsItself : public qv::Subclass {
+ protected:
+  std::optional<LRESULT> OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
+    if (message != WM_KEYDOWN && message != WM_CHAR) return std::nullopt;
+    const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+    InvalidateRect(window, nullptr, FALSE);
+    DefSubclassProc(window, WM_PAINT, 0, 0);
+    return result;
+  }
+};
+
+// After a typed character and after Delete the caret's line is painted again, and only it.
+TEST_F(HighlightPainterTest, ATypedCharacterOrDeleteRepaintsTheCaretLine) {
+  Open(kSample, 1);
+  qv::UnhookCodePane(window_);
+  EditorRedrawsItself editor;
+  ASSERT_TRUE(editor.Hook(window_));
+  qv::HookCodePane(window_);
+  const CodeCells cells = MeasureCells(window_);
+  const struct {
+    long line;
+    long column;
+    UINT message;
+    WPARAM key;
+  } keys[] = {{1, 14, WM_CHAR, 'x'}, {3, 1, WM_KEYDOWN, VK_DELETE}};
+  for (const auto& key : keys) {
+    Select(key.line, key.column);
+    HideCaret(window_);
+    SendMessageW(window_, key.message, key.key, 0);
+    const CodePixels pixels(window_);
+    for (const int row : {0, 2}) {
+      EXPECT_EQ(row == key.line - 1, RowHas(pixels, cells, row, kString)) << "line " << key.line << ", row " << row;
+    }
+  }
+  EXPECT_EQ(L"s = \"abc\"\"de\"x", Get(CodeModule().Object(), L"Lines", {1L, 1L}).Text());
+  EXPECT_EQ(L" = \"zz\"", Get(CodeModule().Object(), L"Lines", {3L, 1L}).Text());
+  qv::UnhookCodePane(window_);
+  editor.Unhook();
+}
+
+// Rows moved down by the vertical shift never reach below the upper pane's text area, into the
+// other pane.
+TEST_F(HighlightPainterTest, NothingIsPaintedBelowTheUpperPanesTextArea) {
+  std::wstring text;
+  for (int line = 1; line <= 60; ++line) text += L"s = \"abcdefghijklmnop\"\r\n";
+  CodeWindow& window = Open(text, 1);
+  window.Split(true);
+  ASSERT_EQ(0, window.ActivePane());
+  const CodeCells cells = MeasureCells(window_);
+  qv::State().settings.SyntaxColoring_ShiftY = 3 * cells.line_height;
+  HideCaret(window_);
+  Repaint();
+  RECT upper_bar{0, LONG_MAX, 0, 0};  // the upper pane's horizontal bar: the highest one
+  for (HWND bar = nullptr; (bar = FindWindowExW(window_, bar, L"ScrollBar", nullptr));) {
+    RECT rect;
+    GetWindowRect(bar, &rect);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+    if (!(GetWindowLongPtrW(bar, GWL_STYLE) & SBS_VERT) && rect.top < upper_bar.top) upper_bar = rect;
+  }
+  RECT client{};
+  GetClientRect(window_, &client);
+  const CodePixels pixels(window_);
+  EXPECT_TRUE(pixels.Colours({0, 0, client.right, upper_bar.top}).contains(kString));
+  EXPECT_FALSE(pixels.Colours({0, upper_bar.top, client.right, client.bottom}).contains(kString));
 }
 
 TEST_F(HighlightPainterTest, DirectiveCaseIsRewrittenExceptOnTheCaretsLine) {

@@ -3,8 +3,6 @@
 #include "tests/editor/tab_strip_fixture.h"
 #include "tests/editor/gdi_slots.h"
 
-#include <algorithm>
-
 namespace sbx::test {
 namespace {
 
@@ -50,27 +48,74 @@ TEST_F(TabMouseTest, PressingATabActivatesItAtOnceAndDraggingReordersPastHalfIts
   EXPECT_EQ(nullptr, GetCapture());
 }
 
+// Two hundred tabs of 8 pixels (no caption) from x = 3: the last ends at 1603; a step is the 600-pixel
+// window less the average tab; the offset stops where the last tab ends 4 pixels before the
+// buttons: 1603 - (600 - 48) + 4 = 1055.
 TEST_F(TabMouseTest, TheScrollButtonsMoveByTheStepOnThePress) {
-  OpenMany(12, L" a long caption for scrolling");
-  const std::vector<qv::PixelRect> tabs = Strip().TabRects();
-  ASSERT_GT(tabs.back().right, 600);
-  const int step = qv::ScrollStep(tabs, 600);
-  // The last tab is active and in view: the strip can scroll left only.
-  const int left = std::max(0, Strip().ScrollOffset() - step);
+  Attach();
+  const HWND first = Open(L"");
+  for (int i = 1; i < 200; ++i) Open(L"");
+  SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first), 0);
+  Settle();
+  ASSERT_EQ(1603, Strip().TabRects().back().right);
+  ASSERT_EQ(0, Strip().ScrollOffset());
   const struct {
     StripButton button;
     int offset;
-  } presses[] = {{StripButton::kScrollRight, Strip().ScrollOffset()},
-                 {StripButton::kScrollLeft, left},
-                 {StripButton::kScrollRight, std::max(0, qv::ClampScroll(left + step, tabs, 600))}};
+    bool enabled;
+  } presses[] = {{StripButton::kScrollRight, 592, true},  {StripButton::kScrollRight, 1055, true},
+                 {StripButton::kScrollRight, 1055, false}, {StripButton::kScrollLeft, 463, true},
+                 {StripButton::kScrollLeft, 0, true},      {StripButton::kScrollLeft, 0, false}};
   for (const auto& press : presses) {
     PointAtButton(press.button);
     StripMouse(WM_MOUSEMOVE);
+    EXPECT_EQ(press.enabled ? press.button : StripButton::kNone, Strip().HotButton());
     CapturedMouse(WM_LBUTTONDOWN);
     EXPECT_EQ(press.offset, Strip().ScrollOffset());
     CapturedMouse(WM_LBUTTONUP);
     Settle();
   }
+}
+
+// The last document closed, the strip's buttons are gone with its tabs: none takes the mouse.
+TEST_F(TabMouseTest, WithNoDocumentWindowsNoButtonTakesTheMouse) {
+  const std::vector<HWND> w = OpenMany(12, L" a long caption for scrolling");
+  ASSERT_GT(Strip().ScrollOffset(), 0);
+  for (const HWND window : w) SendMessageW(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+  Paint();
+  ASSERT_TRUE(Strip().Tabs().empty());
+  for (const StripButton button : {StripButton::kScrollLeft, StripButton::kScrollRight, StripButton::kClose}) {
+    PointAtButton(button);
+    StripMouse(WM_MOUSEMOVE);
+    StripMouse(WM_LBUTTONDOWN);
+    EXPECT_EQ(nullptr, GetCapture()) << static_cast<int>(button);
+    EXPECT_EQ(StripButton::kNone, Strip().HotButton()) << static_cast<int>(button);
+    EXPECT_EQ(0, Strip().ScrollOffset()) << static_cast<int>(button);
+  }
+}
+
+// The pressed tab's window closes before the release: the tab that takes its place is neither
+// dragged nor activated.
+TEST_F(TabMouseTest, APressedWindowThatClosesIsNeitherDraggedNorActivated) {
+  const std::vector<HWND> w = OpenMany(3);
+  PointAtTab(0);
+  Settle();  // the cursor's own move before the press
+  StripMouse(WM_LBUTTONDOWN);
+  ASSERT_EQ(w[0], Active());
+  SendMessageW(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w[0]), 0);
+  SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(w[2]), 0);
+  Paint();
+  ASSERT_EQ(client_, GetCapture());
+  ASSERT_EQ(Order({w[1], w[2]}), Strip().Tabs());
+  EXPECT_EQ(qv::kNoTab, Strip().PressedTab());
+  PointAt(1000, 10);
+  CapturedMouse(WM_MOUSEMOVE);
+  Settle();
+  EXPECT_EQ(Order({w[1], w[2]}), Strip().Tabs());
+  CapturedMouse(WM_LBUTTONUP);
+  Settle();
+  EXPECT_EQ(w[2], Active());
+  EXPECT_EQ(nullptr, GetCapture());
 }
 
 TEST_F(TabMouseTest, TheCloseButtonClosesTheActiveWindowOnlyOnReleaseOverIt) {

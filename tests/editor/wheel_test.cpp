@@ -210,16 +210,27 @@ struct RegisteredClass {
   const wchar_t* path_;
 };
 
-TEST_F(WheelTest, TheRegisteredLibraryIsLoadedWhileHookedAndUnhookingLeavesTheChainWhole) {
-  const wchar_t key[] = L"CLSID\\{B84F8C6E-BDDE-4384-9946-82EEE7F81D48}";
-  const RegisteredClass registered(key);
+constexpr wchar_t kWheelSupportKey[] = L"CLSID\\{B84F8C6E-BDDE-4384-9946-82EEE7F81D48}";
+constexpr wchar_t kWheelSupportFile[] = L"sbx_wheel_support.dll";
+
+// The test library beside this program.
+std::wstring WheelSupportPath() {
   wchar_t exe[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring library = exe;
-  library = library.substr(0, library.rfind(L'\\') + 1) + L"sbx_wheel_support.dll";
-  // Registered as COM registers servers: the text with its terminating NUL.
-  ASSERT_EQ(ERROR_SUCCESS, qv::SetRegValue(HKEY_CLASSES_ROOT, std::wstring(key) + L"\\InprocServer32", L"", library,
-                                           qv::TextEnd::kNul));
+  const std::wstring folder(exe);
+  return folder.substr(0, folder.rfind(L'\\') + 1) + kWheelSupportFile;
+}
+
+// Registered as the wheel-support server as COM registers servers: the text with its terminating NUL.
+void RegisterWheelSupport(const std::wstring& path) {
+  EXPECT_EQ(ERROR_SUCCESS, qv::SetRegValue(HKEY_CLASSES_ROOT, std::wstring(kWheelSupportKey) + L"\\InprocServer32", L"",
+                                           path, qv::TextEnd::kNul));
+}
+
+TEST_F(WheelTest, TheRegisteredLibraryIsLoadedWhileHookedAndUnhookingLeavesTheChainWhole) {
+  const RegisteredClass registered(kWheelSupportKey);
+  const std::wstring library = WheelSupportPath();
+  RegisterWheelSupport(library);
   StartLines(50);
   ASSERT_EQ(nullptr, GetModuleHandleW(library.c_str()));
   qv::HookWheel(MainWindow());
@@ -236,6 +247,40 @@ TEST_F(WheelTest, TheRegisteredLibraryIsLoadedWhileHookedAndUnhookingLeavesTheCh
   EXPECT_EQ(10, TopLine()) << "the wheel hook is out";
   EXPECT_EQ(1, later.wheels) << "the later hook still sees the message";
   later.Unhook();
+}
+
+// The library comes only with the hook and goes with it, however the hook comes off; a path that is
+// not a full one is never searched for.
+TEST_F(WheelTest, TheLibraryIsLoadedOnlyFromAFullPathAndOnlyWithTheHook) {
+  const RegisteredClass registered(kWheelSupportKey);
+  const std::wstring full = WheelSupportPath();
+  StartLines(5);
+  const HWND gone = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  const struct {
+    std::wstring path;
+    bool hookable;
+    bool loaded;
+  } cases[] = {
+      {full, true, true},
+      {kWheelSupportFile, true, false},
+      {L".\\" + std::wstring(kWheelSupportFile), true, false},
+      {full.substr(0, 2) + full.substr(3), true, false},  // "C:folder\...": relative to the drive's folder
+      {full, false, false},
+  };
+  for (const auto& c : cases) {
+    RegisterWheelSupport(c.path);
+    const HWND window = c.hookable ? CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                                     nullptr, nullptr)
+                                   : gone;
+    qv::HookWheel(window);
+    EXPECT_EQ(c.hookable, qv::WheelHooked()) << c.path;
+    EXPECT_EQ(c.loaded, GetModuleHandleW(full.c_str()) != nullptr) << c.path;
+    // The window goes first: its hook comes off by itself, and no unhook follows.
+    if (c.hookable) DestroyWindow(window);
+    EXPECT_FALSE(qv::WheelHooked()) << c.path;
+    EXPECT_EQ(nullptr, GetModuleHandleW(full.c_str())) << c.path;
+  }
 }
 
 }  // namespace
