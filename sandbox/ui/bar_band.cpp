@@ -95,10 +95,10 @@ std::vector<BarBandWindow::Cell> BarBandWindow::Layout(const std::vector<BandRow
   return cells;
 }
 
-std::optional<BarBandWindow::CellId> BarBandWindow::CellAt(const std::vector<BandRow>& rows, LPARAM point) const {
+std::optional<BarBandWindow::Cell> BarBandWindow::CellAt(const std::vector<BandRow>& rows, LPARAM point) const {
   const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
   for (const Cell& cell : Layout(rows)) {
-    if (PtInRect(&cell.rect, at)) return cell.id;
+    if (PtInRect(&cell.rect, at)) return cell;
   }
   return std::nullopt;
 }
@@ -138,7 +138,8 @@ LRESULT BarBandWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_MOUSEMOVE:
       if (held_) {
-        const bool inside = CellAt(RowsOf(rows_), lparam) == held_;
+        const std::optional<Cell> over = CellAt(RowsOf(rows_), lparam);
+        const bool inside = over && over->id == *held_;
         if (inside != held_inside_) InvalidateRect(hwnd(), nullptr, FALSE);
         held_inside_ = inside;
       }
@@ -157,27 +158,24 @@ LRESULT BarBandWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 void BarBandWindow::OnButtonDown(LPARAM point) {
   const std::vector<BandRow> rows = RowsOf(rows_);
-  const std::optional<CellId> id = CellAt(rows, point);
+  const std::optional<Cell> cell = CellAt(rows, point);
   // A press on the control whose drop-down is open only closes it.
-  const bool closing = !drop_downs_.empty() && id == opened_;
+  const bool closing = !drop_downs_.empty() && cell && cell->id == opened_;
   CloseDropDowns();
-  if (!id || closing) return;
-  const BandControl& control = rows[id->row].controls[id->index];
+  if (!cell || closing) return;
+  const BandControl& control = rows[cell->id.row].controls[cell->id.index];
   if (!control.enabled) return;
-  if (!control.popup) {
-    held_ = id;
-    held_inside_ = true;
-    SetCapture(hwnd());
-    InvalidateRect(hwnd(), nullptr, FALSE);
-    return;
-  }
-  for (const Cell& cell : Layout(rows)) {
-    if (cell.id != *id) continue;
-    POINT under{cell.rect.left, cell.rect.bottom};
+  if (control.popup) {
+    POINT under{cell->rect.left, cell->rect.bottom};
     ClientToScreen(hwnd(), &under);
     Open(0, control, under);
-    opened_ = id;
+    opened_ = cell->id;
+    return;
   }
+  held_ = cell->id;
+  held_inside_ = true;
+  SetCapture(hwnd());
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void BarBandWindow::OnButtonUp(LPARAM point) {
@@ -186,7 +184,8 @@ void BarBandWindow::OnButtonUp(LPARAM point) {
   ReleaseCapture();
   // Rows read afresh: the click runs on the control as it is now.
   const std::vector<BandRow> rows = RowsOf(rows_);
-  if (CellAt(rows, point) != id) return;
+  const std::optional<Cell> over = CellAt(rows, point);
+  if (!over || over->id != id) return;
   const BandControl& control = rows[id.row].controls[id.index];
   if (control.enabled && control.click) qv::Guarded(L"command band click", control.click);
 }

@@ -52,7 +52,7 @@ class BarBandWindow final : public qv::BoundWindow, private DropDownOwner {
 
   LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   std::vector<Cell> Layout(const std::vector<BandRow>& rows) const;
-  std::optional<CellId> CellAt(const std::vector<BandRow>& rows, LPARAM point) const;
+  std::optional<Cell> CellAt(const std::vector<BandRow>& rows, LPARAM point) const;
   void Paint() const;
   void OnButtonDown(LPARAM point);
   void OnButtonUp(LPARAM point);

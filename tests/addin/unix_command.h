@@ -39,7 +39,10 @@ inline std::optional<UnixResult> RunUnixCommand(const std::string& command, DWOR
   fs::remove(status);
   const std::string script = command + " > '" + unix_base + ".out' 2>&1; echo $? > '" + unix_base + ".tmp'; mv '" +
                              unix_base + ".tmp' '" + unix_base + ".status'";
-  std::wstring line = L"\"Z:\\bin\\sh\" -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+  std::wstring wide(script.size(), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, script.data(), static_cast<int>(script.size()),
+                                                      wide.data(), static_cast<int>(wide.size()))));
+  std::wstring line = L"\"Z:\\bin\\sh\" -c \"" + wide + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
