@@ -1,18 +1,20 @@
 // QuorvaneSandbox: the host editor stand-in as a program. Opens a sample project, loads the add-ins
 // registered for the host and runs until its window closes.
 //
-//   QuorvaneSandbox [--vb6] [--sdi] [--case-keywords] [--register <library>]...
+//   QuorvaneSandbox [--vb6] [--sdi] [--case-keywords] [--sample <folder>] [--register <library>]...
 //                   [--click <bar>|<caption>...] [--screenshot <png> --seconds <n>]
 //                   [--popup-screenshot <png>] [--type <text>]
 //
+// --sample: the folder the sample project is written to at start ("QuorvaneSandbox" in the temporary
+// folder by default); the host's save writes it back there, and the backup archives it beside it.
 // --case-keywords: a typed line's keywords are cased when the caret leaves it, as in the real
 // editors. --register calls the library's DllRegisterServer first, so that an add-in is loaded
-// through its own registration. --click clicks a control once the add-ins are loaded, named by its
-// bar and captions separated by "|". --screenshot runs for n seconds, saves the main window and exits;
+// through its own registration. --type types the text as keys on a new line above the last line
+// that is not blank in the active code window (the sample's last End Sub) once the add-ins have had a
+// few ticks; "\n" in it is Enter. --click then clicks a control, named by its bar and captions
+// separated by "|". --screenshot runs for n seconds, saves the main window and exits;
 // --popup-screenshot saves the main window's last active popup as well (a box the click opened), a
 // second and a half after the click; a modal box is then closed, as by its close box.
-// --type types the text as keys on a new line above the last line that is not blank in the active
-// code window (the sample's last End Sub) once the add-ins have had a few ticks; "\n" in it is Enter.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "sandbox/host/host.h"
+#include "sandbox/sample/sample_project.h"
 #include "sandbox/ui/input.h"
 #include "sandbox/ui/message_loop.h"
 #include "sandbox/ui/screenshot.h"
@@ -36,21 +39,8 @@ struct Options {
   std::wstring screenshot;
   std::wstring popup_screenshot;
   std::wstring typed;
+  std::wstring sample;
   DWORD seconds = 5;
-};
-
-struct SampleComponent {
-  int resource;  // in sample.rc
-  long type;     // a form's type is the personality's
-  const wchar_t* name;
-};
-
-constexpr long kForm = -1;
-constexpr SampleComponent kSample[] = {
-    {101, sbx::kStdModule, L"Main"},
-    {102, sbx::kStdModule, L"TextTools"},
-    {103, sbx::kClassModule, L"Customer"},
-    {104, kForm, L"OrderForm"},
 };
 
 Options ParseOptions() {
@@ -68,6 +58,8 @@ Options ParseOptions() {
       options.host.sdi = true;
     } else if (arg == L"--case-keywords") {
       options.host.case_keywords = true;
+    } else if (arg == L"--sample" && has_value) {
+      options.sample = args[++i];
     } else if (arg == L"--register" && has_value) {
       options.libraries.emplace_back(args[++i]);
     } else if (arg == L"--click" && has_value) {
@@ -85,17 +77,12 @@ Options ParseOptions() {
     }
   }
   LocalFree(args);
+  if (options.sample.empty()) {
+    wchar_t temporary[MAX_PATH];
+    GetTempPathW(MAX_PATH, temporary);
+    options.sample = std::wstring(temporary) + L"QuorvaneSandbox";
+  }
   return options;
-}
-
-std::wstring SampleText(int resource) {
-  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return {};
-  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-  const int size = static_cast<int>(SizeofResource(nullptr, found));
-  std::wstring text(static_cast<size_t>(size), L'\0');
-  text.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), size)));
-  return text;
 }
 
 void Click(sbx::Host& host, std::wstring_view path) {
@@ -132,6 +119,34 @@ void CALLBACK TakePopupShot(HWND, UINT, UINT_PTR id, DWORD) {
   if (popup != pending_shot->main && !IsWindowEnabled(pending_shot->main)) PostMessageW(popup, WM_CLOSE, 0, 0);
 }
 
+// An unattended run cannot answer a message box an add-in shows while it connects (the Visual Basic
+// 6.0 library's first start announces the interface style it sets): each is reported and closed,
+// as by its close box, from a timer that fires in the box's own loop.
+BOOL CALLBACK ReportStatic(HWND child, LPARAM) {
+  wchar_t text[512] = {};
+  if (GetClassNameW(child, text, 8) && lstrcmpiW(text, L"Static") == 0 && GetWindowTextW(child, text, 512) > 0) {
+    // In UTF-8, which the terminal shows: the C library's wide output stops at the first Cyrillic letter.
+    char bytes[1536] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    std::fprintf(stderr, "  %s\n", bytes);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CloseMessageBox(HWND window, LPARAM) {
+  wchar_t name[8] = {};
+  if (IsWindowVisible(window) && GetClassNameW(window, name, 8) && lstrcmpW(name, L"#32770") == 0) {
+    std::fwprintf(stderr, L"QuorvaneSandbox: a message box closed unanswered:\n");
+    EnumChildWindows(window, ReportStatic, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  return TRUE;
+}
+
+void CALLBACK CloseMessageBoxes(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), CloseMessageBox, 0);
+}
+
 void TypeBeforeLastLine(sbx::Host& host, std::wstring_view text) {
   sbx::CodeWindow* window = host.workspace().ActiveCodeWindow();
   if (!window) return;
@@ -154,27 +169,16 @@ void TypeBeforeLastLine(sbx::Host& host, std::wstring_view text) {
   window->SetTopLine(0, window->TopLine(0) + 3);  // the lines below the caret in view
 }
 
-void OpenSample(sbx::Host& host) {
-  sbx::ProjectObject& project = host.AddProject(L"VBAProject");
-  const long form = host.state().IsVba() ? sbx::kUserForm : sbx::kVbForm;
-  for (const SampleComponent& component : kSample) {
-    host.AddComponent(project, component.type == kForm ? form : component.type, component.name,
-                      SampleText(component.resource));
-  }
-  host.workspace().OpenDesignerWindow(host.state().IsVba() ? L"VBAProject - OrderForm (UserForm)"
-                                                           : L"VBAProject - OrderForm (Form)");
-  host.Open(*project.components().Find(L"TextTools"));
-  host.Open(*project.components().Find(L"Main"));
-}
-
 int Run(const Options& options) {
   for (const std::wstring& library : options.libraries) {
     const HRESULT hr = sbx::RegisterServer(library);
     if (FAILED(hr)) std::fwprintf(stderr, L"QuorvaneSandbox: %ls not registered (0x%08lX)\n", library.c_str(), hr);
   }
   sbx::Host host(options.host);
-  OpenSample(host);
+  sbx::OpenSampleProject(host, options.sample);
+  const UINT_PTR unattended = options.screenshot.empty() ? 0 : SetTimer(nullptr, 0, 1000, CloseMessageBoxes);
   host.add_ins().StartUp();
+  if (unattended) KillTimer(nullptr, unattended);
   for (const sbx::LoadFailure& failure : host.add_ins().failures()) {
     std::fwprintf(stderr, L"QuorvaneSandbox: %ls failed at %ls (0x%08lX)\n", failure.prog_id.c_str(),
                   failure.step.c_str(), failure.result);
@@ -182,16 +186,17 @@ int Run(const Options& options) {
   for (const std::wstring& prog_id : host.add_ins().Connected()) {
     std::fwprintf(stderr, L"QuorvaneSandbox: %ls connected\n", prog_id.c_str());
   }
+  if (!options.typed.empty()) {
+    sbx::PumpFor(500);
+    TypeBeforeLastLine(host, options.typed);
+  }
+  // After the typing, which would take the focus from a box the click opened.
   PopupShot shot{host.workspace().MainWindow(), options.popup_screenshot};
   if (!shot.path.empty()) {
     pending_shot = &shot;
     SetTimer(nullptr, 0, 1500, TakePopupShot);
   }
   if (!options.click.empty()) Click(host, options.click);
-  if (!options.typed.empty()) {
-    sbx::PumpFor(500);
-    TypeBeforeLastLine(host, options.typed);
-  }
   if (options.screenshot.empty()) {
     sbx::RunMessageLoop();
     return 0;

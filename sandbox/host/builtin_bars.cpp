@@ -7,6 +7,7 @@
 #include "sandbox/host/command_bars.h"
 #include "sandbox/host/host_state.h"
 #include "sandbox/host/project.h"
+#include "sandbox/host/project_files.h"
 #include "sandbox/host/vbe.h"
 
 namespace sbx {
@@ -137,7 +138,11 @@ bool BuiltInEnabled(BuiltIn command, HostState& state) {
 
 void RunBuiltIn(BuiltIn command, HostState& state) {
   if (command == BuiltIn::kSave) {
-    if (ProjectObject* project = state.vbe->ActiveProject()) project->SetSaved(true);
+    if (ProjectObject* project = state.vbe->ActiveProject()) {
+      // A project never saved would be named in the Save As dialog first; here it stays in memory.
+      if (!project->file_name().empty()) WriteProject(state, *project, project->file_name());
+      project->SetSaved(true);
+    }
     return;
   }
   CodeWindow* window = state.workspace->ActiveCodeWindow();

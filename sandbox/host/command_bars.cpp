@@ -52,11 +52,12 @@ void Redraw(HostState& state) {
   if (state.workspace) state.workspace->BarsChanged();
 }
 
-BandRow RowOf(const BarObject& bar, bool menu) {
-  BandRow row{menu, {}};
+// The bar's visible controls as the band shows them; a click goes the way of the user's click.
+std::vector<BandControl> ShownControls(const BarObject& bar) {
+  std::vector<BandControl> shown;
   for (const auto& control : bar.controls().items()) {
     if (!control->visible()) continue;
-    BandControl& drawn = row.controls.emplace_back();
+    BandControl& drawn = shown.emplace_back();
     drawn.caption = control->caption();
     drawn.popup = control->type() == kControlPopup;
     drawn.begin_group = control->begin_group();
@@ -67,22 +68,28 @@ BandRow RowOf(const BarObject& bar, bool menu) {
       drawn.face_height = face->height;
       drawn.face = face->pixels;
     }
+    drawn.key = control.Get();
+    if (drawn.popup) {
+      drawn.entries = [held = control] { return ShownControls(*held->submenu()); };
+    } else {
+      drawn.click = [held = control] { held->Click(); };
+    }
   }
-  return row;
+  return shown;
 }
 
 // The menu bar's row, then the visible bars docked at the top in RowIndex order.
 std::vector<BandRow> BandRowsOf(const HostState& state) {
   std::vector<BandRow> rows;
   if (!state.command_bars) return rows;
-  if (const BarObject* menu = state.command_bars->Find(L"Menu Bar")) rows.push_back(RowOf(*menu, true));
+  if (const BarObject* menu = state.command_bars->Find(L"Menu Bar")) rows.push_back({true, ShownControls(*menu)});
   std::vector<const BarObject*> docked;
   for (const auto& bar : state.command_bars->items()) {
     if (bar->position() == kBarTop && bar->visible()) docked.push_back(bar.Get());
   }
   std::stable_sort(docked.begin(), docked.end(),
                    [](const BarObject* a, const BarObject* b) { return a->row_index() < b->row_index(); });
-  for (const BarObject* bar : docked) rows.push_back(RowOf(*bar, false));
+  for (const BarObject* bar : docked) rows.push_back({false, ShownControls(*bar)});
   return rows;
 }
 

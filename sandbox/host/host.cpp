@@ -2,9 +2,9 @@
 
 #include "win/files.h"
 #include "win/registry.h"
-#include "sandbox/host/ansi_file.h"
 #include "sandbox/host/code_pane.h"
 #include "sandbox/host/command_bar_events.h"
+#include "sandbox/host/project_files.h"
 #include "sandbox/ui/message_loop.h"
 
 namespace sbx {
@@ -34,18 +34,6 @@ std::shared_ptr<HostState> NewState(HostOptions options) {
   return state;
 }
 
-// The VB6 project file's line for a component, and its file's extension.
-std::pair<std::wstring, std::wstring> ProjectEntry(const ComponentObject& component) {
-  switch (component.component_type()) {
-    case kClassModule:
-      return {L"Class=" + component.name() + L"; " + component.name() + L".cls", L".cls"};
-    case kVbForm:
-      return {L"Form=" + component.name() + L".frm", L".frm"};
-    default:
-      return {L"Module=" + component.name() + L"; " + component.name() + L".bas", L".bas"};
-  }
-}
-
 }  // namespace
 
 Host::Host(HostOptions options) : state_(NewState(std::move(options))), loader_(state_) {}
@@ -71,20 +59,14 @@ CodeWindow& Host::Open(ComponentObject& component, bool activate) {
   return *window;
 }
 
+void Host::SaveProject(ProjectObject& project, const std::wstring& path) {
+  WriteProject(*state_, project, path);
+  project.SetSaved(true);
+}
+
 void Host::SaveVb6Project(ProjectObject& project, const std::wstring& folder, int major, int minor, int revision) {
-  std::wstring vbp = L"Type=Exe\r\n";
-  for (const auto& component : project.components().items()) {
-    const auto [entry, extension] = ProjectEntry(*component.Get());
-    const std::wstring file = folder + L"\\" + component->name() + extension;
-    WriteAnsiFile(file, L"Attribute VB_Name = \"" + component->name() + L"\"\r\n" + component->text().Text() + L"\r\n");
-    component->SetFileName(file);
-    vbp += entry + L"\r\n";
-  }
-  vbp += L"Name=\"" + project.name() + L"\"\r\nMajorVer=" + std::to_wstring(major) + L"\r\nMinorVer=" +
-         std::to_wstring(minor) + L"\r\nRevisionVer=" + std::to_wstring(revision) + L"\r\n";
-  const std::wstring path = folder + L"\\" + project.name() + L".vbp";
-  WriteAnsiFile(path, vbp);
-  project.SetFileName(path);
+  project.SetVersion({major, minor, revision});
+  SaveProject(project, folder + L"\\" + project.name() + L".vbp");
 }
 
 void Host::SetActiveWindow(long type, std::wstring caption) {

@@ -44,8 +44,10 @@ class Host {
   ComponentObject& AddComponent(ProjectObject& project, long type, std::wstring name, std::wstring_view text);
   // The module's code window, opened if needed; `activate` makes it the active window.
   CodeWindow& Open(ComponentObject& component, bool activate = true);
-  // VB6: writes the project file (MajorVer=, MinorVer=, RevisionVer= and the modules) and each
-  // module's file into `folder`, and points FileName and FileNames at them.
+  // The host's Save As: the project written to `path` (VB6: the project file, its components' files
+  // beside it; VBA: the document), FileName and FileNames pointing there, the project saved.
+  void SaveProject(ProjectObject& project, const std::wstring& path);
+  // VB6: saves the project as "<folder>\<name>.vbp" with these version lines.
   void SaveVb6Project(ProjectObject& project, const std::wstring& folder, int major, int minor, int revision);
 
   // Settable host values.

@@ -106,6 +106,13 @@ class ComponentsObject final : public CollectionObject<VBComponents, ComponentOb
   ProjectObject& project_;
 };
 
+// The version lines of a VB6 project file.
+struct ProjectVersion {
+  int major = 1;
+  int minor = 0;
+  int revision = 0;
+};
+
 class ProjectObject final : public DispatchObject<VBProject> {
  public:
   ProjectObject(std::shared_ptr<HostState> state, std::wstring name);
@@ -121,10 +128,13 @@ class ProjectObject final : public DispatchObject<VBProject> {
   const std::wstring& file_name() const { return file_name_; }
   void SetFileName(std::wstring path) { file_name_ = std::move(path); }
   void SetSaved(bool saved) { saved_ = saved; }
+  const ProjectVersion& version() const { return version_; }
+  void SetVersion(ProjectVersion version) { version_ = version; }
 
  private:
   std::wstring name_;
   std::wstring file_name_;
+  ProjectVersion version_;
   bool saved_ = true;
   ComPtr<ComponentsObject> components_;
 };

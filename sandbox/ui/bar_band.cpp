@@ -1,104 +1,28 @@
 #include "sandbox/ui/bar_band.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
+#include "sandbox/ui/band_drawing.h"
 #include "win/failure_log.h"
 #include "win/gdi_owners.h"
 
 namespace sbx {
 namespace {
 
-constexpr int kMenuRowHeight = 20;
 constexpr int kBarRowHeight = 26;
 constexpr int kButtonSize = 22;  // a button with a face is square
-constexpr int kFaceSize = 16;
-constexpr int kTextPadding = 6;
 constexpr int kArrowRoom = 10;
 constexpr int kSeparatorWidth = 8;
 constexpr int kGripWidth = 10;
 
-int TextWidth(HDC dc, const std::wstring& caption) {
-  RECT extent{};
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &extent, DT_SINGLELINE | DT_CALCRECT);
-  return extent.right;
-}
+// The band that has a drop-down open, for the message hook; one per thread, the UI thread.
+thread_local BarBandWindow* tracking = nullptr;
 
-// A disabled button's face: light grey shades of its pixels.
-std::vector<std::uint32_t> Greyed(const std::vector<std::uint32_t>& face) {
-  std::vector<std::uint32_t> grey;
-  grey.reserve(face.size());
-  for (const std::uint32_t pixel : face) {
-    const std::uint32_t luma = ((pixel >> 16 & 0xFFu) * 30 + (pixel >> 8 & 0xFFu) * 59 + (pixel & 0xFFu) * 11) / 100;
-    const std::uint32_t light = 128 + luma / 2;
-    grey.push_back(light << 16 | light << 8 | light);
-  }
-  return grey;
-}
-
-void DrawFace(HDC dc, const BandControl& control, int x, int y) {
-  const std::vector<std::uint32_t> pixels = control.enabled ? control.face : Greyed(control.face);
-  const BITMAPINFO format = FaceFormat(control.face_width, control.face_height);
-  SetStretchBltMode(dc, COLORONCOLOR);
-  StretchDIBits(dc, x, y, kFaceSize, kFaceSize, 0, 0, control.face_width, control.face_height, pixels.data(), &format,
-                DIB_RGB_COLORS, SRCCOPY);
-}
-
-// A small triangle pointing down, 5 pixels wide, in the text colour.
-void DrawArrow(HDC dc, int left, int middle) {
-  const qv::DcSelection pen(dc, GetStockObject(DC_PEN));
-  SetDCPenColor(dc, GetTextColor(dc));
-  for (int i = 0; i < 3; ++i) {
-    MoveToEx(dc, left + i, middle - 1 + i, nullptr);
-    LineTo(dc, left + 5 - i, middle - 1 + i);
-  }
-}
-
-// Draws one control of a toolbar row from `left`; gives its width.
-int DrawControl(HDC dc, const BandControl& control, int left, int top) {
-  const bool faced = !control.popup && !control.face.empty();
-  const int width =
-      faced ? kButtonSize : TextWidth(dc, control.caption) + 2 * kTextPadding + (control.popup ? kArrowRoom : 0);
-  RECT cell{left, top + (kBarRowHeight - kButtonSize) / 2, left + width, top + (kBarRowHeight + kButtonSize) / 2};
-  if (control.pressed) DrawEdge(dc, &cell, BDR_SUNKENOUTER, BF_RECT);
-  if (faced) {
-    DrawFace(dc, control, cell.left + (kButtonSize - kFaceSize) / 2, cell.top + (kButtonSize - kFaceSize) / 2);
-    return width;
-  }
-  SetTextColor(dc, GetSysColor(control.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  RECT text{cell.left + kTextPadding, cell.top, cell.right, cell.bottom};
-  DrawTextW(dc, control.caption.c_str(), static_cast<int>(control.caption.size()), &text, DT_SINGLELINE | DT_VCENTER);
-  if (control.popup) DrawArrow(dc, cell.right - kTextPadding - 6, (cell.top + cell.bottom) / 2);
-  return width;
-}
-
-void DrawMenuRow(HDC dc, const BandRow& row, int top) {
-  int left = 2;
-  for (const BandControl& control : row.controls) {
-    const int width = TextWidth(dc, control.caption) + 2 * kTextPadding;
-    SetTextColor(dc, GetSysColor(control.enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
-    RECT text{left + kTextPadding, top, left + width, top + kMenuRowHeight};
-    DrawTextW(dc, control.caption.c_str(), static_cast<int>(control.caption.size()), &text, DT_SINGLELINE | DT_VCENTER);
-    left += width;
-  }
-}
-
-// A docked toolbar: a grip, the controls, a raised edge round them.
-void DrawBarRow(HDC dc, const BandRow& row, int top) {
-  RECT grip{5, top + 4, 8, top + kBarRowHeight - 4};
-  DrawEdge(dc, &grip, BDR_RAISEDINNER, BF_RECT);
-  int left = 2 + kGripWidth;
-  for (const BandControl& control : row.controls) {
-    // No separator before a bar's first control, as in the hosts (assumed).
-    if (control.begin_group && &control != &row.controls.front()) {
-      RECT line{left + kSeparatorWidth / 2 - 1, top + 4, left + kSeparatorWidth, top + kBarRowHeight - 4};
-      DrawEdge(dc, &line, EDGE_ETCHED, BF_LEFT);
-      left += kSeparatorWidth;
-    }
-    left += DrawControl(dc, control, left, top);
-  }
-  RECT bar{2, top + 1, left + 2, top + kBarRowHeight - 1};
-  DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
-}
+int RowHeight(const BandRow& row) { return row.menu ? kMenuRowHeight : kBarRowHeight; }
 
 // The provider's rows; none when it fails.
 std::vector<BandRow> RowsOf(const BandRows& rows) {
@@ -107,56 +31,276 @@ std::vector<BandRow> RowsOf(const BandRows& rows) {
   return got;
 }
 
-}  // namespace
-
-BITMAPINFO FaceFormat(long width, long height) {
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = -height;  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  return format;
+void DrawButton(HDC dc, const BandControl& control, RECT cell, bool pressed) {
+  if (pressed) DrawEdge(dc, &cell, BDR_SUNKENOUTER, BF_RECT);
+  if (!control.popup && !control.face.empty()) {
+    DrawFace(dc, control, cell.left + (kButtonSize - kFaceSize) / 2, cell.top + (kButtonSize - kFaceSize) / 2);
+    return;
+  }
+  DrawCaption(dc, control, {cell.left + kTextPadding, cell.top, cell.right, cell.bottom}, GetSysColor(COLOR_BTNTEXT));
+  if (control.popup) DrawArrow(dc, cell.right - kTextPadding - 6, (cell.top + cell.bottom) / 2, false);
 }
+
+// A docked toolbar's grip and the raised edge round its controls, which end at `right`.
+void DrawBarFrame(HDC dc, int top, int right) {
+  RECT grip{5, top + 4, 8, top + kBarRowHeight - 4};
+  DrawEdge(dc, &grip, BDR_RAISEDINNER, BF_RECT);
+  RECT bar{2, top + 1, right + 2, top + kBarRowHeight - 1};
+  DrawEdge(dc, &bar, BDR_RAISEDINNER, BF_RECT);
+}
+
+}  // namespace
 
 int BandHeight(const std::vector<BandRow>& rows) {
   int height = 0;
-  for (const BandRow& row : rows) height += row.menu ? kMenuRowHeight : kBarRowHeight;
+  for (const BandRow& row : rows) height += RowHeight(row);
   return height;
 }
+
+BarBandWindow::~BarBandWindow() { CloseDropDowns(); }
 
 void BarBandWindow::CreateIn(HWND frame) {
   Create(0, {L"SbxCommandBand"}, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, {}, frame);
 }
 
-LRESULT BarBandWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_PAINT) {
-    Paint();
-    return 0;
+std::vector<BarBandWindow::Cell> BarBandWindow::Layout(const std::vector<BandRow>& rows) const {
+  const qv::WindowDc dc = qv::ClientDc(hwnd());
+  const qv::DcSelection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+  std::vector<Cell> cells;
+  int top = 0;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const BandRow& row = rows[r];
+    int left = row.menu ? 2 : 2 + kGripWidth;
+    for (size_t i = 0; i < row.controls.size(); ++i) {
+      const BandControl& control = row.controls[i];
+      if (row.menu) {
+        const int width = TextWidth(dc.get(), control.caption) + 2 * kTextPadding;
+        cells.push_back({{r, i}, {left, top, left + width, top + kMenuRowHeight}});
+        left += width;
+        continue;
+      }
+      // No separator before a bar's first control, as in the hosts (assumed).
+      if (control.begin_group && i > 0) left += kSeparatorWidth;
+      const bool faced = !control.popup && !control.face.empty();
+      const int width =
+          faced ? kButtonSize
+                : TextWidth(dc.get(), control.caption) + 2 * kTextPadding + (control.popup ? kArrowRoom : 0);
+      cells.push_back(
+          {{r, i},
+           {left, top + (kBarRowHeight - kButtonSize) / 2, left + width, top + (kBarRowHeight + kButtonSize) / 2}});
+      left += width;
+    }
+    top += RowHeight(row);
   }
-  if (message == WM_ERASEBKGND) return 1;  // the paint covers every pixel
-  return Default(message, wparam, lparam);
+  return cells;
 }
 
-// Draws into a memory bitmap first: the model asks for repaints often, and flicker would show.
-void BarBandWindow::Paint() const {
-  const qv::PaintDc target(hwnd());
-  RECT area{};
-  GetClientRect(hwnd(), &area);
-  const qv::MemoryDc dc(CreateCompatibleDC(target.get()));
-  qv::Bitmap bitmap(CreateCompatibleBitmap(target.get(), area.right, area.bottom));
-  if (!bitmap) return;
-  const qv::Selected<HBITMAP> picture(dc.get(), std::move(bitmap));
-  const qv::DcSelection font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
-  FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-  SetBkMode(dc.get(), TRANSPARENT);
-  int top = 0;
-  for (const BandRow& row : RowsOf(rows_)) {
-    row.menu ? DrawMenuRow(dc.get(), row, top) : DrawBarRow(dc.get(), row, top);
-    top += row.menu ? kMenuRowHeight : kBarRowHeight;
+std::optional<BarBandWindow::Cell> BarBandWindow::CellAt(const std::vector<BandRow>& rows, LPARAM point) const {
+  const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+  for (const Cell& cell : Layout(rows)) {
+    if (PtInRect(&cell.rect, at)) return cell;
   }
-  BitBlt(target.get(), 0, 0, area.right, area.bottom, dc.get(), 0, 0, SRCCOPY);
+  return std::nullopt;
+}
+
+std::optional<RECT> BarBandWindow::ScreenRect(const void* key) const {
+  const std::vector<BandRow> rows = RowsOf(rows_);
+  for (const Cell& cell : Layout(rows)) {
+    if (rows[cell.id.row].controls[cell.id.index].key != key) continue;
+    RECT rect = cell.rect;
+    MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  }
+  for (const auto& drop_down : drop_downs_) {
+    const auto& entries = drop_down->entries();
+    const auto found =
+        std::find_if(entries.begin(), entries.end(), [&](const auto& entry) { return entry.key == key; });
+    if (found != entries.end()) return drop_down->EntryOnScreen(static_cast<int>(found - entries.begin()));
+  }
+  return std::nullopt;
+}
+
+std::vector<HWND> BarBandWindow::DropDowns() const {
+  std::vector<HWND> windows;
+  for (const auto& drop_down : drop_downs_) windows.push_back(drop_down->hwnd());
+  return windows;
+}
+
+LRESULT BarBandWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_LBUTTONDOWN:
+      OnButtonDown(lparam);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (held_) {
+        const std::optional<Cell> over = CellAt(RowsOf(rows_), lparam);
+        const bool inside = over && over->id == *held_;
+        if (inside != held_inside_) InvalidateRect(hwnd(), nullptr, FALSE);
+        held_inside_ = inside;
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      OnButtonUp(lparam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      held_.reset();
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      return 0;
+    default:
+      return Default(message, wparam, lparam);
+  }
+}
+
+void BarBandWindow::OnButtonDown(LPARAM point) {
+  const std::vector<BandRow> rows = RowsOf(rows_);
+  const std::optional<Cell> cell = CellAt(rows, point);
+  // A press on the control whose drop-down is open only closes it.
+  const bool closing = !drop_downs_.empty() && cell && cell->id == opened_;
+  CloseDropDowns();
+  if (!cell || closing) return;
+  const BandControl& control = rows[cell->id.row].controls[cell->id.index];
+  if (!control.enabled) return;
+  if (control.popup) {
+    POINT under{cell->rect.left, cell->rect.bottom};
+    ClientToScreen(hwnd(), &under);
+    Open(0, control, under);
+    opened_ = cell->id;
+    return;
+  }
+  held_ = cell->id;
+  held_inside_ = true;
+  SetCapture(hwnd());
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void BarBandWindow::OnButtonUp(LPARAM point) {
+  if (!held_) return;
+  const CellId id = *held_;
+  ReleaseCapture();
+  // Rows read afresh: the click runs on the control as it is now.
+  const std::vector<BandRow> rows = RowsOf(rows_);
+  const std::optional<Cell> over = CellAt(rows, point);
+  if (!over || over->id != id) return;
+  const BandControl& control = rows[id.row].controls[id.index];
+  if (control.enabled && control.click) qv::Guarded(L"command band click", control.click);
+}
+
+void BarBandWindow::Paint() const {
+  const std::vector<BandRow> rows = RowsOf(rows_);
+  const std::vector<Cell> cells = Layout(rows);
+  PaintBuffered(hwnd(), COLOR_BTNFACE, [&](HDC dc) {
+    int top = 0;
+    for (size_t r = 0; r < rows.size(); ++r) {
+      const auto first = std::find_if(cells.begin(), cells.end(), [r](const Cell& cell) { return cell.id.row == r; });
+      const auto end = std::find_if(first, cells.end(), [r](const Cell& cell) { return cell.id.row != r; });
+      if (!rows[r].menu) DrawBarFrame(dc, top, first == end ? 2 + kGripWidth : std::prev(end)->rect.right);
+      for (auto cell = first; cell != end; ++cell) {
+        const BandControl& control = rows[r].controls[cell->id.index];
+        const bool active = (held_ == cell->id && held_inside_) || (opened_ == cell->id && !drop_downs_.empty());
+        RECT rect = cell->rect;
+        if (rows[r].menu) {
+          if (active) DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+          DrawCaption(dc, control, {rect.left + kTextPadding, rect.top, rect.right, rect.bottom},
+                      GetSysColor(COLOR_MENUTEXT));
+          continue;
+        }
+        if (control.begin_group && cell->id.index > 0) {
+          RECT line{rect.left - kSeparatorWidth / 2 - 1, top + 4, rect.left, top + kBarRowHeight - 4};
+          DrawEdge(dc, &line, EDGE_ETCHED, BF_LEFT);
+        }
+        DrawButton(dc, control, rect, control.pressed || active);
+      }
+      top += RowHeight(rows[r]);
+    }
+  });
+}
+
+void BarBandWindow::Open(size_t level, const BandControl& popup, POINT where) {
+  CloseFrom(level);
+  std::vector<BandControl> entries;
+  if (popup.entries) qv::Guarded(L"command band entries", [&] { entries = popup.entries(); });
+  auto drop_down =
+      std::make_unique<BandDropDown>(static_cast<DropDownOwner&>(*this), static_cast<int>(level), std::move(entries));
+  if (!drop_down->Open(GetAncestor(hwnd(), GA_ROOT), where)) return;
+  if (!hook_) {
+    hook_ = SetWindowsHookExW(WH_GETMESSAGE, OnQueuedMessage, nullptr, GetCurrentThreadId());
+    tracking = this;
+  }
+  drop_downs_.push_back(std::move(drop_down));
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void BarBandWindow::OpenBeside(int level, int index) {
+  BandDropDown& from = *drop_downs_[static_cast<size_t>(level)];
+  const size_t next = static_cast<size_t>(level) + 1;
+  // Pressed again, the entry closes what it opened.
+  const bool closing = drop_downs_.size() > next && from.open_entry() == index;
+  CloseFrom(next);
+  if (closing) return;
+  const RECT entry = from.EntryOnScreen(index);
+  Open(next, from.entries()[static_cast<size_t>(index)], {entry.right, entry.top - 1});
+  from.SetOpenEntry(index);
+}
+
+void BarBandWindow::Choose(const BandControl& entry) {
+  const BandControl chosen = entry;  // the entry goes with its drop-down
+  CloseDropDowns();
+  if (chosen.click) qv::Guarded(L"command band click", chosen.click);
+}
+
+void BarBandWindow::CloseDropDowns() { CloseFrom(0); }
+
+void BarBandWindow::CloseFrom(size_t level) {
+  if (drop_downs_.size() <= level) return;
+  drop_downs_.erase(drop_downs_.begin() + static_cast<std::ptrdiff_t>(level), drop_downs_.end());
+  if (level > 0) {
+    drop_downs_.back()->SetOpenEntry(-1);
+    return;
+  }
+  opened_.reset();
+  UnhookWindowsHookEx(hook_);
+  hook_ = nullptr;
+  if (tracking == this) tracking = nullptr;
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+bool BarBandWindow::Intercept(const MSG& message) {
+  switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (message.wParam != VK_ESCAPE) return false;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN: {
+      // The band and the drop-downs handle their own presses.
+      const std::vector<HWND> ours = DropDowns();
+      if (message.hwnd == hwnd() || std::find(ours.begin(), ours.end(), message.hwnd) != ours.end()) return false;
+      break;
+    }
+    default:
+      return false;
+  }
+  CloseDropDowns();
+  return true;
+}
+
+LRESULT CALLBACK BarBandWindow::OnQueuedMessage(int code, WPARAM removed, LPARAM message) {
+  if (code == HC_ACTION && removed == PM_REMOVE && tracking) {
+    auto& queued = *reinterpret_cast<MSG*>(message);
+    bool swallowed = false;
+    qv::Guarded(L"command band hook", [&] { swallowed = tracking->Intercept(queued); });
+    if (swallowed) queued.message = WM_NULL;
+  }
+  return CallNextHookEx(nullptr, code, removed, message);
 }
 
 }  // namespace sbx

@@ -54,10 +54,22 @@ void Press(std::vector<INPUT>& inputs, WORD key, unsigned modifiers) {
   }
 }
 
-// SendInput queues the keys at once; they are done when the thread's queue holds none of them.
+// SendInput queues the input at once; it is done when the thread's queue holds none of it.
 void SendAndProcess(std::vector<INPUT>& inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  PumpUntil(5000, [] { return HIWORD(GetQueueStatus(QS_KEY)) == 0; });
+  PumpUntil(5000, [] { return HIWORD(GetQueueStatus(QS_KEY | QS_MOUSE)) == 0; });
+}
+
+// The mouse moved to a point of the primary monitor, in the 0..65535 units of absolute input,
+// rounded up so that scaling back gives the same pixel.
+INPUT MouseAt(POINT screen, DWORD buttons) {
+  const auto scaled = [](LONG at, int extent) { return static_cast<LONG>((at * 65536LL + extent - 1) / extent); };
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = scaled(screen.x, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = scaled(screen.y, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  return input;
 }
 
 }  // namespace
@@ -80,6 +92,17 @@ void SendText(std::wstring_view text) {
 void SendKey(WORD key, unsigned modifiers) {
   std::vector<INPUT> inputs;
   Press(inputs, key, modifiers);
+  SendAndProcess(inputs);
+}
+
+void SendMouseButton(POINT screen, bool down) {
+  std::vector<INPUT> inputs{MouseAt(screen, 0), MouseAt(screen, down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)};
+  SendAndProcess(inputs);
+}
+
+void SendClick(POINT screen) {
+  std::vector<INPUT> inputs{MouseAt(screen, 0), MouseAt(screen, MOUSEEVENTF_LEFTDOWN),
+                            MouseAt(screen, MOUSEEVENTF_LEFTUP)};
   SendAndProcess(inputs);
 }
 

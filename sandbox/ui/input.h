@@ -1,6 +1,7 @@
 #pragma once
-// Test input through the system's input queue (SendInput) to the window that has the focus, as a
-// user's keys arrive. Each call returns once the input has been processed.
+// Test input through the system's input queue (SendInput), as a user's keys and mouse arrive: keys
+// to the window that has the focus, the mouse to the window under it. Each call returns once the
+// input has been processed.
 #include <windows.h>
 
 #include <string_view>
@@ -16,5 +17,10 @@ void SendText(std::wstring_view text);
 
 // Presses and releases `key` while holding the modifiers.
 void SendKey(WORD key, unsigned modifiers = kNoModifiers);
+
+// Moves the mouse to the screen point, then presses or releases the left button there.
+void SendMouseButton(POINT screen, bool down);
+// Moves the mouse to the screen point and clicks the left button there.
+void SendClick(POINT screen);
 
 }  // namespace sbx

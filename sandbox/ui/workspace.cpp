@@ -18,7 +18,7 @@ class WorkspaceImpl final : public Workspace, private CodeWindowOwner, private q
 
   HWND MainWindow() const override { return hwnd(); }
   HWND MdiClient() const override { return client_; }
-  HWND BarBand() const override { return band_.hwnd(); }
+  BarBandWindow& BarBand() override { return band_; }
   void BarsChanged() override;
   CodeWindow& OpenCodeWindow(ModuleText& text, std::wstring caption, bool activate) override;
   void Activate(CodeWindow& window) override;

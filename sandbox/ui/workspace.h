@@ -28,8 +28,8 @@ class Workspace {
 
   virtual HWND MainWindow() const = 0;
   virtual HWND MdiClient() const = 0;  // nullptr in SDI mode
-  // The band across the top of the main frame that pictures the command bars.
-  virtual HWND BarBand() const = 0;
+  // The band across the top of the main frame that pictures the command bars and takes the mouse.
+  virtual BarBandWindow& BarBand() = 0;
   // The bars changed: the band takes the height of `band_rows` (the MDI client moves below it) and
   // repaints.
   virtual void BarsChanged() = 0;

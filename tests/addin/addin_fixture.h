@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "win/files.h"
 #include "win/registry.h"
@@ -105,6 +108,14 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     return std::to_wstring(static_cast<long>(reinterpret_cast<INT_PTR>(window)));
   }
   HWND MainWindow() const { return host_->workspace().MainWindow(); }
+  // The middle of a control where the host shows it: on its band of bars or in an open drop-down.
+  POINT OnScreen(std::initializer_list<std::wstring_view> path) const {
+    ControlObject* control = host_->FindControl(path);
+    const std::optional<RECT> rect = control ? host_->workspace().BarBand().ScreenRect(control) : std::nullopt;
+    EXPECT_TRUE(rect) << "not shown";
+    const RECT shown = rect.value_or(RECT{});
+    return {(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+  }
 
   RegistryFixture classes_{{L"Software\\Classes\\" + std::wstring(GetParam().prog_id),
                             L"Software\\Classes\\CLSID\\" + std::wstring(GetParam().clsid)}};

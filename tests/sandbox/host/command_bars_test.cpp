@@ -346,7 +346,7 @@ TEST_F(CommandBarsTest, NonTemporaryBarsSurviveARestartAndTemporaryOnesDoNot) {
 
 long BandHeight(Host& host) {
   RECT band{};
-  GetWindowRect(host.workspace().BarBand(), &band);
+  GetWindowRect(host.workspace().BarBand().hwnd(), &band);
   return band.bottom - band.top;
 }
 

@@ -9,50 +9,12 @@
 
 #include "sandbox/ui/screenshot.h"
 #include "tests/sandbox/model/png_reader.h"
-#include "tests/sandbox/ui/ui_fixture.h"
+#include "tests/sandbox/ui/band_fixture.h"
 
 namespace sbx::test {
 namespace {
 
 constexpr COLORREF kFaceColour = RGB(0, 160, 64);
-
-template <bool kSdi>
-class BandFixture : public WorkspaceFixture<kSdi> {
- protected:
-  void TearDown() override {
-    Show({});
-    WorkspaceFixture<kSdi>::TearDown();
-  }
-
-  // What the command-bar model does on a change: new rows, then BarsChanged.
-  void Show(std::vector<BandRow> rows) {
-    rows_ = std::move(rows);
-    this->workspace_->band_rows = [this] { return rows_; };
-    this->workspace_->BarsChanged();
-    UpdateWindow(this->workspace_->BarBand());
-  }
-
-  // A child's rectangle in the frame's client coordinates.
-  RECT InFrame(HWND child) const {
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, this->workspace_->MainWindow(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  }
-  RECT BandRect() const { return InFrame(this->workspace_->BarBand()); }
-
-  std::vector<BandRow> rows_;
-};
-
-using BandTest = BandFixture<false>;
-using SdiBandTest = BandFixture<true>;
-
-BandControl Control(const wchar_t* caption, bool popup = false) {
-  BandControl control;
-  control.caption = caption;
-  control.popup = popup;
-  return control;
-}
 
 BandRow Menu() { return {true, {Control(L"&File", true), Control(L"&Edit", true), Control(L"&Add-Ins", true)}}; }
 
@@ -81,7 +43,7 @@ bool BandShows(HWND band, COLORREF colour) {
 }
 
 TEST_F(BandTest, BandIsAFrameChildAboveTheMdiClientAndFollowsTheDockedBars) {
-  HWND band = workspace_->BarBand();
+  HWND band = workspace_->BarBand().hwnd();
   EXPECT_EQ(workspace_->MainWindow(), GetParent(band));
   wchar_t name[64] = {};
   GetClassNameW(band, name, 64);
@@ -117,11 +79,11 @@ TEST_F(BandTest, BandIsAFrameChildAboveTheMdiClientAndFollowsTheDockedBars) {
 
 TEST_F(BandTest, PastedFaceIsDrawnGreyedWhenDisabledAndInTheScreenshot) {
   Show({Menu(), {false, {Control(L"Caption")}}});
-  EXPECT_FALSE(BandShows(workspace_->BarBand(), kFaceColour));
+  EXPECT_FALSE(BandShows(workspace_->BarBand().hwnd(), kFaceColour));
   Show({Menu(), Toolbar(false)});
-  EXPECT_FALSE(BandShows(workspace_->BarBand(), kFaceColour)) << "a disabled face is greyed";
+  EXPECT_FALSE(BandShows(workspace_->BarBand().hwnd(), kFaceColour)) << "a disabled face is greyed";
   Show({Menu(), Toolbar(true)});
-  EXPECT_TRUE(BandShows(workspace_->BarBand(), kFaceColour));
+  EXPECT_TRUE(BandShows(workspace_->BarBand().hwnd(), kFaceColour));
 
   wchar_t folder[MAX_PATH];
   GetTempPathW(MAX_PATH, folder);
@@ -145,10 +107,10 @@ TEST_F(BandTest, PastedFaceIsDrawnGreyedWhenDisabledAndInTheScreenshot) {
 }
 
 TEST_F(SdiBandTest, SdiMainWindowHoldsTheBand) {
-  EXPECT_EQ(workspace_->MainWindow(), GetParent(workspace_->BarBand()));
+  EXPECT_EQ(workspace_->MainWindow(), GetParent(workspace_->BarBand().hwnd()));
   Show({Menu(), Toolbar(true)});
   EXPECT_GT(BandRect().bottom, 0);
-  EXPECT_TRUE(BandShows(workspace_->BarBand(), kFaceColour));
+  EXPECT_TRUE(BandShows(workspace_->BarBand().hwnd(), kFaceColour));
 }
 
 }  // namespace
