@@ -87,7 +87,8 @@ bool ReplaceLanguageLibrary(const std::wstring& source, const LanguageTarget& ta
   const std::wstring batch = target.folder + kBatchName;
   if (!WriteFileBytes(batch, *lines)) throw PathFileAccessError(batch);
   ShellExecuteW(owner, nullptr, batch.c_str(), nullptr, target.folder.c_str(), SW_HIDE);
-  AppMessage(owner, std::wstring(L"Язык интерфейса будеть изменятся после перезапуска программы.\r\n"
+  AppMessage(owner,
+             std::wstring(L"Язык интерфейса будеть изменятся после перезапуска программы.\r\n"
                           L"Чтобы изменение вступили в силу закройте все окна ") +
                  (is_vba ? L"VBA и приложения Office." : L"VB."),
              MB_ICONINFORMATION);

@@ -69,7 +69,9 @@ bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
   return false;
 }
 
-bool ReplaceAnsiFile(const std::wstring& path, std::wstring_view text) { return ReplaceFileBytes(path, AnsiBytes(text)); }
+bool ReplaceAnsiFile(const std::wstring& path, std::wstring_view text) {
+  return ReplaceFileBytes(path, AnsiBytes(text));
+}
 
 std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);

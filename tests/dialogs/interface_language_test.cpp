@@ -53,8 +53,8 @@ TEST(LanguageBatchTest, IsSixLines) {
 TEST(LanguageSourceTest, OnlyABareFileNameIsTaken) {
   EXPECT_EQ(L"C:\\Q\\Languages\\vbe7eng.dll", LanguageSource(L"C:\\Q\\", L"vbe7eng.dll"));
   EXPECT_EQ(L"C:\\Q\\Languages\\", LanguageSource(L"C:\\Q\\", L"")) << "a language without a file";
-  for (const wchar_t* entry : {L"..\\..\\Windows\\x.dll", L"sub\\x.dll", L"sub/x.dll", L"C:x.dll", L"D:\\x.dll",
-                               L"..", L"x..dll", L"\\\\server\\x.dll"}) {
+  for (const wchar_t* entry : {L"..\\..\\Windows\\x.dll", L"sub\\x.dll", L"sub/x.dll", L"C:x.dll", L"D:\\x.dll", L"..",
+                               L"x..dll", L"\\\\server\\x.dll"}) {
     EXPECT_EQ(std::nullopt, LanguageSource(L"C:\\Q\\", entry)) << entry;
   }
 }
@@ -142,7 +142,8 @@ TEST_F(ReplaceLanguageTest, ABatchThatCannotBeWrittenIsReportedInRussian) {
   ASSERT_TRUE(WriteFileBytes(source_, "new"));
   ASSERT_TRUE(WriteFileBytes(target_.folder + target_.file, "old"));
   ASSERT_TRUE(WriteFileBytes(Batch(), ""));
-  const HANDLE held = CreateFileW(Batch().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE held =
+      CreateFileW(Batch().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, held);
   try {
     ReplaceLanguageLibrary(source_, target_, false, Owner());

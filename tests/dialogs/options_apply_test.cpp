@@ -173,14 +173,17 @@ class AnsweredBoxes final : public Prompts {
  private:
   // The box: the thread's dialog window other than the options dialog.
   static void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
-      wchar_t name[16] = {};
-      GetClassNameW(window, name, 16);
-      if (window == dialog_ || std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-      dialog_enabled.push_back(IsWindowEnabled(dialog_) != FALSE);
-      PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-      return FALSE;
-    }, 0);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (window == dialog_ || std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+          dialog_enabled.push_back(IsWindowEnabled(dialog_) != FALSE);
+          PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+          return FALSE;
+        },
+        0);
   }
 
   static inline HWND dialog_ = nullptr;

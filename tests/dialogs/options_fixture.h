@@ -31,8 +31,8 @@ class RecordedEffects final : public OptionsEffects {
   bool language_changes = true;
   std::int32_t host_tab_width = 8;
   std::int32_t wheel_lines = 0;
-  std::vector<HWND> owners;                       // of the style's and the language's boxes
-  std::function<void(HWND, long)> styling;        // in place of recording the style's call
+  std::vector<HWND> owners;                 // of the style's and the language's boxes
+  std::function<void(HWND, long)> styling;  // in place of recording the style's call
 
   std::wstring Input(HWND, std::wstring_view prompt, std::wstring_view dflt) override {
     calls.push_back(L"Input " + std::wstring(prompt) + L" [" + std::wstring(dflt) + L"]");
