@@ -222,7 +222,7 @@ void OptionsDialog::ApplyHighlights() {
 // A failure leaves the old file as it was.
 void OptionsDialog::ReplaceListFile(const wchar_t* name, const std::vector<std::wstring>& lines) {
   const std::wstring path = folder_ + name;
-  if (!ReplaceAnsiFile(path, ListFileText(lines))) throw ListFileError(path);
+  if (!ReplaceAnsiFile(path, ListFileText(lines))) throw PathFileAccessError(path);
 }
 
 }  // namespace qv

@@ -200,9 +200,6 @@ class OptionsDialog final : public DialogWindow {
   std::int32_t highlight_colour_ = 0;
 };
 
-// A list file that cannot be created, read or replaced.
-VbError ListFileError(const std::wstring& path);
-
 // The open modeless dialog; null when there is none.
 HWND ModelessOptionsWindow();
 

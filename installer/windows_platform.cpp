@@ -86,16 +86,17 @@ std::optional<std::vector<std::wstring>> WindowsSetupPlatform::RecordedFiles() {
       ERROR_SUCCESS) {
     return std::nullopt;
   }
+  // Two NULs beyond what the value fills end every text and the list.
   std::wstring list(size / sizeof(wchar_t) + 2, L'\0');
-  size = static_cast<DWORD>(list.size() * sizeof(wchar_t));
   if (RegGetValueW(HKEY_CURRENT_USER, kProductKey, kFilesValue, RRF_RT_REG_MULTI_SZ, nullptr, list.data(), &size) !=
       ERROR_SUCCESS) {
     return std::nullopt;
   }
   std::vector<std::wstring> names;
-  // The list ends at its first empty text.
-  for (std::size_t at = 0; at < list.size() && list[at] != L'\0'; at = list.find(L'\0', at) + 1) {
-    names.emplace_back(list.c_str() + at);
+  for (std::size_t at = 0; at < list.size() && list[at] != L'\0';) {
+    const std::size_t end = list.find(L'\0', at);
+    names.push_back(list.substr(at, end - at));
+    at = end + 1;
   }
   return names;
 }
