@@ -171,19 +171,15 @@ class AnsweredBoxes final : public Prompts {
   static inline std::vector<bool> dialog_enabled;
 
  private:
+  static void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0); }
   // The box: the thread's dialog window other than the options dialog.
-  static void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-          wchar_t name[16] = {};
-          GetClassNameW(window, name, 16);
-          if (window == dialog_ || std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-          dialog_enabled.push_back(IsWindowEnabled(dialog_) != FALSE);
-          PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-          return FALSE;
-        },
-        0);
+  static BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (window == dialog_ || std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    dialog_enabled.push_back(IsWindowEnabled(dialog_) != FALSE);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return FALSE;
   }
 
   static inline HWND dialog_ = nullptr;
