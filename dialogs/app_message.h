@@ -1,5 +1,6 @@
 #pragma once
-// The add-in's message box: owned by the host's main window, with the library's title.
+// The add-in's message box, with the library's title. A dialog owns the boxes it shows, so that the
+// box disables it until answered; other boxes are owned by the host's main window.
 #include <windows.h>
 
 #include <string_view>
@@ -7,6 +8,6 @@
 namespace qv {
 
 // The button pressed.
-int AppMessage(std::wstring_view text, UINT style);
+int AppMessage(HWND owner, std::wstring_view text, UINT style);
 
 }  // namespace qv

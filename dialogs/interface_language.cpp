@@ -21,13 +21,26 @@ namespace {
 
 constexpr wchar_t kBatchName[] = L"ChangeLanguageIDE.bat";
 
-// The command interpreter reads a batch in the OEM code page, the batch is written in the ANSI
-// one: the short form of a path keeps letters of neither out of it.
+// Where the volume keeps 8.3 names, the short form keeps letters of other alphabets out of the batch.
 std::wstring ShortPath(const std::wstring& path) {
   std::wstring short_path(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
   if (short_path.empty()) return path;
   short_path.resize(GetShortPathNameW(path.c_str(), short_path.data(), static_cast<DWORD>(short_path.size())));
   return short_path.empty() ? path : short_path;
+}
+
+// The command interpreter reads a batch in the OEM code page. Nothing when a character has no place
+// there: the letter put in its stead could name another file.
+std::optional<std::string> OemBytes(std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  BOOL replaced = FALSE;
+  const int length =
+      WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &replaced);
+  if (replaced || length <= 0) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr, &replaced);
+  if (replaced) return std::nullopt;
+  return bytes;
 }
 
 }  // namespace
@@ -52,35 +65,48 @@ std::wstring LanguageBatch(std::wstring_view source, std::wstring_view file) {
          L"del " + kBatchName + L"\r\n";
 }
 
-bool ReplaceLanguageLibrary(const std::wstring& source, const LanguageTarget& target, bool is_vba) {
+std::optional<std::wstring> LanguageSource(std::wstring_view folder, std::wstring_view file) {
+  if (file.find_first_of(L"\\/:") != std::wstring_view::npos || file.find(L"..") != std::wstring_view::npos) {
+    return std::nullopt;
+  }
+  return std::wstring(folder) + L"Languages\\" + std::wstring(file);
+}
+
+bool ReplaceLanguageLibrary(const std::wstring& source, const LanguageTarget& target, bool is_vba, HWND owner) {
   if (!FileExists(source)) return false;
   if (!FileExists(target.folder + target.file)) {
-    AppMessage(L"Невозможно определить путь к VBA", MB_OK);
+    AppMessage(owner, L"Невозможно определить путь к VBA", MB_OK);
+    return false;
+  }
+  const std::optional<std::string> lines = OemBytes(LanguageBatch(source, target.file));
+  if (!lines) {
+    AppMessage(owner, L"Путь к файлу языка нельзя записать в командный файл, язык интерфейса не изменён:\r\n" + source,
+               MB_ICONEXCLAMATION);
     return false;
   }
   const std::wstring batch = target.folder + kBatchName;
-  if (!WriteAnsiFile(batch, LanguageBatch(ShortPath(source), target.file))) {
-    throw VbError(75, L"Path/File access error");
-  }
-  ShellExecuteW(State().hWndMain, nullptr, batch.c_str(), nullptr, target.folder.c_str(), SW_HIDE);
-  AppMessage(std::wstring(L"Язык интерфейса будеть изменятся после перезапуска программы.\r\n"
+  if (!WriteFileBytes(batch, *lines)) throw PathFileAccessError(batch);
+  ShellExecuteW(owner, nullptr, batch.c_str(), nullptr, target.folder.c_str(), SW_HIDE);
+  AppMessage(owner,
+             std::wstring(L"Язык интерфейса будеть изменятся после перезапуска программы.\r\n"
                           L"Чтобы изменение вступили в силу закройте все окна ") +
                  (is_vba ? L"VBA и приложения Office." : L"VB."),
              MB_ICONINFORMATION);
   return true;
 }
 
-bool ChangeLanguageIDE(const std::wstring& name) {
+bool ChangeLanguageIDE(const std::wstring& name, HWND owner) {
   try {
-    const std::wstring source = AppPath() + L"Languages\\" + GetItem(&State().LanguageFiles, name);
+    const std::optional<std::wstring> source = LanguageSource(AppPath(), GetItem(&State().LanguageFiles, name));
+    if (!source) return false;
     const bool is_vba = Build().IsVBA;
     const LanguageTarget target =
         is_vba ? VbaLanguageTarget(GetRegValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools\\mso97rt", L"Path"),
                                    EnvironmentVariable(L"programfiles"), VBInstance().Version())
                : Vb6LanguageTarget(VBInstance().FullName());
-    return ReplaceLanguageLibrary(source, target, is_vba);
+    return ReplaceLanguageLibrary(ShortPath(*source), target, is_vba, owner);
   } catch (const VbError& error) {
-    AppMessage(error.description, MB_ICONEXCLAMATION);
+    AppMessage(owner, error.description, MB_ICONEXCLAMATION);
     return false;
   }
 }

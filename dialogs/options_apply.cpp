@@ -126,14 +126,14 @@ void OptionsDialog::Apply() {
   });
   flag(&Settings::StyleIDE, chkСтильИнтерфейса);
   step([&] {
-    if (s.StyleIDE) effects_.SetIDEStyle(Checked(optWindowsXP) ? 1 : 0);
+    if (s.StyleIDE) effects_.SetIDEStyle(hwnd(), Checked(optWindowsXP) ? 1 : 0);
   });
   flag(&Settings::ShowPalette, chkПоказПалитры);
   flag(&Settings::LanguageIDE, chkЯзыкИнтерфейса);
   step([&] {
     const std::wstring language = Text(cboЯзыки);
     AddinState& state = State();
-    if (!s.LanguageIDE || language == state.HostLanguage || !effects_.ChangeLanguageIDE(language)) return;
+    if (!s.LanguageIDE || language == state.HostLanguage || !effects_.ChangeLanguageIDE(hwnd(), language)) return;
     state.HostLanguage = language;
     SaveValue(L"Language", language);
   });
@@ -219,17 +219,10 @@ void OptionsDialog::ApplyHighlights() {
   ReplaceListFile(L"SyntaxColors.ini", lines);
 }
 
-// The new text goes to a file of its own beside the old one, which it then replaces in one step: a
-// failure leaves the old file as it was.
+// A failure leaves the old file as it was.
 void OptionsDialog::ReplaceListFile(const wchar_t* name, const std::vector<std::wstring>& lines) {
   const std::wstring path = folder_ + name;
-  wchar_t temporary[MAX_PATH];
-  if (!GetTempFileNameW(folder_.c_str(), L"qv", 0, temporary)) throw ListFileError(path);
-  if (!WriteAnsiFile(temporary, ListFileText(lines)) ||
-      !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(temporary);
-    throw ListFileError(path);
-  }
+  if (!ReplaceAnsiFile(path, ListFileText(lines))) throw PathFileAccessError(path);
 }
 
 }  // namespace qv

@@ -103,8 +103,10 @@ std::optional<std::int32_t> OptionsEffects::PickColour(HWND owner, std::int32_t 
 }
 
 short OptionsEffects::GetIDEStyle() { return qv::GetIDEStyle(); }
-void OptionsEffects::SetIDEStyle(long style) { qv::SetIDEStyle(style); }
-bool OptionsEffects::ChangeLanguageIDE(const std::wstring& name) { return qv::ChangeLanguageIDE(name); }
+void OptionsEffects::SetIDEStyle(HWND owner, long style) { qv::SetIDEStyle(style, owner); }
+bool OptionsEffects::ChangeLanguageIDE(HWND owner, const std::wstring& name) {
+  return qv::ChangeLanguageIDE(name, owner);
+}
 // The tab strip runs only beside a started add-in, which knows the host's main window.
 void OptionsEffects::StartMDITabs() {
   if (State().hWndMain) qv::StartMDITabs();

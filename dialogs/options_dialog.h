@@ -35,8 +35,9 @@ class OptionsEffects {
   // The colour dialog: the colour chosen with OK, nothing otherwise.
   virtual std::optional<std::int32_t> PickColour(HWND owner, std::int32_t colour);
   virtual short GetIDEStyle();
-  virtual void SetIDEStyle(long style);
-  virtual bool ChangeLanguageIDE(const std::wstring& name);
+  // `owner`, the dialog, owns their message boxes.
+  virtual void SetIDEStyle(HWND owner, long style);
+  virtual bool ChangeLanguageIDE(HWND owner, const std::wstring& name);
   virtual void StartMDITabs();
   virtual void StopMDITabs();
   virtual void SetTabPosition(long position);
@@ -198,9 +199,6 @@ class OptionsDialog final : public DialogWindow {
   std::int32_t text_colour_ = 0;
   std::int32_t highlight_colour_ = 0;
 };
-
-// A list file that cannot be created, read or replaced.
-VbError ListFileError(const std::wstring& path);
 
 // The open modeless dialog; null when there is none.
 HWND ModelessOptionsWindow();

@@ -13,7 +13,6 @@
 #include "win/failure_log.h"
 
 namespace qv {
-VbError ListFileError(const std::wstring& path) { return VbError(75, L"Ошибка доступа к пути/файлу: " + path); }
 
 void OptionsDialog::ReportLoadError(const std::wstring& description) {
   CurrentPrompts().Message(hwnd(), description, Build().AppTitle, MB_OK);
@@ -128,7 +127,7 @@ std::vector<std::wstring> OptionsDialog::ListFileLines(const wchar_t* name) {
   const std::optional<std::wstring> text = CreateIfMissing(path) ? ReadAnsiFile(path) : std::nullopt;
   if (!text) {
     unread_lists_.insert(name);
-    throw ListFileError(path);
+    throw PathFileAccessError(path);
   }
   return ListLines(*text);
 }

@@ -22,22 +22,21 @@ namespace {
 // The host's own bitness: a manifest for another architecture keeps the host from starting.
 constexpr const char* kArchitecture = sizeof(void*) == 8 ? "amd64" : "x86";
 
-VbError FileAccessError() { return VbError(75, L"Path/File access error"); }
-
 std::wstring ManifestPath(const StyledHost& host) { return host.exe_path + L".MANIFEST"; }
 
 std::string Read(const std::wstring& path) {
   std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) throw FileAccessError();
+  if (!bytes) throw PathFileAccessError(path);
   return std::move(*bytes);
 }
 
+// Never rewritten in place: a short write would leave a manifest the host cannot start with.
 void Write(const std::wstring& path, const std::string& bytes) {
-  if (!WriteFileBytes(path, bytes)) throw FileAccessError();
+  if (!ReplaceFileBytes(path, bytes)) throw PathFileAccessError(path);
 }
 
 void Delete(const std::wstring& path) {
-  if (!DeleteFileW(path.c_str())) throw FileAccessError();
+  if (!DeleteFileW(path.c_str())) throw PathFileAccessError(path);
 }
 
 // False when the style stays as it is and the user is told nothing.
@@ -63,7 +62,7 @@ bool TurnOn(const StyledHost& host, const std::wstring& manifest) {
     // and Excel's is never copied onto itself.
     const std::wstring excel = GetDirectory(manifest) + L"\\EXCEL.EXE.MANIFEST";
     if (!FileExists(manifest) && FileExists(excel)) {
-      if (!CopyFileW(excel.c_str(), manifest.c_str(), TRUE)) throw FileAccessError();
+      Write(manifest, Read(excel));
       if (IDEStyleOf(host) == 1) return false;
     }
   }
@@ -93,14 +92,15 @@ short IDEStyleOf(const StyledHost& host) {
 
 short GetIDEStyle() { return IDEStyleOf(RunningHost()); }
 
-void SetIDEStyleOf(const StyledHost& host, long style) {
+void SetIDEStyleOf(const StyledHost& host, long style, HWND owner) {
   if (IDEStyleOf(host) == style) return;
   const std::wstring manifest = ManifestPath(host);
   if (style == 0 && !TurnOff(host, manifest)) return;
   if (style == 1 && !TurnOn(host, manifest)) return;
-  AppMessage(L"Стиль интерфейса будеть изменятся после перезапуска программы", MB_ICONINFORMATION);
+  AppMessage(owner, L"Стиль интерфейса будеть изменятся после перезапуска программы", MB_ICONINFORMATION);
 }
 
-void SetIDEStyle(long style) { SetIDEStyleOf(RunningHost(), style); }
+void SetIDEStyle(long style, HWND owner) { SetIDEStyleOf(RunningHost(), style, owner); }
+void SetIDEStyle(long style) { SetIDEStyle(style, State().hWndMain); }
 
 }  // namespace qv

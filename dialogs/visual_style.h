@@ -2,6 +2,8 @@
 // The host's visual style: an application manifest beside the host program that asks for the
 // common controls, version 6. A change takes effect when the host next starts. SetIDEStyle
 // (addin/entry_points.h) applies the options dialog's choice to the running host.
+#include <windows.h>
+
 #include <string>
 
 namespace qv {
@@ -19,8 +21,10 @@ std::wstring GetHostExePath();
 short IDEStyleOf(const StyledHost& host);
 short GetIDEStyle();
 
-// Brings the manifest to `style` (0 off, 1 on) and tells the user; nothing when it holds already.
-// A file that cannot be read, written or deleted raises VbError 75.
-void SetIDEStyleOf(const StyledHost& host, long style);
+// Brings the manifest to `style` (0 off, 1 on) and tells the user in a box owned by `owner`; nothing
+// when it holds already. A file that cannot be read, written or deleted raises VbError 75.
+void SetIDEStyleOf(const StyledHost& host, long style, HWND owner);
+// The running host's, for a dialog that owns the box.
+void SetIDEStyle(long style, HWND owner);
 
 }  // namespace qv

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <utility>
+
 #include "dialogs/controls.h"
 #include "dialogs/prompts.h"
 #include "installer/setup_ids.h"
@@ -43,6 +45,16 @@ constexpr Label kLabels[] = {
 };
 
 constexpr const wchar_t* kEnvironments[] = {L"Visual Basic 6.x", L"Visual Basic for Application"};
+
+void DiscardQueuedInput() {
+  constexpr std::pair<UINT, UINT> kInput[] = {
+      {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+  MSG message;
+  for (const auto& [first, last] : kInput) {
+    while (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) {
+    }
+  }
+}
 
 // Without administrator rights the programs folder of the user's own profile is writable.
 std::wstring ProposedFolder() {
@@ -178,7 +190,9 @@ void SetupWizard::Close() {
   DestroyWindow(hwnd());
 }
 
-// The run takes the user-interface thread for itself: no input is handled until the finish page.
+// The run takes the user-interface thread for itself: no input is handled until it has ended, and
+// what the user pressed meanwhile is dropped then, or a queued Enter would press "Готово" before the
+// result could be read.
 void SetupWizard::Start() {
   Show();
   Repaint();
@@ -188,10 +202,12 @@ void SetupWizard::Start() {
   choice.office = steps_.ticked(SetupSteps::kOffice);
   choice.folder = choice.install ? AbsoluteFolder(steps_.folder_text()) : recorded_;
   WindowsSetupPlatform platform(hwnd(), GetModuleHandleW(nullptr));
-  RunSetup(platform, *this, choice);
+  const bool succeeded = RunSetup(platform, *this, choice);
   if (choice.install) recorded_ = choice.folder;
-  Sleep(3000);
-  steps_.Finished();
+  // The finish page hides the log, which stays in sight a while first; a log with a failed line stays.
+  if (succeeded) Sleep(3000);
+  DiscardQueuedInput();
+  steps_.Finished(succeeded);
   Show();
 }
 

@@ -17,6 +17,9 @@ void MakeWritable(const std::wstring& path) {
   }
 }
 
+// Beside `Path`: the installed files' names, as a list of texts.
+constexpr wchar_t kFilesValue[] = L"Files";
+
 std::wstring FromBuffer(UINT(WINAPI* get)(LPWSTR, UINT)) {
   wchar_t buffer[MAX_PATH];
   const UINT length = get(buffer, MAX_PATH);
@@ -71,8 +74,43 @@ void WindowsSetupPlatform::CreateFolder(const std::wstring& path) {
 
 void WindowsSetupPlatform::RemoveFolder(const std::wstring& path) { RemoveDirectoryW(path.c_str()); }
 
+std::wstring WindowsSetupPlatform::RecordedFolder() { return qv::RecordedFolder(); }
+
 void WindowsSetupPlatform::RecordFolder(const std::wstring& folder) {
   SetRegValue(HKEY_CURRENT_USER, kProductKey, L"Path", folder);
+}
+
+std::optional<std::vector<std::wstring>> WindowsSetupPlatform::RecordedFiles() {
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, kProductKey, kFilesValue, RRF_RT_REG_MULTI_SZ, nullptr, nullptr, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  // Two NULs beyond what the value fills end every text and the list.
+  std::wstring list(size / sizeof(wchar_t) + 2, L'\0');
+  if (RegGetValueW(HKEY_CURRENT_USER, kProductKey, kFilesValue, RRF_RT_REG_MULTI_SZ, nullptr, list.data(), &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::vector<std::wstring> names;
+  for (std::size_t at = 0; at < list.size() && list[at] != L'\0';) {
+    const std::size_t end = list.find(L'\0', at);
+    names.push_back(list.substr(at, end - at));
+    at = end + 1;
+  }
+  return names;
+}
+
+void WindowsSetupPlatform::RecordFiles(const std::vector<std::wstring>& names) {
+  std::wstring list;
+  for (const std::wstring& name : names) list += name + L'\0';
+  list.append(names.empty() ? 2 : 1, L'\0');
+  RegKey key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kProductKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.out(), nullptr) ==
+      ERROR_SUCCESS) {
+    RegSetValueExW(key.get(), kFilesValue, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(list.data()),
+                   static_cast<DWORD>(list.size() * sizeof(wchar_t)));
+  }
 }
 
 SetupPlatform::KeyDeletion WindowsSetupPlatform::DeleteKey(const std::wstring& parent, const std::wstring& name) {

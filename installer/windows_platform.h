@@ -22,7 +22,10 @@ class WindowsSetupPlatform : public SetupPlatform {
   std::vector<std::wstring> ListFiles(const std::wstring& folder) override;
   void CreateFolder(const std::wstring& path) override;
   void RemoveFolder(const std::wstring& path) override;
+  std::wstring RecordedFolder() override;
   void RecordFolder(const std::wstring& folder) override;
+  std::optional<std::vector<std::wstring>> RecordedFiles() override;
+  void RecordFiles(const std::vector<std::wstring>& names) override;
   KeyDeletion DeleteKey(const std::wstring& parent, const std::wstring& name) override;
   std::optional<unsigned long> RunAndWait(const std::wstring& program, const std::wstring& command_line,
                                           unsigned long timeout_ms) override;

@@ -48,8 +48,14 @@ class SetupPlatform {
   // Only an empty folder goes.
   virtual void RemoveFolder(const std::wstring& path) = 0;
 
+  // The value `Path` of the product key, as NormalizedFolder leaves it; "" when none is recorded.
+  virtual std::wstring RecordedFolder() = 0;
   // Writes the value `Path` of the product key.
   virtual void RecordFolder(const std::wstring& folder) = 0;
+  // The names (relative to the recorded folder) of the files the installation copied, kept beside
+  // `Path`; nothing when none are recorded, as by a setup program that did not record them.
+  virtual std::optional<std::vector<std::wstring>> RecordedFiles() = 0;
+  virtual void RecordFiles(const std::vector<std::wstring>& names) = 0;
   enum class KeyDeletion { kDeleted, kMissing, kHasSubkeys, kFailed };
   // Deletes the subkey `name` of `parent` (under HKEY_CURRENT_USER) unless it has subkeys.
   virtual KeyDeletion DeleteKey(const std::wstring& parent, const std::wstring& name) = 0;
@@ -84,7 +90,8 @@ struct SetupChoice {
 
 inline constexpr unsigned long kRegistrationTimeoutMs = 60000;
 
-void RunSetup(SetupPlatform& platform, SetupProgress& progress, const SetupChoice& choice);
+// True when every action logged its success line.
+bool RunSetup(SetupPlatform& platform, SetupProgress& progress, const SetupChoice& choice);
 
 // `folder` "\" `name`, without doubling the backslash of a drive's root.
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);

@@ -60,7 +60,7 @@ SetupSteps::Page SetupSteps::page() const {
     case 3:
       return Page::kFolder;
     case 4:
-      return finished_ ? Page::kFinish : Page::kProgress;
+      return finished_ && !failed_ ? Page::kFinish : Page::kProgress;
     default:
       return step_ == 0 ? Page::kWelcome : Page::kFinish;
   }

@@ -30,8 +30,12 @@ class SetupSteps {
   bool PressBack();
   // Esc or the cancel button: whether the close question applies (false when the button is disabled).
   bool PressCancel() const { return cancel_enabled(); }
-  // The run has ended: the finish page with "Готово".
-  void Finished() { finished_ = true; }
+  // The run has ended: the finish page with "Готово", or, when a line of the run failed, its log
+  // with "Готово", so that the failure can be read.
+  void Finished(bool succeeded) {
+    finished_ = true;
+    failed_ = !succeeded;
+  }
   // Closing the window asks first while the wizard has not been finished with "Готово".
   bool AsksBeforeClose() const { return step_ < 5; }
 
@@ -57,6 +61,7 @@ class SetupSteps {
   std::wstring folder_text_;
   int step_ = 0;
   bool finished_ = false;
+  bool failed_ = false;
 };
 
 // The folder as the actions use it and record it: blanks trimmed and a trailing "\" taken off

@@ -16,5 +16,8 @@ VbError TypeMismatchError() { return {13, L"Несоответствие тип�
 VbError ObjectNotSetError() { return {91, L"Не задана объектная переменная или переменная блока With"}; }
 VbError PatternError() { return {93, L"Недопустимая строка шаблона"}; }
 VbError DuplicateKeyError() { return {457, L"Этот ключ уже связан с элементом семейства"}; }
+VbError PathFileAccessError(std::wstring_view path) {
+  return {75, L"Ошибка доступа к пути/файлу: " + std::wstring(path)};
+}
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -21,5 +22,7 @@ VbError TypeMismatchError();  // 13
 VbError ObjectNotSetError();  // 91
 VbError PatternError();       // 93
 VbError DuplicateKeyError();  // 457
+// 75, naming the file or folder the user must look at.
+VbError PathFileAccessError(std::wstring_view path);
 
 }  // namespace qv

@@ -24,6 +24,14 @@ class FileHandle {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+std::string AnsiBytes(std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
@@ -49,6 +57,22 @@ bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
          written == bytes.size();
 }
 
+bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
+  const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+  wchar_t temporary[MAX_PATH];
+  if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"qv", 0, temporary)) return false;
+  if (WriteFileBytes(temporary, bytes) &&
+      MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileW(temporary);
+  return false;
+}
+
+bool ReplaceAnsiFile(const std::wstring& path, std::wstring_view text) {
+  return ReplaceFileBytes(path, AnsiBytes(text));
+}
+
 std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes) return std::nullopt;
@@ -60,13 +84,7 @@ std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
   return text;
 }
 
-bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) {
-  const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-  return WriteFileBytes(path, bytes);
-}
+bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) { return WriteFileBytes(path, AnsiBytes(text)); }
 
 bool CreateIfMissing(const std::wstring& path) {
   // Only a missing file is created: an existing one is never opened for writing, so one that is

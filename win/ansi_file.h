@@ -17,6 +17,11 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path);
 // Replaces the file with these bytes. False when it cannot be written.
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 
+// The same through a new file beside the old one, which then takes its place in one step: a failure
+// leaves the old file as it was, never a short one.
+bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes);
+bool ReplaceAnsiFile(const std::wstring& path, std::wstring_view text);
+
 // Creates an empty file where there is none; an existing file is left as it is, unopened. False when
 // a missing file cannot be created.
 bool CreateIfMissing(const std::wstring& path);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "kit/vb_error.h"
 #include "tests/dialogs/scripted_prompts.h"
 #include "tests/dialogs/temp_folder.h"
 #include "win/ansi_file.h"
@@ -12,6 +13,9 @@
 
 namespace qv::test {
 namespace {
+
+// The dialog that asked for the change.
+HWND Owner() { return GetDesktopWindow(); }
 
 TEST(LanguageTargetTest, TheHostsInterfaceLibrary) {
   const struct {
@@ -45,6 +49,16 @@ TEST(LanguageBatchTest, IsSixLines) {
       LanguageBatch(L"C:\\Q\\Languages\\vbe7eng.dll", L"VBE7INTL.DLL"));
 }
 
+// An entry of Languages.ini names a file of the Languages folder and nothing else.
+TEST(LanguageSourceTest, OnlyABareFileNameIsTaken) {
+  EXPECT_EQ(L"C:\\Q\\Languages\\vbe7eng.dll", LanguageSource(L"C:\\Q\\", L"vbe7eng.dll"));
+  EXPECT_EQ(L"C:\\Q\\Languages\\", LanguageSource(L"C:\\Q\\", L"")) << "a language without a file";
+  for (const wchar_t* entry : {L"..\\..\\Windows\\x.dll", L"sub\\x.dll", L"sub/x.dll", L"C:x.dll", L"D:\\x.dll", L"..",
+                               L"x..dll", L"\\\\server\\x.dll"}) {
+    EXPECT_EQ(std::nullopt, LanguageSource(L"C:\\Q\\", entry)) << entry;
+  }
+}
+
 class ReplaceLanguageTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -63,8 +77,8 @@ class ReplaceLanguageTest : public ::testing::Test {
 
 TEST_F(ReplaceLanguageTest, AMissingSourceGivesASilentFalse) {
   ASSERT_TRUE(WriteFileBytes(target_.folder + target_.file, "old"));
-  EXPECT_FALSE(ReplaceLanguageLibrary(source_, target_, true));
-  EXPECT_FALSE(ReplaceLanguageLibrary(folder_.File(L"Языки\\"), target_, true)) << "a language without a file";
+  EXPECT_FALSE(ReplaceLanguageLibrary(source_, target_, true, Owner()));
+  EXPECT_FALSE(ReplaceLanguageLibrary(folder_.File(L"Языки\\"), target_, true, Owner())) << "a language without a file";
   EXPECT_TRUE(prompts_.shown.empty());
   EXPECT_FALSE(FileExists(Batch()));
 }
@@ -72,17 +86,19 @@ TEST_F(ReplaceLanguageTest, AMissingSourceGivesASilentFalse) {
 TEST_F(ReplaceLanguageTest, AMissingTargetGivesItsMessage) {
   ASSERT_TRUE(WriteFileBytes(source_, "new"));
   for (const bool is_vba : {true, false}) {
-    EXPECT_FALSE(ReplaceLanguageLibrary(source_, target_, is_vba));
+    EXPECT_FALSE(ReplaceLanguageLibrary(source_, target_, is_vba, Owner()));
   }
   ASSERT_EQ(2u, prompts_.shown.size());
   for (const ShownMessage& shown : prompts_.shown) {
+    EXPECT_EQ(Owner(), shown.owner);
     EXPECT_EQ(L"Невозможно определить путь к VBA", shown.text);
     EXPECT_EQ(static_cast<UINT>(MB_OK), shown.style);
   }
   EXPECT_FALSE(FileExists(Batch()));
 }
 
-// The batch as the command interpreter runs it: it replaces the library and deletes itself.
+// The batch as the command interpreter runs it, the Cyrillic source path read in the interpreter's
+// code page: it replaces the library and deletes itself.
 TEST_F(ReplaceLanguageTest, TheBatchReplacesTheLibraryAndGoes) {
   const struct {
     bool is_vba;
@@ -92,18 +108,53 @@ TEST_F(ReplaceLanguageTest, TheBatchReplacesTheLibraryAndGoes) {
     ASSERT_TRUE(WriteFileBytes(source_, c.is_vba ? "new VBA" : "new VB"));
     ASSERT_TRUE(WriteFileBytes(target_.folder + target_.file, "old"));
     prompts_.shown.clear();
-    EXPECT_TRUE(ReplaceLanguageLibrary(source_, target_, c.is_vba));
+    EXPECT_TRUE(ReplaceLanguageLibrary(source_, target_, c.is_vba, Owner()));
     ASSERT_EQ(1u, prompts_.shown.size());
     EXPECT_EQ(std::wstring(L"Язык интерфейса будеть изменятся после перезапуска программы.\r\n"
                            L"Чтобы изменение вступили в силу закройте все окна ") +
                   c.close,
               prompts_.shown[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), prompts_.shown[0].style);
+    EXPECT_EQ(Owner(), prompts_.shown[0].owner);
     // The batch runs on its own; it is done when it has deleted itself.
     for (int wait = 0; wait < 1500 && FileExists(Batch()); ++wait) Sleep(20);
     EXPECT_FALSE(FileExists(Batch()));
     EXPECT_EQ(c.is_vba ? "new VBA" : "new VB", ReadFileBytes(target_.folder + target_.file));
   }
+}
+
+// The command interpreter reads the batch in the OEM code page: a path with a letter it has no place
+// for would copy another file, or none, after the host's library is gone.
+TEST_F(ReplaceLanguageTest, APathTheBatchCannotHoldIsSaidAndChangesNothing) {
+  const std::wstring source = folder_.File(L"Языки\\Ελληνικά.dll");
+  ASSERT_TRUE(WriteFileBytes(source, "new"));
+  ASSERT_TRUE(WriteFileBytes(target_.folder + target_.file, "old"));
+  EXPECT_FALSE(ReplaceLanguageLibrary(source, target_, true, Owner()));
+  ASSERT_EQ(1u, prompts_.shown.size());
+  EXPECT_EQ(Owner(), prompts_.shown[0].owner);
+  EXPECT_NE(std::wstring::npos, prompts_.shown[0].text.find(source)) << prompts_.shown[0].text;
+  EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), prompts_.shown[0].style);
+  EXPECT_FALSE(FileExists(Batch()));
+  EXPECT_EQ("old", ReadFileBytes(target_.folder + target_.file));
+}
+
+TEST_F(ReplaceLanguageTest, ABatchThatCannotBeWrittenIsReportedInRussian) {
+  ASSERT_TRUE(WriteFileBytes(source_, "new"));
+  ASSERT_TRUE(WriteFileBytes(target_.folder + target_.file, "old"));
+  ASSERT_TRUE(WriteFileBytes(Batch(), ""));
+  const HANDLE held =
+      CreateFileW(Batch().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+  try {
+    ReplaceLanguageLibrary(source_, target_, false, Owner());
+    ADD_FAILURE() << "no error";
+  } catch (const VbError& error) {
+    EXPECT_EQ(75, error.number);
+    EXPECT_EQ(L"Ошибка доступа к пути/файлу: " + Batch(), error.description);
+  }
+  CloseHandle(held);
+  EXPECT_TRUE(prompts_.shown.empty());
+  EXPECT_EQ("old", ReadFileBytes(target_.folder + target_.file));
 }
 
 }  // namespace

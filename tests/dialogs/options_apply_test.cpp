@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "dialogs/visual_style.h"
 #include "tests/dialogs/options_fixture.h"
+#include "win/files.h"
 
 namespace qv::test {
 namespace {
@@ -147,8 +149,55 @@ TEST_F(OptionsApplyTest, AnotherLanguageIsStoredOnlyWhenTheHostTookIt) {
     EXPECT_EQ(c.host_language, State().HostLanguage);
     EXPECT_EQ(c.stored, Stored(L"Language"));
     EXPECT_EQ(c.language_ide ? L"True" : L"False", Stored(L"LanguageIDE"));
+    EXPECT_EQ(std::vector<HWND>(c.called ? 2 : 1, dialog_->hwnd()), effects_.owners) << "the dialog owns their boxes";
+    effects_.owners.clear();
     dialog_.reset();
   }
+}
+
+// The system's own boxes, each answered by a timer once it is up; `dialog_enabled` holds whether the
+// dialog took input while the box was up.
+class AnsweredBoxes final : public Prompts {
+ public:
+  explicit AnsweredBoxes(HWND dialog) { dialog_ = dialog; }
+  int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) override {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, Answer);
+    const int answer = MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), style);
+    KillTimer(nullptr, timer);
+    return answer;
+  }
+  std::wstring PickFolder(HWND, UINT, std::wstring_view, std::wstring_view) override { return {}; }
+
+  static inline std::vector<bool> dialog_enabled;
+
+ private:
+  static void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0); }
+  // The box: the thread's dialog window other than the options dialog.
+  static BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (window == dialog_ || std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    dialog_enabled.push_back(IsWindowEnabled(dialog_) != FALSE);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return FALSE;
+  }
+
+  static inline HWND dialog_ = nullptr;
+  ScopedPrompts scope_{*this};
+};
+
+// "Применить" cannot run Apply again behind the box of the style's change: the box disables the dialog.
+TEST_F(OptionsApplyTest, TheStyleBoxHoldsTheDialogUntilAnswered) {
+  TempFolder host;
+  effects_.styling = [&](HWND owner, long style) { SetIDEStyleOf({true, host.File(L"Host.exe")}, style, owner); };
+  Open();
+  Click(optWindowsXP);
+  AnsweredBoxes boxes(dialog_->hwnd());
+  AnsweredBoxes::dialog_enabled.clear();
+  dialog_->Apply();
+  EXPECT_EQ(std::vector<bool>{false}, AnsweredBoxes::dialog_enabled);
+  EXPECT_TRUE(IsWindowEnabled(dialog_->hwnd())) << "and gives it back";
+  EXPECT_TRUE(FileExists(host.File(L"Host.exe.MANIFEST")));
 }
 
 TEST_F(OptionsApplyTest, TheListFilesAreRewrittenPaddedInTheAnsiCodePage) {

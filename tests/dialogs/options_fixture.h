@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ class RecordedEffects final : public OptionsEffects {
   bool language_changes = true;
   std::int32_t host_tab_width = 8;
   std::int32_t wheel_lines = 0;
+  std::vector<HWND> owners;                 // of the style's and the language's boxes
+  std::function<void(HWND, long)> styling;  // in place of recording the style's call
 
   std::wstring Input(HWND, std::wstring_view prompt, std::wstring_view dflt) override {
     calls.push_back(L"Input " + std::wstring(prompt) + L" [" + std::wstring(dflt) + L"]");
@@ -43,8 +46,13 @@ class RecordedEffects final : public OptionsEffects {
     return colour;
   }
   short GetIDEStyle() override { return style; }
-  void SetIDEStyle(long value) override { calls.push_back(L"SetIDEStyle " + std::to_wstring(value)); }
-  bool ChangeLanguageIDE(const std::wstring& name) override {
+  void SetIDEStyle(HWND owner, long value) override {
+    owners.push_back(owner);
+    if (styling) return styling(owner, value);
+    calls.push_back(L"SetIDEStyle " + std::to_wstring(value));
+  }
+  bool ChangeLanguageIDE(HWND owner, const std::wstring& name) override {
+    owners.push_back(owner);
     calls.push_back(L"ChangeLanguageIDE " + name);
     return language_changes;
   }

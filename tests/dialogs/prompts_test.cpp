@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "addin/addin_state.h"
 #include "dialogs/app_message.h"
 #include "dialogs/twips.h"
 #include "tests/dialogs/scripted_prompts.h"
@@ -19,13 +18,11 @@ TEST(PromptsTest, AStandInServesWhileItLivesAndTheSystemsBoxesAfter) {
   EXPECT_EQ(system, &CurrentPrompts());
 }
 
-TEST(PromptsTest, TheAddinsMessageHasTheLibrarysTitleAndTheMainWindowAsOwner) {
+TEST(PromptsTest, TheAddinsMessageHasTheLibrarysTitleAndItsOwner) {
   const HWND main = GetDesktopWindow();
-  State().hWndMain = main;
   ScriptedPrompts scripted;
   scripted.answers = {IDCANCEL};
-  EXPECT_EQ(IDCANCEL, AppMessage(L"Текст", MB_OKCANCEL | MB_ICONINFORMATION));
-  State().hWndMain = nullptr;
+  EXPECT_EQ(IDCANCEL, AppMessage(main, L"Текст", MB_OKCANCEL | MB_ICONINFORMATION));
   ASSERT_EQ(1u, scripted.shown.size());
   EXPECT_EQ(main, scripted.shown[0].owner);
   EXPECT_EQ(L"Текст", scripted.shown[0].text);

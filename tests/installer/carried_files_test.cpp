@@ -120,11 +120,18 @@ TEST(WindowsSetupPlatform, DeletesOnlyKeysWithoutSubkeysAndRecordsTheFolder) {
   EXPECT_EQ(platform.DeleteKey(kProductKey, L"VB"), Deletion::kMissing);
   platform.RecordFolder(L"C:\\Q\\Quorvane");
   EXPECT_EQ(RecordedFolder(), L"C:\\Q\\Quorvane");
+  EXPECT_EQ(platform.RecordedFiles(), std::nullopt);
+  for (const std::vector<std::wstring>& names :
+       {std::vector<std::wstring>{L"QuorvaneOffice.dll", L"Languages\\Русский.dll"}, std::vector<std::wstring>{}}) {
+    platform.RecordFiles(names);
+    EXPECT_EQ(platform.RecordedFiles(), names);
+  }
   SetRegValue(HKEY_CURRENT_USER, std::wstring(kProductKey) + L"\\VB", L"x", L"1");
   EXPECT_EQ(platform.DeleteKey(kMakerKey, L"Quorvane"), Deletion::kHasSubkeys);
   EXPECT_EQ(platform.DeleteKey(kProductKey, L"VB"), Deletion::kDeleted);
   EXPECT_EQ(platform.DeleteKey(kMakerKey, L"Quorvane"), Deletion::kDeleted);
   EXPECT_EQ(RecordedFolder(), L"");
+  EXPECT_EQ(platform.RecordedFiles(), std::nullopt);
   SetRegValue(HKEY_CURRENT_USER, kProductKey, L"Path", L"  D:\\Apps\\Quorvane\\ ");  // as typed
   EXPECT_EQ(RecordedFolder(), L"D:\\Apps\\Quorvane");
 }

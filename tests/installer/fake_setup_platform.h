@@ -15,12 +15,14 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
   std::map<std::wstring, std::string> files;  // full path → bytes
   std::set<std::wstring> folders;
   std::set<std::wstring> blocked;                 // paths that cannot be written
+  std::set<std::wstring> held;                    // files that cannot be deleted (a host has them loaded)
   std::map<std::wstring, std::string> resources;  // resource type → bytes
   std::set<std::wstring> keys;                    // key paths under HKEY_CURRENT_USER, each parent listed too
   std::set<std::wstring> stuck_keys;              // their deletion fails
   std::optional<unsigned long> exit_code = 0;     // every regsvr32's
   std::wstring native = L"C:\\Windows\\Sysnative";
   std::wstring recorded;
+  std::optional<std::vector<std::wstring>> recorded_files;
   std::vector<std::wstring> statuses, log, commands, deletions;
 
   FakeSetupPlatform() {
@@ -42,12 +44,13 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
     const auto found = files.find(source);
     return found != files.end() && WriteBytes(target, std::string(found->second));
   }
-  bool DeleteAt(const std::wstring& path) override { return files.erase(path) == 1; }
+  bool DeleteAt(const std::wstring& path) override { return !held.contains(path) && files.erase(path) == 1; }
   std::vector<std::wstring> ListFiles(const std::wstring& folder) override {
     std::vector<std::wstring> names;
+    const std::wstring prefix = JoinPath(folder, L"");
     for (const auto& [path, bytes] : files) {
-      if (path.starts_with(folder + L'\\') && path.find(L'\\', folder.size() + 1) == std::wstring::npos) {
-        names.push_back(path.substr(folder.size() + 1));
+      if (path.starts_with(prefix) && path.find(L'\\', prefix.size()) == std::wstring::npos) {
+        names.push_back(path.substr(prefix.size()));
       }
     }
     return names;
@@ -62,10 +65,13 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
     }
     folders.erase(path);
   }
+  std::wstring RecordedFolder() override { return recorded; }
   void RecordFolder(const std::wstring& folder) override {
     recorded = folder;
     keys.insert({L"Software", L"Software\\Velmora", kProductKey});
   }
+  std::optional<std::vector<std::wstring>> RecordedFiles() override { return recorded_files; }
+  void RecordFiles(const std::vector<std::wstring>& names) override { recorded_files = names; }
   KeyDeletion DeleteKey(const std::wstring& parent, const std::wstring& name) override {
     const std::wstring path = parent + L'\\' + name;
     deletions.push_back(path);
@@ -75,6 +81,10 @@ class FakeSetupPlatform : public SetupPlatform, public SetupProgress {
     }
     if (stuck_keys.contains(path)) return KeyDeletion::kFailed;
     keys.erase(path);
+    if (path == kProductKey) {
+      recorded.clear();
+      recorded_files.reset();
+    }
     return KeyDeletion::kDeleted;
   }
   std::optional<unsigned long> RunAndWait(const std::wstring& program, const std::wstring& command_line,

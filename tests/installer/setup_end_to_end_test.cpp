@@ -2,8 +2,11 @@
 // folder of the test, the sandbox host loading the installed add-in, and removing both again.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
+#include "kit/case_fold.h"
 #include "kit/setup_run.h"
 #include "tests/dialogs/temp_folder.h"
 #include "tests/installer/setup_folder.h"
@@ -55,12 +58,13 @@ std::string Describe(const RegistryFixture::Key& key, const std::string& indent 
 // The setup program's process and wizard window.
 class Wizard {
  public:
-  Wizard() {
+  // `folder`: the program's, ending in "\".
+  explicit Wizard(const std::wstring& folder = qv::test::SetupProgramFolder()) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring line = L"QuorvaneSetup.exe";
-    if (!CreateProcessW((qv::test::SetupProgramFolder() + line).c_str(), line.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &process_)) {
+    if (!CreateProcessW((folder + line).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_)) {
       return;
     }
     for (int i = 0; i < 600 && !window_; ++i) {
@@ -69,8 +73,10 @@ class Wizard {
     }
   }
   ~Wizard() {
-    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 10000);
+    }
     if (process_.hProcess) CloseHandle(process_.hProcess);
     if (process_.hThread) CloseHandle(process_.hThread);
   }
@@ -98,10 +104,21 @@ class Wizard {
   void SetFolder(const std::wstring& folder) const {
     SendMessageW(Item(kFolder), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   }
-  // Waits for the finish page, then gives the log.
+  // Enter, and a click on the Next button, queued while the run holds the wizard.
+  void PressEnter() const {
+    PostMessageW(window_, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(window_, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
+  }
+  void ClickNext() const {
+    PostMessageW(Item(kNext), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageW(Item(kNext), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+  }
+  // Waits for "Готово", then gives the log; nothing when the window went first.
   std::vector<std::wstring> Log() const {
     std::vector<std::wstring> lines;
-    if (!WaitFor([&] { return Text(kNext) == L"Готово"; }, 240000)) return lines;
+    if (!WaitFor([&] { return !IsWindow(window_) || Text(kNext) == L"Готово"; }, 240000) || !IsWindow(window_)) {
+      return lines;
+    }
     const auto count = static_cast<WPARAM>(SendMessageW(Item(kLog), LB_GETCOUNT, 0, 0));
     for (WPARAM i = 0; i < count; ++i) {
       std::wstring line(static_cast<std::size_t>(SendMessageW(Item(kLog), LB_GETTEXTLEN, i, 0)), L'\0');
@@ -109,6 +126,28 @@ class Wizard {
       lines.push_back(line);
     }
     return lines;
+  }
+  // The file a library named `name` is loaded from when the program asks for it by name, as the
+  // system's own libraries it calls on do.
+  std::wstring LoadedByName(const std::wstring& name) const {
+    const SIZE_T bytes = (name.size() + 1) * sizeof(wchar_t);
+    void* text = VirtualAllocEx(process_.hProcess, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!text || !WriteProcessMemory(process_.hProcess, text, name.c_str(), bytes, nullptr)) return L"";
+    // kernel32 lies at one address in every process of a bitness: LoadLibraryW runs there as a thread.
+    const auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+    const HANDLE thread = CreateRemoteThread(process_.hProcess, nullptr, 0, load, text, 0, nullptr);
+    DWORD module = 0;
+    if (thread) {
+      WaitForSingleObject(thread, 30000);
+      GetExitCodeThread(thread, &module);
+      CloseHandle(thread);
+    }
+    VirtualFreeEx(process_.hProcess, text, 0, MEM_RELEASE);
+    wchar_t file[MAX_PATH] = {};
+    if (module)
+      GetModuleFileNameExW(process_.hProcess, reinterpret_cast<HMODULE>(static_cast<UINT_PTR>(module)), file, MAX_PATH);
+    return file;
   }
   // "Готово" ends the program without a question.
   bool Finish() const {
@@ -173,6 +212,7 @@ TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
     wizard.Next(L"Далее >");
     wizard.SetFolder(L"  " + folder + L"\\ ");  // blanks and a backslash as a user might leave them
     wizard.Next(L"Установить");
+    wizard.ClickNext();  // not taken for "Готово"
     EXPECT_EQ(
         wizard.Log(),
         Lines({L"Извлечение QuorvaneStudio.dll", L"Регистрация QuorvaneStudio.dll", L"Извлечение QuorvaneOffice64.dll",
@@ -209,6 +249,7 @@ TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
     wizard.ChooseRemoval();
     wizard.Next(L"Далее >");
     wizard.Next(L"Удалить");
+    wizard.PressEnter();
     EXPECT_EQ(wizard.Log(),
               Lines({L"Разрегистрация QuorvaneStudio.dll", L"Разрегистрация QuorvaneOffice.dll",
                      L"Разрегистрация QuorvaneOffice64.dll", L"Удаление QuorvaneStudio.dll",
@@ -226,6 +267,51 @@ TEST_P(SetupEndToEnd, InstallsBothLoadsTheAddinAndRemovesBothWithoutTrace) {
   }
   EXPECT_EQ(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(RegistryFixture::Read(L"Software\\Velmora").exists, GetParam());
+}
+
+class SetupWizard : public ::testing::Test {
+ protected:
+  RegistryFixture registry_;
+  qv::test::TempFolder temp_;
+};
+
+// A library planted beside the setup program (in a downloads folder, say) under a system library's
+// name is not the one the program gets.
+TEST_F(SetupWizard, LoadsSystemLibrariesFromTheSystemFolderOnly) {
+  const std::wstring folder = temp_.path() + L"\\";
+  ASSERT_TRUE(CopyFileW((qv::test::SetupProgramFolder() + L"QuorvaneSetup.exe").c_str(),
+                        (folder + L"QuorvaneSetup.exe").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW((qv::AppPath() + L"QuorvaneOffice.dll").c_str(), (folder + L"hid.dll").c_str(), FALSE));
+  Wizard wizard(folder);
+  ASSERT_NE(wizard.window(), nullptr);
+  const std::wstring loaded = wizard.LoadedByName(L"hid.dll");
+  ASSERT_FALSE(loaded.empty());
+  EXPECT_FALSE(qv::FoldCase(loaded).starts_with(qv::FoldCase(folder))) << std::string(loaded.begin(), loaded.end());
+}
+
+// A run with a failed line keeps its log in view with "Готово"; an Enter pressed while the run held
+// the wizard is not taken for "Готово" before the log could be read.
+TEST_F(SetupWizard, AFailedRunKeepsItsLogInView) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, qv::kMakerKey);
+  const std::wstring folder = temp_.File(L"Quorvane");
+  // Folders in the libraries' places: they cannot be written, and nothing gets registered.
+  for (const wchar_t* name : {L"", L"\\QuorvaneStudio.dll", L"\\QuorvaneOffice.dll", L"\\QuorvaneOffice64.dll"}) {
+    ASSERT_TRUE(CreateDirectoryW((folder + name).c_str(), nullptr));
+  }
+  Wizard wizard;
+  ASSERT_NE(wizard.window(), nullptr);
+  wizard.Next(L"Далее >");
+  wizard.Next(L"Далее >");
+  wizard.Next(L"Далее >");
+  wizard.SetFolder(folder);
+  wizard.Next(L"Установить");
+  wizard.PressEnter();
+  const std::vector<std::wstring> log = wizard.Log();
+  ASSERT_FALSE(log.empty()) << "the wizard closed";
+  EXPECT_EQ(log.front(), L"Извлечение QuorvaneStudio.dll не произошла.");
+  EXPECT_TRUE(IsWindowVisible(wizard.Item(kLog)));
+  EXPECT_TRUE(IsWindowEnabled(wizard.Item(kNext)));
+  EXPECT_TRUE(wizard.Finish());
 }
 
 INSTANTIATE_TEST_SUITE_P(MakersKey, SetupEndToEnd, ::testing::Values(false, true),

@@ -2,6 +2,8 @@
 // lines, what is written and what is left.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/installer/fake_setup_platform.h"
 
 namespace qv {
@@ -16,13 +18,14 @@ class SetupRunTest : public ::testing::Test {
     fake.files[L"E:\\Languages.ini"] = "[VB6]\r\n";
     fake.files[L"E:\\Languages\\ru.dll"] = "ru";
   }
-  void Run(bool install, bool studio, bool office, std::wstring folder = kFolder) {
+  bool Run(bool install, bool studio, bool office, std::wstring folder = kFolder) {
     fake.log.clear();
     fake.commands.clear();
     fake.statuses.clear();
     fake.deletions.clear();
-    RunSetup(fake, fake, {install, studio, office, std::move(folder)});
+    return RunSetup(fake, fake, {install, studio, office, std::move(folder)});
   }
+  std::wstring In(const std::wstring& name) const { return std::wstring(kFolder) + L"\\" + name; }
   test::FakeSetupPlatform fake;
 };
 
@@ -50,7 +53,7 @@ TEST_F(SetupRunTest, InstallingWritesRegistersAndRecords) {
     fake.native = c.x64 ? L"C:\\Windows\\Sysnative" : L"";
     fake.resources[L"QUORVANE"] = std::string("help\0\0", 6);
     fake.files[std::wstring(kFolder) + L"\\Quorvane.chm"] = "an older, longer help file";
-    Run(true, c.studio, c.office);
+    EXPECT_TRUE(Run(true, c.studio, c.office));
     Lines expected = c.log;
     expected.insert(expected.end(), kInstallBoth.end() - 7, kInstallBoth.end());
     EXPECT_EQ(fake.log, expected);
@@ -108,7 +111,7 @@ TEST_F(SetupRunTest, FailuresGiveTheirLineAndTheRunGoesOn) {
     SCOPED_TRACE(c.what);
     SetUp();
     c.arrange(fake);
-    Run(true, true, true);
+    EXPECT_FALSE(Run(true, true, true));
     ASSERT_EQ(fake.log.size(), kInstallBoth.size());
     Lines failed;
     for (std::size_t i = 0; i < fake.log.size(); ++i) {
@@ -181,6 +184,113 @@ TEST_F(SetupRunTest, RemovingBothDeletesFilesFoldersAndKeys) {
     EXPECT_EQ(fake.deletions, (Lines{L"Software\\Velmora\\Quorvane\\VB", L"Software\\Velmora\\Quorvane\\VBA",
                                      L"Software\\Velmora\\Quorvane", L"Software\\Velmora"}));
     fake = test::FakeSetupPlatform();
+  }
+}
+
+const Lines kInstalled = {L"QuorvaneStudio.dll", L"QuorvaneOffice64.dll", L"QuorvaneOffice.dll", L"AutoInserts.ini",
+                          L"ErrorHandlers.ini",  L"SyntaxColors.ini",     L"IncludingPaths.ini", L"Languages.ini",
+                          L"Languages\\ru.dll",  L"Quorvane.chm"};
+
+Lines Sorted(Lines lines) {
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+// A folder the user typed by hand may hold files of others beside what the installation copied.
+TEST_F(SetupRunTest, RemovalDeletesOnlyWhatTheInstallationCopied) {
+  fake.files[In(L"notes.txt")] = "the user's";
+  fake.files[In(L"Languages\\other.dll")] = "another program's";
+  fake.files[In(L"Quorvane.chm")] = "the user's own, kept from being replaced";
+  fake.blocked.insert(In(L"Quorvane.chm"));
+  EXPECT_FALSE(Run(true, true, true));
+  EXPECT_EQ(fake.recorded_files, Lines(kInstalled.begin(), kInstalled.end() - 1));
+  EXPECT_TRUE(Run(false, true, true));
+  Lines log = kRemoveBoth;
+  log.erase(log.begin() + 11);  // the help file, never copied
+  EXPECT_EQ(fake.log, log);
+  EXPECT_EQ(fake.files.size(), 2u + 3u);  // the setup's two and the three of others
+  EXPECT_TRUE(fake.files.contains(In(L"Languages\\other.dll")));
+  EXPECT_TRUE(fake.folders.contains(In(L"Languages")));
+  EXPECT_FALSE(fake.keys.contains(kProductKey));
+}
+
+// Installing the other environment later into the same folder adds to the record; another folder
+// starts its own.
+TEST_F(SetupRunTest, TheRecordOfAFolderGrowsWithEachInstallationIntoIt) {
+  Run(true, true, false);
+  Run(true, false, true);
+  EXPECT_EQ(Sorted(*fake.recorded_files), Sorted(kInstalled));
+  EXPECT_TRUE(Run(false, true, true));
+  EXPECT_EQ(fake.log, kRemoveBoth);
+  Run(true, true, false);
+  Run(true, false, true, L"D:\\Other");
+  EXPECT_EQ(fake.recorded_files->front(), L"QuorvaneOffice64.dll");
+  EXPECT_FALSE(std::count(fake.recorded_files->begin(), fake.recorded_files->end(), L"QuorvaneStudio.dll"));
+}
+
+// The setup program that recorded no names wrote these on every run; the files of its Languages
+// folder cannot be told from others' and stay.
+TEST_F(SetupRunTest, AnInstallationWithoutRecordedNamesLosesTheNamesItAlwaysWrote) {
+  for (const wchar_t* name : {L"QuorvaneStudio.dll", L"QuorvaneOffice.dll", L"AutoInserts.ini", L"Quorvane.chm",
+                              L"Languages\\ru.dll", L"notes.txt"}) {
+    fake.files[In(name)] = "old";
+  }
+  fake.RecordFolder(kFolder);
+  EXPECT_TRUE(Run(false, true, true));
+  EXPECT_EQ(fake.log, (Lines{kRemoveBoth[0], kRemoveBoth[1], kRemoveBoth[3], kRemoveBoth[4], kRemoveBoth[6],
+                             kRemoveBoth[11], kRemoveBoth.back()}));
+  EXPECT_TRUE(fake.files.contains(In(L"Languages\\ru.dll")));
+  EXPECT_TRUE(fake.files.contains(In(L"notes.txt")));
+  EXPECT_FALSE(fake.keys.contains(kProductKey));
+}
+
+// A library the host still has loaded, or one that could not be unregistered, stays with the list
+// files it reads, and so do `Path` and the record of what is left: removal is offered again.
+TEST_F(SetupRunTest, ARemovalThatFailedKeepsThePathAndWhatIsLeft) {
+  struct Case {
+    const char* what;
+    void (*arrange)(test::FakeSetupPlatform&);
+    Lines failed;
+  };
+  const Case cases[] = {
+      {"loaded",
+       [](test::FakeSetupPlatform& f) { f.held.insert(std::wstring(kFolder) + L"\\QuorvaneOffice.dll"); },
+       {L"Удаление QuorvaneOffice.dll не произошла."}},
+      {"still registered",
+       [](test::FakeSetupPlatform& f) { f.exit_code = 5; },
+       {L"Разрегистрация QuorvaneStudio.dll не произошла.", L"Разрегистрация QuorvaneOffice.dll не произошла.",
+        L"Разрегистрация QuorvaneOffice64.dll не произошла.", L"Удаление QuorvaneStudio.dll не произошла.",
+        L"Удаление QuorvaneOffice.dll не произошла.", L"Удаление QuorvaneOffice64.dll не произошла."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fake = test::FakeSetupPlatform();
+    SetUp();
+    Run(true, true, true);
+    fake.keys.insert({std::wstring(kProductKey) + L"\\VB", std::wstring(kProductKey) + L"\\VBA"});
+    c.arrange(fake);
+    EXPECT_FALSE(Run(false, true, true));
+    Lines failed;
+    for (const std::wstring& line : fake.log) {
+      if (line.ends_with(L" не произошла.")) failed.push_back(line);
+    }
+    EXPECT_EQ(failed, c.failed);
+    EXPECT_EQ(fake.log.back(), kRemoveBoth.back());
+    EXPECT_EQ(fake.recorded, kFolder);
+    Lines left;
+    for (const std::wstring& name : kInstalled) {
+      if (fake.files.contains(In(name))) left.push_back(name);
+    }
+    EXPECT_EQ(Sorted(fake.recorded_files.value_or(Lines{L"(none)"})), Sorted(left));
+    EXPECT_TRUE(fake.files.contains(In(L"AutoInserts.ini")));
+    EXPECT_TRUE(fake.keys.contains(kProductKey));
+    EXPECT_TRUE(fake.keys.contains(std::wstring(kProductKey) + L"\\VBA"));
+    // Once the host has let the library go, removal ends the work.
+    fake.held.clear();
+    fake.exit_code = 0;
+    EXPECT_TRUE(Run(false, true, true));
+    EXPECT_EQ(fake.files.size(), 2u);
+    EXPECT_FALSE(fake.keys.contains(kProductKey));
   }
 }
 

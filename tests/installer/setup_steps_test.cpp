@@ -54,13 +54,22 @@ TEST(SetupSteps, InstallAndRemoveWalks) {
     EXPECT_FALSE(steps.PressCancel());  // Esc during the run
     EXPECT_EQ(steps.theme(), L"Выбор каталога установки:");
     EXPECT_EQ(steps.information(), L" Выберите каталог для установки Quorvane 2.0.");
-    steps.Finished();
+    steps.Finished(true);
     EXPECT_EQ(Shown(steps), "5 done back-off no-cancel");
     EXPECT_TRUE(steps.AsksBeforeClose());
     EXPECT_FALSE(steps.PressCancel());
     EXPECT_EQ(steps.PressNext(), Next::kClose);
     EXPECT_FALSE(steps.AsksBeforeClose());
   }
+}
+
+TEST(SetupSteps, ARunWithAFailedLineKeepsItsLogInView) {
+  SetupSteps steps(true, L"x");
+  while (steps.PressNext() != Next::kRun) {
+  }
+  steps.Finished(false);
+  EXPECT_EQ(Shown(steps), "4 done back-off no-cancel");
+  EXPECT_EQ(steps.PressNext(), Next::kClose);
 }
 
 TEST(SetupSteps, BackRestoresCaptionsAndTicksEnableNext) {
