@@ -8,6 +8,7 @@
 
 #include "win/ansi_file.h"
 #include "win/files.h"
+#include "tests/win/win_test_support.h"
 
 namespace qv::test {
 namespace {
@@ -272,6 +273,8 @@ TEST_F(TreeViewTest, MouseAndKeyEventsCarryClientPointsAndShift) {
     shift.ki.wVk = VK_SHIFT;
     shift.ki.dwFlags = c.shift ? 0 : KEYEVENTF_KEYUP;
     SendInput(1, &shift, sizeof shift);
+    // The input queue is read asynchronously: wait until the key state shows the change.
+    ASSERT_TRUE(PumpUntil(2000, [&] { return ((GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0) == c.shift; }));
     events_.events.clear();
     SendMessageW(tree_->hWnd(), c.message, c.wparam, 0);
     EXPECT_EQ(std::vector<std::wstring>{c.event}, events_.events);
