@@ -12,6 +12,7 @@
 #include "kit/vb_error.h"
 #include "kit/vb_strings.h"
 #include "win/ansi_file.h"
+#include "win/code_page.h"
 #include "win/environment.h"
 #include "win/files.h"
 #include "win/registry.h"
@@ -27,20 +28,6 @@ std::wstring ShortPath(const std::wstring& path) {
   if (short_path.empty()) return path;
   short_path.resize(GetShortPathNameW(path.c_str(), short_path.data(), static_cast<DWORD>(short_path.size())));
   return short_path.empty() ? path : short_path;
-}
-
-// The command interpreter reads a batch in the OEM code page. Nothing when a character has no place
-// there: the letter put in its stead could name another file.
-std::optional<std::string> OemBytes(std::wstring_view text) {
-  const int size = static_cast<int>(text.size());
-  BOOL replaced = FALSE;
-  const int length =
-      WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &replaced);
-  if (replaced || length <= 0) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr, &replaced);
-  if (replaced) return std::nullopt;
-  return bytes;
 }
 
 }  // namespace
@@ -78,7 +65,8 @@ bool ReplaceLanguageLibrary(const std::wstring& source, const LanguageTarget& ta
     AppMessage(owner, L"Невозможно определить путь к VBA", MB_OK);
     return false;
   }
-  const std::optional<std::string> lines = OemBytes(LanguageBatch(source, target.file));
+  // The command interpreter reads a batch in the OEM code page.
+  const std::optional<std::string> lines = ExactNarrowText(CP_OEMCP, LanguageBatch(source, target.file));
   if (!lines) {
     AppMessage(owner, L"Путь к файлу языка нельзя записать в командный файл, язык интерфейса не изменён:\r\n" + source,
                MB_ICONEXCLAMATION);

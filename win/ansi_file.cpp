@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "win/code_page.h"
+
 namespace qv {
 namespace {
 
@@ -23,14 +25,6 @@ class FileHandle {
 };
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
-std::string AnsiBytes(std::wstring_view text) {
-  const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
 
 }  // namespace
 
@@ -70,7 +64,7 @@ bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
 }
 
 bool ReplaceAnsiFile(const std::wstring& path, std::wstring_view text) {
-  return ReplaceFileBytes(path, AnsiBytes(text));
+  return ReplaceFileBytes(path, NarrowText(CP_ACP, text));
 }
 
 std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
@@ -84,7 +78,7 @@ std::optional<std::wstring> ReadAnsiFile(const std::wstring& path) {
   return text;
 }
 
-bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) { return WriteFileBytes(path, AnsiBytes(text)); }
+bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) { return WriteFileBytes(path, NarrowText(CP_ACP, text)); }
 
 bool CreateIfMissing(const std::wstring& path) {
   // Only a missing file is created: an existing one is never opened for writing, so one that is

@@ -6,6 +6,7 @@
 
 #include "kit/vb_error.h"
 #include "win/clipboard.h"
+#include "win/code_page.h"
 
 namespace qv {
 namespace {
@@ -35,9 +36,7 @@ bool ReplaceOnClipboard(const std::optional<std::wstring>& text) {
   if (!EmptyClipboard()) return false;
   if (!text) return true;
   const int size = static_cast<int>(text->size()) + 1;  // with the terminating NUL
-  const int ansi_size = WideCharToMultiByte(CP_ACP, 0, text->c_str(), size, nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<size_t>(ansi_size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text->c_str(), size, ansi.data(), ansi_size, nullptr, nullptr);
+  const std::string ansi = NarrowText(CP_ACP, std::wstring_view(text->c_str(), static_cast<size_t>(size)));
   return Put(CF_UNICODETEXT, text->c_str(), static_cast<size_t>(size) * sizeof(wchar_t)) &&
          Put(CF_TEXT, ansi.data(), ansi.size());
 }

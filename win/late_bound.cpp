@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kit/case_fold.h"
+#include "win/code_page.h"
 #include "win/com_ptr.h"
 
 namespace qv {
@@ -22,13 +23,7 @@ Variant Converted(const VARIANT& value, VARTYPE type) {
   return converted;
 }
 
-std::string Utf8(std::wstring_view text) {
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
+std::string Utf8(std::wstring_view text) { return NarrowText(CP_UTF8, text); }
 
 // The number VB reports for a failed late-bound call.
 long VbNumberOf(HRESULT hr, long scode) {
