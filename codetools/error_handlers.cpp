@@ -31,11 +31,12 @@ std::vector<std::wstring_view> Words(std::wstring_view statement) {
   return words;
 }
 
-// Searched from the body's first line past blank, comment and label lines and Dim declarations. A
-// line that holds another statement or a label beside it is not the handler's: deleting or
-// replacing it would take them along.
+// Searched from the body's first line past blank, comment and label lines and Dim declarations,
+// above the End line: "On Error End Sub" is that line, not a handler. A line that holds another
+// statement or a label beside it is not the handler's: deleting or replacing it would take them along.
 std::optional<LeadingOnError> FindLeadingOnError(const CodeModuleView& module, const ProcedureBody& body) {
-  for (long line = body.first_line; line <= body.last_line;) {
+  const long last = body.end_line != 0 ? body.end_line - 1 : body.last_line;
+  for (long line = body.first_line; line <= last;) {
     const LogicalLine logical = GetLine(module, line);
     const std::wstring statement = TrimBlanks(logical.code_text);
     if (statement.starts_with(L"On Error ")) {

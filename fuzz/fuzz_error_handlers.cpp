@@ -5,6 +5,7 @@
 // - for a procedure without a handler and a template that numbers nothing, deleting the inserted
 //   handler gives the module back.
 #include <algorithm>
+#include <clocale>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +26,7 @@ using qv::ModuleText;
 using qv::ProcedureInfo;
 
 [[noreturn]] void Fail(const char* property, const ProcedureInfo& procedure, const std::wstring& caption) {
+  std::setlocale(LC_CTYPE, "C.UTF-8");  // the captions are Russian: %ls stops at them in the "C" locale
   std::fprintf(stderr, "broken in the procedure whose header is line %ld, template %ls: %s\n", procedure.body_line,
                caption.c_str(), property);
   std::abort();

@@ -199,6 +199,10 @@ TEST(ErrorHandlerEdits, WhatTheRemovalFindsAndWhatItLeaves) {
       {{L"Sub A()", L"    Close #1: End Sub"},
        L"On Error Resume Next||0|0",
        {L"Sub A()", L"    On Error Resume Next", L"    Close #1: End Sub"}},
+      // The End line is never taken for a handler's On Error, whatever stands before its End.
+      {{L"Sub A()", L"On Error End Sub"},
+       go_to,
+       {L"Sub A()", L"    On Error Goto A_Err", L"    Exit Sub", L"    A_Err:", L"    Beep", L"On Error End Sub"}},
       {{L"Sub A()", L"    On Error GoTo A_Err", L"    a = 1", L"    Exit Sub", L"A_Err:", L"    Close #1: End Sub"},
        L"",
        {L"Sub A()", L"    a = 1", L"    Exit Sub", L"A_Err:", L"    Close #1: End Sub"}},
