@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
 #include "dialogs/modeless_keys.h"

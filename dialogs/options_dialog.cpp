@@ -8,9 +8,7 @@
 #include "addin/build_info.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/error_handler_menu.h"
-#include "addin/lifecycle.h"
 #include "addin/shell_open.h"
 #include "dialogs/colour_dialog.h"
 #include "dialogs/controls.h"
@@ -18,6 +16,7 @@
 #include "dialogs/input_box.h"
 #include "dialogs/modeless_keys.h"
 #include "dialogs/visual_style.h"
+#include "editor/tab_strip.h"
 #include "dialogs/interface_language.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
@@ -108,14 +107,8 @@ bool OptionsEffects::ChangeLanguageIDE(HWND owner, const std::wstring& name) {
   return qv::ChangeLanguageIDE(name, owner);
 }
 // The tab strip runs only beside a started add-in, which knows the host's main window.
-void OptionsEffects::StartMDITabs() {
-  if (State().hWndMain) qv::StartMDITabs();
-}
-void OptionsEffects::StopMDITabs() {
-  if (State().hWndMain) qv::StopMDITabs();
-}
 void OptionsEffects::SetTabPosition(long position) {
-  if (State().hWndMain) qv::SetTabPosition(position);
+  if (State().hWndMain) SetTabStripPosition(position);
 }
 
 // At an external start there is neither toolbar nor hidden command window.
@@ -394,8 +387,7 @@ void OptionsDialog::LoadPageList() {
 
 HWND ModelessOptionsWindow() { return modeless_dialog ? modeless_dialog->hwnd() : nullptr; }
 
-void ShowOptions(bool modal) {
-  static OptionsEffects effects;
+void ShowOptions(bool modal, OptionsEffects& effects) {
   if (modal) {
     OptionsDialog dialog(AppPath(), effects);
     if (!dialog.Create(State().hWndMain, false)) {

@@ -10,7 +10,6 @@
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"

@@ -1,5 +1,5 @@
-// The subclass of the active code window: the typing tools and hot keys see each key before or
-// after the editor, and the painter paints after it. One window is hooked at a time.
+#include "editor/code_pane_hook.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,13 +10,11 @@
 #include "addin/addin_state.h"
 #include "addin/busy_hold.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/includes.h"
 #include "addin/keyboard_state.h"
 #include "editor/active_pane_tools.h"
 #include "editor/enter_key.h"
 #include "editor/highlight_painter.h"
-#include "editor/hot_keys.h"
 #include "win/failure_log.h"
 #include "win/subclass.h"
 #include "win/window_identity.h"
@@ -59,9 +57,9 @@ void KeyDown(WPARAM key) {
   }
 }
 
-void KeyUp(UINT message, WPARAM key) {
+void KeyUp(UINT message, WPARAM key, const HotKeyTable& hot_keys) {
   const Settings& settings = State().settings;
-  if (settings.HotKeys) RunHotKeys(static_cast<long>(key), HeldModifiers());
+  if (settings.HotKeys) RunHotKeys(hot_keys, static_cast<long>(key), HeldModifiers());
   if (message == WM_KEYUP && key == VK_SPACE && settings.AutoText) {
     Guarded(L"code window", [] { InsertAutoTextInActivePane(); });
   }
@@ -78,8 +76,9 @@ class CodePaneHook : public Subclass {
  public:
   // A paint posted to the window hooked before is lost with that hook. The new window painted itself
   // before it was hooked, without its colours: they come with a paint of its own.
-  bool HookFresh(HWND window) {
+  bool HookFresh(HWND window, const HotKeyTable& hot_keys) {
     paint_posted_ = false;
+    hot_keys_ = &hot_keys;
     if (!Hook(window)) return false;
     if (State().settings.SyntaxColoring) PostPaint(window);
     return true;
@@ -113,7 +112,7 @@ class CodePaneHook : public Subclass {
       } else if (message == WM_KEYDOWN) {
         Guarded(L"code window", [&] { KeyDown(wparam); });
       } else {
-        KeyUp(message, wparam);
+        KeyUp(message, wparam, *hot_keys_);
       }
     }
     const LRESULT result = outcome.swallowed ? 0 : DefSubclassProc(window, message, wparam, lparam);
@@ -141,6 +140,7 @@ class CodePaneHook : public Subclass {
   }
 
   bool paint_posted_ = false;
+  const HotKeyTable* hot_keys_ = nullptr;
 };
 
 CodePaneHook& Hook() {
@@ -150,7 +150,7 @@ CodePaneHook& Hook() {
 
 }  // namespace
 
-bool HookCodeWindow(HWND window) { return Hook().HookFresh(window); }
+bool HookCodeWindow(HWND window, const HotKeyTable& hot_keys) { return Hook().HookFresh(window, hot_keys); }
 
 void UnhookCodeWindow(HWND window) {
   if (window && Hook().window() == window) Hook().Unhook();

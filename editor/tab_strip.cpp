@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
 #include "win/failure_log.h"
 #include "win/window_identity.h"
 

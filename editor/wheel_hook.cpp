@@ -1,5 +1,7 @@
 // The wheel in MDI mode: the host's main window sees every wheel message that the focus window
 // passes up, and turns it into scrolling of the window the user means. The host gets the message too.
+#include "editor/wheel_hook.h"
+
 #include <windowsx.h>
 
 #include <cstdint>
@@ -9,7 +11,6 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "editor/wheel_scroll.h"
 #include "kit/wheel_steps.h"
 #include "win/registry.h"

@@ -10,7 +10,6 @@
 #include <string>
 #include <type_traits>
 
-#include "addin/entry_points.h"
 #include "editor/tab_strip.h"
 
 namespace {

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "addin/entry_points.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "addin/entry_points.h"
+#include "dialogs/about_box.h"
 #include "tests/dialogs/options_fixture.h"
 #include "win/module_lifetime.h"
 
@@ -196,7 +196,7 @@ TEST_F(OptionsLoadTest, EachPageRowShowsItsPageAndHeadingsChangeNothing) {
 // A modeless dialog holds the library until the add-in's shutdown destroys it.
 TEST_F(OptionsLoadTest, TheModelessDialogHoldsTheLibraryUntilTheShutdownUnloadsIt) {
   ASSERT_FALSE(ModuleInUse());
-  ShowOptions(false);
+  ShowOptions(false, effects_);
   ASSERT_NE(nullptr, ModelessOptionsWindow());
   EXPECT_TRUE(IsWindowVisible(ModelessOptionsWindow()));
   EXPECT_EQ(nullptr, GetWindow(ModelessOptionsWindow(), GW_OWNER));

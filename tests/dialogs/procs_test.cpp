@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "addin/build_info.h"
-#include "addin/entry_points.h"
+#include "dialogs/about_box.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "tests/addin/code_pane_fixture.h"

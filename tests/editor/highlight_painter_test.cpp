@@ -11,7 +11,7 @@
 #include <string>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "library/parts.h"
 #include "tests/addin/code_pane_fixture.h"
 #include "tests/editor/code_pixels.h"
 #include "tests/editor/gdi_slots.h"
@@ -42,7 +42,7 @@ constexpr const wchar_t* kSample =
 class HighlightPainterTest : public CodePaneTest {
  protected:
   void TearDown() override {
-    qv::UnhookCodePane(window_);
+    qv::LibraryParts().UnhookCodePane(window_);
     qv::Tables() = qv::LoadTables{};
     qv::SetFailureSink(nullptr);
     CodePaneTest::TearDown();
@@ -61,7 +61,7 @@ class HighlightPainterTest : public CodePaneTest {
     qv::Tables().SyntaxTextColors.Add(std::to_wstring(kUserText));
     qv::SetFailureSink([](std::wstring_view failure) noexcept { ADD_FAILURE() << std::wstring(failure).c_str(); });
     window_ = window.hwnd();
-    qv::HookCodePane(window_);
+    qv::LibraryParts().HookCodePane(window_);
     state.loop.hWndHooked = window_;
     Select(caret_line, 1);
     HideCaret(window_);
@@ -244,10 +244,10 @@ class EditorRedrawsItself : public qv::Subclass {
 // After a typed character and after Delete the caret's line is painted again, and only it.
 TEST_F(HighlightPainterTest, ATypedCharacterOrDeleteRepaintsTheCaretLine) {
   Open(kSample, 1);
-  qv::UnhookCodePane(window_);
+  qv::LibraryParts().UnhookCodePane(window_);
   EditorRedrawsItself editor;
   ASSERT_TRUE(editor.Hook(window_));
-  qv::HookCodePane(window_);
+  qv::LibraryParts().HookCodePane(window_);
   const CodeCells cells = MeasureCells(window_);
   const struct {
     long line;
@@ -266,7 +266,7 @@ TEST_F(HighlightPainterTest, ATypedCharacterOrDeleteRepaintsTheCaretLine) {
   }
   EXPECT_EQ(L"s = \"abc\"\"de\"x", Get(CodeModule().Object(), L"Lines", {1L, 1L}).Text());
   EXPECT_EQ(L" = \"zz\"", Get(CodeModule().Object(), L"Lines", {3L, 1L}).Text());
-  qv::UnhookCodePane(window_);
+  qv::LibraryParts().UnhookCodePane(window_);
   editor.Unhook();
 }
 

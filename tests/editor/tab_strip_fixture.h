@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
 #include "editor/tab_strip.h"
 #include "win/gdi_owners.h"
 
@@ -38,16 +37,16 @@ class TabStripTest : public ::testing::Test {
     client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                               600, 400, frame_, nullptr, nullptr, &create);
     qv::State().loop.MDIActivated = false;
-    qv::InitTabs();
-    qv::SetTabPosition(0);
+    qv::InitTabStrip();
+    qv::SetTabStripPosition(0);
   }
   void TearDown() override {
-    qv::TerminateTabs();
+    qv::TerminateTabStrip();
     DestroyWindow(frame_);
   }
 
   void Attach() {
-    qv::AttachTabs(frame_);
+    qv::AttachTabStrip(frame_);
     Settle();
   }
   HWND Open(const wchar_t* title, const wchar_t* class_name = L"VbaWindow") {

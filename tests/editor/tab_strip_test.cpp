@@ -48,7 +48,7 @@ TEST_F(TabStripTest, TheClientMakesRoomRightAfterAttachingAndAtBothPositions) {
   Attach();
   EXPECT_EQ((qv::PixelRect{2, 24, 598, 398}), ClientInWindow());
   for (const auto& c : cases) {
-    qv::SetTabPosition(c.position);
+    qv::SetTabStripPosition(c.position);
     EXPECT_EQ(c.client, ClientInWindow()) << c.position;
   }
   // A caller's WINDOWPOS may hold zeros: the insets apply to the rectangle received.
@@ -57,18 +57,18 @@ TEST_F(TabStripTest, TheClientMakesRoomRightAfterAttachingAndAtBothPositions) {
     RECT received, inside;
   } received[] = {{1, {10, 20, 110, 220}, {12, 22, 108, 196}}, {0, {10, 20, 110, 220}, {12, 44, 108, 218}}};
   for (const auto& c : received) {
-    qv::SetTabPosition(c.position);
+    qv::SetTabStripPosition(c.position);
     WINDOWPOS zeros{};
     NCCALCSIZE_PARAMS params{{c.received, c.received, c.received}, &zeros};
     SendMessageW(client_, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
     EXPECT_TRUE(EqualRect(&c.inside, &params.rgrc[0])) << c.position;
   }
   // Apply: stopped and started again.
-  qv::DetachTabs();
-  qv::TerminateTabs();
+  qv::DetachTabStrip();
+  qv::TerminateTabStrip();
   EXPECT_EQ((qv::PixelRect{2, 2, 598, 398}), ClientInWindow());
-  qv::InitTabs();
-  qv::AttachTabs(frame_);
+  qv::InitTabStrip();
+  qv::AttachTabStrip(frame_);
   EXPECT_EQ((qv::PixelRect{2, 24, 598, 398}), ClientInWindow());
 }
 
@@ -96,8 +96,8 @@ TEST_F(TabStripTest, DetachingKeepsTheExtendedStyleAndTheChain) {
     Attach();
     if (!c.hook_first) other.Hook(client_);
     EXPECT_EQ(0, GetWindowLongPtrW(client_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    qv::DetachTabs();
-    qv::DetachTabs();
+    qv::DetachTabStrip();
+    qv::DetachTabStrip();
     EXPECT_EQ(c.client_edge, (GetWindowLongPtrW(client_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0);
     EXPECT_EQ(c.client_edge ? 2 : 0, ClientInWindow().left);
     const int paints = other.paints;
@@ -195,7 +195,7 @@ TEST_F(TabStripTest, PixelsOfTheGroundTheActiveTabAndTheButtons) {
 }
 
 TEST_F(TabStripTest, TheBottomStripIsDrawnBelowTheClientArea) {
-  qv::SetTabPosition(1);
+  qv::SetTabStripPosition(1);
   Attach();
   Open(L"P - A");
   Paint();

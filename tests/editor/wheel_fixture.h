@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "editor/wheel_hook.h"
 #include "tests/addin/code_pane_fixture.h"
 
 namespace sbx::test {

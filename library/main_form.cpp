@@ -1,6 +1,7 @@
-#include "addin/main_form.h"
+#include "library/main_form.h"
 
-#include "addin/entry_points.h"
+#include "addin/command_bars.h"
+#include "library/main_loop.h"
 #include "win/failure_log.h"
 #include "win/bound_window.h"
 
@@ -12,7 +13,7 @@ constexpr UINT_PTR kTimerId = 0;
 
 void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD) {
   // Nothing may reach the host's message loop.
-  Guarded(L"main loop timer", [] { TimerTick(); });
+  Guarded(L"main loop timer", [] { TimerTick(LibraryParts()); });
 }
 
 // The hidden window's object lives as long as its window.

@@ -1,16 +1,17 @@
-#include "addin/connect.h"
+#include "library/connect.h"
 
 #include <new>
 
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
+#include "addin/command_bars.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/error_box.h"
-#include "addin/lifecycle.h"
-#include "addin/main_form.h"
-#include "win/module_lifetime.h"
 #include "addin/settings_environment.h"
+#include "library/command_handlers.h"
+#include "library/lifecycle.h"
+#include "library/main_form.h"
+#include "win/module_lifetime.h"
 #include "win/clipboard_text.h"
 #include "win/com_ptr.h"
 #include "win/extensibility.h"
@@ -51,9 +52,9 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
     Guarded(L"OnDisconnection", [&] {
       if (saved_connect_mode_ != ext_cm_External) {
-        StopAddin();
+        StopAddin(parts_);
       } else {
-        UnloadDialogs();
+        parts_.UnloadDialogs();
       }
     });
     CloseConnection();
@@ -85,23 +86,23 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
     });
     RunReported(kSettingsStep, [&] {
       LoadSettings({state.IsVBA, state.IDESettingsKey, state.SettingsKey, version}, state.settings,
-                   state.LanguageFiles);
+                   state.LanguageFiles, [&](long style) { parts_.SetIDEStyle(style); });
     });
     saved_connect_mode_ = mode;
     if (mode != ext_cm_External) {
-      RunReported(kCommandBarsStep, [] {
+      RunReported(kCommandBarsStep, [&] {
         // The buttons' faces go through the clipboard at every connection, not only the first of
         // this load: the user's text is kept each time, for the main loop to give back.
         if (std::optional<std::wstring> text = ClipboardText()) Tables().SavedClipboard = std::move(*text);
-        MainFormWindow();
-        AddCommandBarButtons();
+        AddCommandBarButtons(MakeCommandHandlers(parts_), MainFormWindow());
       });
-      RunReported(kStartStep, [] { StartAddin(); });
+      RunReported(kStartStep, [&] { StartAddin(parts_); });
     } else {
-      RunReported(kOptionsStep, [] { ShowOptions(false); });
+      RunReported(kOptionsStep, [&] { parts_.ShowOptions(false); });
     }
   }
 
+  Parts& parts_ = LibraryParts();
   ModuleReference module_;
   ext_ConnectMode saved_connect_mode_ = ext_cm_AfterStartup;
 };
