@@ -79,8 +79,6 @@ std::wstring VersionLine(HMODULE module) {
   return {};
 }
 
-HWND AboutWindow() { return open_box ? open_box->hwnd() : nullptr; }
-
 // The modeless dialogs (the About box, the options dialog of an external start) are the ones that
 // stay open between commands.
 void UnloadDialogs() {

@@ -11,9 +11,6 @@ namespace qv {
 // leading zeros; "" when the module has no version resource.
 std::wstring VersionLine(HMODULE module);
 
-// The open About box; null when there is none.
-HWND AboutWindow();
-
 // Shows the box, owned by State().hWndMain, or brings the open one forward.
 void ShowAbout();
 // Unloads every modeless dialog that is loaded: the About box and the options dialog of an external

@@ -385,8 +385,6 @@ void OptionsDialog::LoadPageList() {
   SwitchPage();
 }
 
-HWND ModelessOptionsWindow() { return modeless_dialog ? modeless_dialog->hwnd() : nullptr; }
-
 void ShowOptions(bool modal, OptionsEffects& effects) {
   if (modal) {
     OptionsDialog dialog(AppPath(), effects);

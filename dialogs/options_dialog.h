@@ -201,9 +201,6 @@ class OptionsDialog final : public DialogWindow {
   std::int32_t highlight_colour_ = 0;
 };
 
-// The open modeless dialog; null when there is none.
-HWND ModelessOptionsWindow();
-
 // Modal from the menu, owned by State().hWndMain, so that it blocks the editor until it closes; or
 // modeless without an owner for an external start, one at a time. `effects` outlives the dialog.
 void ShowOptions(bool modal, OptionsEffects& effects);

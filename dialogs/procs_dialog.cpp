@@ -439,8 +439,6 @@ void ProcsDialog::SaveSettings() const {
 
 }  // namespace
 
-HWND ProcsWindow() { return open_window ? open_window->hwnd() : nullptr; }
-
 void ShowProcs() {
   if (!open_window) {
     auto window = std::make_unique<ProcsDialog>();

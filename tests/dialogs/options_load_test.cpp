@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/about_box.h"
+#include "tests/dialogs/open_dialog.h"
 #include "tests/dialogs/options_fixture.h"
 #include "win/module_lifetime.h"
 
@@ -197,12 +198,12 @@ TEST_F(OptionsLoadTest, EachPageRowShowsItsPageAndHeadingsChangeNothing) {
 TEST_F(OptionsLoadTest, TheModelessDialogHoldsTheLibraryUntilTheShutdownUnloadsIt) {
   ASSERT_FALSE(ModuleInUse());
   ShowOptions(false, effects_);
-  ASSERT_NE(nullptr, ModelessOptionsWindow());
-  EXPECT_TRUE(IsWindowVisible(ModelessOptionsWindow()));
-  EXPECT_EQ(nullptr, GetWindow(ModelessOptionsWindow(), GW_OWNER));
+  ASSERT_NE(nullptr, OpenDialog(kOptionsCaption));
+  EXPECT_TRUE(IsWindowVisible(OpenDialog(kOptionsCaption)));
+  EXPECT_EQ(nullptr, GetWindow(OpenDialog(kOptionsCaption), GW_OWNER));
   EXPECT_TRUE(ModuleInUse());
   UnloadDialogs();
-  EXPECT_EQ(nullptr, ModelessOptionsWindow());
+  EXPECT_EQ(nullptr, OpenDialog(kOptionsCaption));
   EXPECT_FALSE(ModuleInUse());
 }
 

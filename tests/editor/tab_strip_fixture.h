@@ -11,6 +11,7 @@
 
 #include "addin/addin_state.h"
 #include "editor/tab_strip.h"
+#include "tests/editor/tab_strip_view.h"
 #include "win/gdi_owners.h"
 
 namespace sbx::test {
@@ -67,7 +68,7 @@ class TabStripTest : public ::testing::Test {
     RedrawWindow(client_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     Settle();
   }
-  static const qv::TabStrip& Strip() { return qv::MdiTabs(); }
+  static qv::TabStripView Strip() { return qv::TabStripView(qv::MdiTabs()); }
   HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)); }
   std::vector<std::intptr_t> Order(std::initializer_list<HWND> windows) const {
     std::vector<std::intptr_t> order;
