@@ -16,7 +16,6 @@
 #include "dialogs/input_box.h"
 #include "dialogs/modeless_keys.h"
 #include "dialogs/visual_style.h"
-#include "editor/tab_strip.h"
 #include "dialogs/interface_language.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
@@ -105,10 +104,6 @@ short OptionsEffects::GetIDEStyle() { return qv::GetIDEStyle(); }
 void OptionsEffects::SetIDEStyle(HWND owner, long style) { qv::SetIDEStyle(style, owner); }
 bool OptionsEffects::ChangeLanguageIDE(HWND owner, const std::wstring& name) {
   return qv::ChangeLanguageIDE(name, owner);
-}
-// The tab strip runs only beside a started add-in, which knows the host's main window.
-void OptionsEffects::SetTabPosition(long position) {
-  if (State().hWndMain) SetTabStripPosition(position);
 }
 
 // At an external start there is neither toolbar nor hidden command window.

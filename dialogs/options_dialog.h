@@ -27,7 +27,7 @@ namespace qv {
 
 // What the dialog asks of the user beyond message boxes and folders (dialogs/prompts.h), and what it
 // sets going in the rest of the add-in. Each default is the real one; tests put scripts in place.
-// Starting and stopping the tab strip is the add-in's start sequence, which the library gives.
+// The tab strip belongs to the add-in's connection, which the library gives.
 class OptionsEffects {
  public:
   virtual ~OptionsEffects() = default;
@@ -41,7 +41,7 @@ class OptionsEffects {
   virtual bool ChangeLanguageIDE(HWND owner, const std::wstring& name);
   virtual void StartMDITabs() = 0;
   virtual void StopMDITabs() = 0;
-  virtual void SetTabPosition(long position);
+  virtual void SetTabPosition(long position) = 0;
   // Rebuilds the error-handler submenu from the file; nothing without the add-in's toolbar.
   virtual void AddErrorHandlers();
   // The toolbar's numbering button, when there is one.

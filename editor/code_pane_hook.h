@@ -3,14 +3,30 @@
 // after the editor, and the painter paints after it. One window is hooked at a time.
 #include <windows.h>
 
+#include <optional>
+
 #include "editor/hot_keys.h"
+#include "win/subclass.h"
 
 namespace qv {
 
-// A second hook while one window is hooked is refused. The hot keys of `hot_keys` run as their keys
-// are released; the table outlives the hook.
-bool HookCodeWindow(HWND window, const HotKeyTable& hot_keys);
-// Nothing when `window` is not the hooked one.
-void UnhookCodeWindow(HWND window);
+class CodePaneHook : public Subclass {
+ public:
+  // False while another window is hooked. The hot keys of `hot_keys` run as their keys are released;
+  // the table outlives the hook.
+  bool Attach(HWND window, const HotKeyTable& hot_keys);
+  // Nothing when `window` is not the hooked one.
+  void Detach(HWND window);
+
+ protected:
+  std::optional<LRESULT> OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) override;
+
+ private:
+  void RepaintAfter(HWND window, UINT message, WPARAM wparam);
+  void PostPaint(HWND window);
+
+  bool paint_posted_ = false;
+  const HotKeyTable* hot_keys_ = nullptr;
+};
 
 }  // namespace qv

@@ -22,11 +22,6 @@ void ChangeFrame(HWND window) { SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrame
 
 }  // namespace
 
-TabStrip& MdiTabs() {
-  static TabStrip strip;
-  return strip;
-}
-
 void TabStrip::Init() {
   const WindowDc screen = ClientDc(nullptr);
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
@@ -176,13 +171,5 @@ std::optional<LRESULT> TabStrip::OnMessage(HWND window, UINT& message, WPARAM& w
       return std::nullopt;
   }
 }
-
-void InitTabStrip() { MdiTabs().Init(); }
-void TerminateTabStrip() { MdiTabs().Terminate(); }
-void AttachTabStrip(HWND main) { MdiTabs().Attach(main); }
-void DetachTabStrip() { MdiTabs().Detach(); }
-void SetTabStripPosition(long position) { MdiTabs().SetPosition(position); }
-void RefreshTabs() { MdiTabs().Refresh(); }
-void FollowActiveTab() { MdiTabs().FollowActive(); }
 
 }  // namespace qv

@@ -102,17 +102,4 @@ class TabStrip : public Subclass {
   HWND menu_target_ = nullptr;
 };
 
-TabStrip& MdiTabs();
-
-// The strip of the host's MDI client, step by step as the add-in's start and stop take it.
-void InitTabStrip();
-void TerminateTabStrip();
-void AttachTabStrip(HWND main);
-void DetachTabStrip();
-void SetTabStripPosition(long position);  // 0 top, 1 bottom
-void RefreshTabs();
-// Refreshes the strip when the MDI client's active child changed without telling it (a click into a
-// document window, Ctrl+F6).
-void FollowActiveTab();
-
 }  // namespace qv

@@ -3,7 +3,7 @@
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
 #include "addin/line_numbering.h"
-#include "library/main_form.h"
+#include "library/connection_parts.h"
 #include "win/files.h"
 
 namespace qv {
@@ -36,7 +36,7 @@ CommandHandlers MakeCommandHandlers(Parts& parts) {
       // Quorvane.chm beside the library.
       .Help =
           [&parts](const CommandBarControl&) {
-            parts.ShellOpen(MainFormWindow(), AppPath() + L"Quorvane.chm", L"C:\\");
+            parts.ShellOpen(CurrentParts().form.Window(), AppPath() + L"Quorvane.chm", L"C:\\");
           },
   };
 }

@@ -10,7 +10,7 @@
 #include "addin/settings_environment.h"
 #include "library/command_handlers.h"
 #include "library/lifecycle.h"
-#include "library/main_form.h"
+#include "library/connection_parts.h"
 #include "win/module_lifetime.h"
 #include "win/clipboard_text.h"
 #include "win/com_ptr.h"
@@ -51,12 +51,14 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
 
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
     Guarded(L"OnDisconnection", [&] {
+      if (!IsConnected()) return;  // an application that is not the editor: nothing was started
       if (saved_connect_mode_ != ext_cm_External) {
         StopAddin(parts_);
       } else {
         parts_.UnloadDialogs();
       }
     });
+    CloseConnectionParts();
     CloseConnection();
     return S_OK;
   }
@@ -72,6 +74,7 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
     AddinState& state = State();
     state.IsVBA = Build().IsVBA;
     OpenConnection(application);
+    OpenConnectionParts();
     std::wstring version;
     // The add-in's own key does not depend on the host's version: a failed read must not send the
     // settings to the root of the user's hive.
@@ -94,7 +97,7 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
         // The buttons' faces go through the clipboard at every connection, not only the first of
         // this load: the user's text is kept each time, for the main loop to give back.
         if (std::optional<std::wstring> text = ClipboardText()) Tables().SavedClipboard = std::move(*text);
-        AddCommandBarButtons(MakeCommandHandlers(parts_), MainFormWindow());
+        AddCommandBarButtons(MakeCommandHandlers(parts_), CurrentParts().form.Window());
       });
       RunReported(kStartStep, [&] { StartAddin(parts_); });
     } else {

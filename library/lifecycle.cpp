@@ -8,7 +8,7 @@
 #include "addin/connection.h"
 #include "addin/error_box.h"
 #include "kit/palette.h"
-#include "library/main_form.h"
+#include "library/connection_parts.h"
 #include "win/failure_log.h"
 #include "win/window_identity.h"
 
@@ -69,7 +69,7 @@ void StartAddin(Parts& parts) {
   RunReported(kMainWindowStep, [] { VBInstance().MainWindow().SetFocus(); });
   // A refused focus still leaves the main window to be found: without it no code window is hooked.
   state.hWndMain = FindMainWindow();
-  RunReported(kTimerStep, [] { StartMainTimer(); });
+  RunReported(kTimerStep, [] { CurrentParts().form.StartTimer(); });
   RunReported(kWheelStep, [&] {
     if (state.settings.Scrolling && !state.settings.IsSDI) parts.HookWheel(state.hWndMain);
   });
@@ -92,7 +92,7 @@ void StopMDITabs(Parts& parts) {
 
 void StopAddin(Parts& parts) {
   AddinState& state = State();
-  Guarded(L"StopMainTimer", [] { StopMainTimer(); });
+  Guarded(L"StopMainTimer", [] { CurrentParts().form.StopTimer(); });
   Guarded(L"UnhookWheel", [&] {
     if (!state.settings.IsSDI && parts.WheelHooked()) parts.UnhookWheel(state.hWndMain);
   });
@@ -100,7 +100,7 @@ void StopAddin(Parts& parts) {
     if (state.loop.hWndHooked) parts.UnhookCodePane(state.loop.hWndHooked);
   });
   Guarded(L"UnloadDialogs", [&] { parts.UnloadDialogs(); });
-  Guarded(L"UnloadMainForm", [] { UnloadMainForm(); });
+  Guarded(L"UnloadMainForm", [] { CurrentParts().form.Unload(); });
   Guarded(L"StopMDITabs", [&] {
     if (state.settings.MDITabs) StopMDITabs(parts);
   });

@@ -9,11 +9,9 @@
 #include "dialogs/options_dialog.h"
 #include "dialogs/procs_dialog.h"
 #include "dialogs/visual_style.h"
-#include "editor/code_pane_hook.h"
 #include "editor/palette_painter.h"
-#include "editor/tab_strip.h"
-#include "editor/wheel_hook.h"
 #include "editor/wheel_poll.h"
+#include "library/connection_parts.h"
 #include "library/hot_key_table.h"
 #include "library/lifecycle.h"
 
@@ -31,6 +29,9 @@ class LibraryOptionsEffects final : public OptionsEffects {
   void StopMDITabs() override {
     if (State().hWndMain) qv::StopMDITabs(parts_);
   }
+  void SetTabPosition(long position) override {
+    if (State().hWndMain) parts_.SetTabPosition(position);
+  }
 
  private:
   Parts& parts_;
@@ -40,21 +41,21 @@ class LibraryOptionsEffects final : public OptionsEffects {
 
 ProductParts::ProductParts() : hot_keys_(BuildHotKeyTable(*this)) {}
 
-void ProductParts::HookWheel(HWND main) { qv::HookWheel(main); }
-void ProductParts::UnhookWheel(HWND main) { qv::UnhookWheel(main); }
-bool ProductParts::WheelHooked() { return qv::WheelHooked(); }
-bool ProductParts::HookCodePane(HWND window) { return HookCodeWindow(window, hot_keys_); }
-void ProductParts::UnhookCodePane(HWND window) { UnhookCodeWindow(window); }
-void ProductParts::InitTabs() { InitTabStrip(); }
-void ProductParts::SetTabPosition(long position) { SetTabStripPosition(position); }
-void ProductParts::AttachTabs(HWND main) { AttachTabStrip(main); }
-void ProductParts::DetachTabs() { DetachTabStrip(); }
-void ProductParts::TerminateTabs() { TerminateTabStrip(); }
+void ProductParts::HookWheel(HWND main) { CurrentParts().wheel.Attach(main); }
+void ProductParts::UnhookWheel(HWND) { CurrentParts().wheel.Detach(); }
+bool ProductParts::WheelHooked() { return CurrentParts().wheel.Hooked(); }
+bool ProductParts::HookCodePane(HWND window) { return CurrentParts().code_window.Attach(window, hot_keys_); }
+void ProductParts::UnhookCodePane(HWND window) { CurrentParts().code_window.Detach(window); }
+void ProductParts::InitTabs() { CurrentParts().tabs.Init(); }
+void ProductParts::SetTabPosition(long position) { CurrentParts().tabs.SetPosition(position); }
+void ProductParts::AttachTabs(HWND main) { CurrentParts().tabs.Attach(main); }
+void ProductParts::DetachTabs() { CurrentParts().tabs.Detach(); }
+void ProductParts::TerminateTabs() { CurrentParts().tabs.Terminate(); }
 void ProductParts::SetIDEStyle(long style) { qv::SetIDEStyle(style, State().hWndMain); }
 void ProductParts::WheelPoll() { qv::WheelPoll(); }
 void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(); }
-void ProductParts::RefreshTabs() { qv::RefreshTabs(); }
-void ProductParts::FollowActiveTab() { qv::FollowActiveTab(); }
+void ProductParts::RefreshTabs() { CurrentParts().tabs.Refresh(); }
+void ProductParts::FollowActiveTab() { CurrentParts().tabs.FollowActive(); }
 void ProductParts::ProcessIncludes() { RunIncludePass(); }
 void ProductParts::ClearIncludes() { ClearIncludeTables(); }
 

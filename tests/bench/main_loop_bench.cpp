@@ -17,7 +17,7 @@
 #include "addin/line_numbering.h"
 #include "addin/settings_environment.h"
 #include "library/command_handlers.h"
-#include "library/main_form.h"
+#include "library/connection_parts.h"
 #include "library/main_loop.h"
 #include "sandbox/host/host.h"
 #include "sandbox/testing/late_bound.h"
@@ -43,18 +43,20 @@ class Session {
     window_ = &host_.Open(module);
     qv::AddinState& state = qv::State();
     qv::OpenConnection(qv::Vbe(host_.vbe()));
+    qv::OpenConnectionParts();
     state.hWndMain = host_.workspace().MainWindow();
     state.SettingsKey = L"Software\\Velmora\\Quorvane\\VBA";
     state.IDESettingsKey = L"Software\\Microsoft\\VBA\\6.0\\Common";
     qv::LoadSettings({true, state.IDESettingsKey, state.SettingsKey, L"6.05"}, state.settings, state.LanguageFiles,
                      [](long) {});
-    qv::AddCommandBarButtons(qv::MakeCommandHandlers(qv::LibraryParts()), qv::MainFormWindow());
+    qv::AddCommandBarButtons(qv::MakeCommandHandlers(qv::LibraryParts()), qv::CurrentParts().form.Window());
     pane_ = sbx::Get(host_.vbe(), L"ActiveCodePane");
   }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
   ~Session() {
-    qv::RemoveCommandBarButtons();
+    // The hidden form takes the command bars with it.
+    qv::CloseConnectionParts();
     qv::CloseConnection();
     qv::State() = qv::AddinState{};
     host_.ShutDown(0);

@@ -10,6 +10,7 @@
 #include "addin/addin_state.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
+#include "library/connection_parts.h"
 #include "library/parts.h"
 #include "sandbox/ui/input.h"
 #include "tests/addin/code_pane_fixture.h"
@@ -63,8 +64,13 @@ class CountingHook : public qv::Subclass {
 
 class CodePaneHookTest : public CodePaneTest {
  protected:
+  // The code window is hooked as a connection hooks it.
+  void SetUp() override {
+    CodePaneTest::SetUp();
+    qv::OpenConnectionParts();
+  }
   void TearDown() override {
-    qv::LibraryParts().UnhookCodePane(window_);
+    qv::CloseConnectionParts();
     qv::SetFailureSink(nullptr);
     CodePaneTest::TearDown();
   }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "addin/addin_state.h"
+#include "library/connection_parts.h"
 #include "library/parts.h"
 #include "tests/addin/code_pane_fixture.h"
 #include "tests/editor/code_pixels.h"
@@ -41,8 +42,13 @@ constexpr const wchar_t* kSample =
 
 class HighlightPainterTest : public CodePaneTest {
  protected:
+  // The code window is hooked as a connection hooks it.
+  void SetUp() override {
+    CodePaneTest::SetUp();
+    qv::OpenConnectionParts();
+  }
   void TearDown() override {
-    qv::LibraryParts().UnhookCodePane(window_);
+    qv::CloseConnectionParts();
     qv::Tables() = qv::LoadTables{};
     qv::SetFailureSink(nullptr);
     CodePaneTest::TearDown();
