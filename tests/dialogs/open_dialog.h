@@ -13,27 +13,29 @@ inline constexpr wchar_t kAboutCaption[] = L"О программе Quorvane";
 inline constexpr wchar_t kProcsCaption[] = L"Функции и процедуры";
 inline constexpr wchar_t kOptionsCaption[] = L"Настройки Quorvane";
 
+struct DialogSearch {
+  const wchar_t* caption;
+  std::vector<HWND> found;
+};
+
+inline BOOL CALLBACK TakeDialog(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<DialogSearch*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t text[64] = {};
+  wchar_t kind[16] = {};
+  GetWindowTextW(window, text, 64);
+  GetClassNameW(window, kind, 16);
+  if (process == GetCurrentProcessId() && std::wstring(kind) == L"#32770" && std::wstring(text) == search.caption) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
 // The open dialog of that caption; null when there is none, and a failure when there are two.
 inline HWND OpenDialog(const wchar_t* caption) {
-  struct Search {
-    const wchar_t* caption;
-    std::vector<HWND> found;
-  } search{caption, {}};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t text[64] = {};
-        wchar_t kind[16] = {};
-        GetWindowTextW(window, text, 64);
-        GetClassNameW(window, kind, 16);
-        if (process == GetCurrentProcessId() && std::wstring(kind) == L"#32770" && std::wstring(text) == s.caption) {
-          s.found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DialogSearch search{caption, {}};
+  EnumWindows(TakeDialog, reinterpret_cast<LPARAM>(&search));
   EXPECT_LE(search.found.size(), 1u) << "one at a time";
   return search.found.empty() ? nullptr : search.found.front();
 }
