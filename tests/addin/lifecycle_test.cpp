@@ -150,11 +150,13 @@ TEST_P(LifecycleTest, AnExternalStartShowsOnlyTheOptions) {
   ASSERT_TRUE(Connect(ext_cm_External));
   Pin();
   EXPECT_EQ(L"ShowOptions\n", Log());
+  EXPECT_NE(nullptr, FindWindowW(L"#32770", L"Настройки Quorvane")) << "the options dialog is open";
   host_->Pump(100);
   EXPECT_EQ(0, Ticks());
   // The options window goes with the connection, so that the library can be freed.
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
   EXPECT_EQ(L"ShowOptions\nUnloadDialogs\n", Log());
+  EXPECT_EQ(nullptr, FindWindowW(L"#32770", L"Настройки Quorvane"));
   Unpin();
   host_->add_ins().FreeUnusedLibraries();
   EXPECT_EQ(nullptr, Loaded());

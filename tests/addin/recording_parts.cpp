@@ -50,11 +50,18 @@ void RecordingParts::ClearIncludes() {
 }
 
 void RecordingParts::SetIDEStyle(long style) { Record(L"SetIDEStyle", style); }
-void RecordingParts::ShowOptions(bool modal) { Record(modal ? L"ShowOptions(modal)" : L"ShowOptions"); }
+// The modeless dialog of an external start waits for no one: it opens.
+void RecordingParts::ShowOptions(bool modal) {
+  Record(modal ? L"ShowOptions(modal)" : L"ShowOptions");
+  if (!modal) ProductParts::ShowOptions(false);
+}
 void RecordingParts::ShowAbout() { Record(L"ShowAbout"); }
 void RecordingParts::ShowDeclarations() { Record(L"ShowDeclarations"); }
 void RecordingParts::ShowProcs() { Record(L"ShowProcs"); }
-void RecordingParts::UnloadDialogs() { Record(L"UnloadDialogs"); }
+void RecordingParts::UnloadDialogs() {
+  Record(L"UnloadDialogs");
+  ProductParts::UnloadDialogs();
+}
 void RecordingParts::BackupProject() { Record(L"BackupProject"); }
 
 void RecordingParts::ShellOpen(HWND window, const std::wstring& file, const std::wstring& directory) {

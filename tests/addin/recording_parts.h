@@ -1,7 +1,8 @@
 #pragma once
 // The parts of the test libraries: the real ones, but each call the root makes is recorded first, as
-// "Name" or "Name(argument)" lines, and the dialogs, the host's visual style, the backup and the
-// shell are only recorded, so that no test waits for a window or a program.
+// "Name" or "Name(argument)" lines, and the modal dialogs, the About box, the procedure list, the
+// host's visual style, the backup and the shell are only recorded, so that no test waits for a
+// window or a program.
 #include <windows.h>
 
 #include <string>
