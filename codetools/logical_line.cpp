@@ -104,7 +104,8 @@ void PrepareCodeText(std::wstring_view raw, std::wstring& code) {
       code[i] = L' ';
     }
   }
-  if (in_string) code.resize(opened);
+  const bool dropped = in_string;
+  if (dropped) code.resize(opened);
   // The comment; a directive comment is code up to its second apostrophe.
   std::size_t comment = code.find(L'\'');
   if (comment != std::wstring::npos && IsDirectiveComment(code)) comment = code.find(L'\'', comment + 1);
@@ -115,7 +116,8 @@ void PrepareCodeText(std::wstring_view raw, std::wstring& code) {
     const std::size_t blank = std::min(code.find(L' ', word), code.size());
     const std::wstring_view first(std::wstring_view(code).substr(word, blank - word));
     if (IsLineNumber(first) || IsLabel(first)) {
-      if (blank == code.size()) code += L' ';
+      // Not over a dropped literal's quote: the code part ends where the literal opened.
+      if (blank == code.size() && !dropped) code += L' ';
       std::fill(code.begin() + static_cast<std::ptrdiff_t>(word), code.begin() + static_cast<std::ptrdiff_t>(blank) + 1,
                 L' ');
     }
