@@ -94,6 +94,7 @@ TEST(PlanEnter, CompletesTheBlockTheLineOpens) {
       {{L"If a Then: s = \"x|y\""}, L""},
       {{L"'#Region \"a|b\""}, L""},
       {{L"10\" _", L"'a|b\""}, L""},
+      {{L"Else:Rem\"a|b\""}, L""},
       {{L"If a Then| _", L"b = 1"}, L""},
       {{L"If a Then _|", L"b = 1"}, L""},
       {{L"x = 1|"}, L""},
