@@ -15,6 +15,7 @@
 #include "kit/backup_names.h"
 #include "win/ansi_file.h"
 #include "win/message_pump.h"
+#include "win/unique_handle.h"
 
 namespace qv {
 namespace {
@@ -98,8 +99,8 @@ class TemporaryArchive {
     wchar_t name[MAX_PATH];
     if (!GetTempFileNameW(folder.c_str(), L"qv", 0, name)) throw FileError(folder);
     path_ = name;
-    file_ = CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file_ == INVALID_HANDLE_VALUE) {
+    file_ = UniqueFile(CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file_.valid()) {
       DeleteFileW(name);
       throw FileError(path_);
     }
@@ -107,14 +108,13 @@ class TemporaryArchive {
   TemporaryArchive(const TemporaryArchive&) = delete;
   TemporaryArchive& operator=(const TemporaryArchive&) = delete;
   ~TemporaryArchive() {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    file_.Close();
     if (!path_.empty()) DeleteFileW(path_.c_str());
   }
 
-  HANDLE file() const { return file_; }
+  HANDLE file() const { return file_.get(); }
   void MoveTo(const std::wstring& archive) {
-    const bool closed = CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
+    const bool closed = file_.Close();
     if (!closed || !MoveFileExW(path_.c_str(), archive.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       throw FileError(archive);
     path_.clear();
@@ -122,7 +122,7 @@ class TemporaryArchive {
 
  private:
   std::wstring path_;
-  HANDLE file_ = INVALID_HANDLE_VALUE;
+  UniqueFile file_;
 };
 
 void WriteArchive(const Backup& backup, const ZipTime& now) {
