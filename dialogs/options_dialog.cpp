@@ -22,7 +22,7 @@
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
 #include "win/files.h"
-#include "win/registry.h"
+#include "win/host_settings.h"
 
 namespace qv {
 namespace {
@@ -127,10 +127,7 @@ void OptionsEffects::EnableNumerationButton(bool enabled) {
   if (IsConnected() && Bars().NumerationButton) Bars().NumerationButton.SetEnabled(enabled);
 }
 
-std::int32_t OptionsEffects::HostTabWidth() {
-  const std::optional<std::wstring> text = GetRegValue(HKEY_CURRENT_USER, State().IDESettingsKey, L"TabWidth");
-  return text ? NumberOfText(*text) : 4;
-}
+std::int32_t OptionsEffects::HostTabWidth() { return qv::HostTabWidth(State().IDESettingsKey); }
 
 std::int32_t OptionsEffects::WheelScrollLines() {
   UINT lines = 0;
