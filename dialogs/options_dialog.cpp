@@ -129,11 +129,7 @@ void OptionsEffects::EnableNumerationButton(bool enabled) {
 
 std::int32_t OptionsEffects::HostTabWidth() { return qv::HostTabWidth(State().IDESettingsKey); }
 
-std::int32_t OptionsEffects::WheelScrollLines() {
-  UINT lines = 0;
-  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  return static_cast<std::int32_t>(lines);
-}
+std::int32_t OptionsEffects::WheelScrollLines() { return qv::WheelScrollLines(); }
 
 std::wstring OptionsEffects::HostVersion() { return IsConnected() ? VBInstance().Version() : std::wstring(); }
 

@@ -8,4 +8,7 @@ namespace qv {
 // The host's tab width, from its editor settings under HKEY_CURRENT_USER.
 std::int32_t HostTabWidth(std::wstring_view ide_settings_key);
 
+// The lines the system scrolls for one notch of the wheel; 0 when it cannot say.
+long WheelScrollLines();
+
 }  // namespace qv

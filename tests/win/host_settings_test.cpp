@@ -27,5 +27,15 @@ TEST(HostSettingsTest, TheTabWidthIsTheNumberTheHostsValueStartsWith) {
   EXPECT_THROW(HostTabWidth(key.path()), VbError);
 }
 
+TEST(HostSettingsTest, TheWheelLinesAreTheSystems) {
+  UINT before = 0;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &before, 0));
+  for (const UINT lines : {7u, 1u}) {
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0));
+    EXPECT_EQ(static_cast<long>(lines), WheelScrollLines());
+  }
+  SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, before, nullptr, 0);
+}
+
 }  // namespace
 }  // namespace qv
