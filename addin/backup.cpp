@@ -14,6 +14,7 @@
 #include "codetools/include_directive.h"
 #include "kit/backup_names.h"
 #include "win/ansi_file.h"
+#include "win/message_box.h"
 #include "win/message_pump.h"
 #include "win/unique_handle.h"
 
@@ -147,7 +148,7 @@ void BackupProject(const BackupClock& now) {
     const VBProject project = VBInstance().ActiveVBProject();
     if (!project) return;
     if (!project.Saved()) {
-      const int answer = MessageBoxW(owner, L"Сохранить проект?", title, MB_YESNOCANCEL | MB_ICONQUESTION);
+      const int answer = ShowMessageBox(owner, L"Сохранить проект?", title, MB_YESNOCANCEL | MB_ICONQUESTION);
       if (answer == IDCANCEL) return;
       if (answer == IDYES) {
         Bars().SaveProjectControl.Execute();
@@ -159,11 +160,11 @@ void BackupProject(const BackupClock& now) {
     if (!backup) return;
     CreateDirectoryW(backup->names.folder.c_str(), nullptr);  // it may exist already
     WriteArchive(*backup, time);
-    MessageBoxW(owner, L"Архивация прошло успешно!", title, MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(owner, L"Архивация прошло успешно!", title, MB_OK | MB_ICONINFORMATION);
   } catch (const VbError& error) {
-    MessageBoxW(owner, error.description.c_str(), title, MB_OK);
+    ShowMessageBox(owner, error.description, title, MB_OK);
   } catch (const std::exception&) {
-    MessageBoxW(owner, InvalidCallError().description.c_str(), title, MB_OK);
+    ShowMessageBox(owner, InvalidCallError().description, title, MB_OK);
   }
 }
 

@@ -16,11 +16,11 @@
 #include "dialogs/dialog_window.h"
 #include "dialogs/modeless_keys.h"
 #include "dialogs/prompted_step.h"
-#include "dialogs/prompts.h"
 #include "dialogs/twips.h"
 #include "kit/vb_convert.h"
 #include "win/failure_log.h"
 #include "win/gdi_owners.h"
+#include "win/message_box.h"
 #include "win/registry.h"
 
 namespace qv {
@@ -160,7 +160,7 @@ class ProcsDialog final : public DialogWindow {
   HWND VisibleList() const { return Item(Checked(QV_PROCS_SORT) ? QV_PROCS_LIST_SORTED : QV_PROCS_LIST); }
   // Every window of the thread waits for the box: nothing can close this one under it.
   static void Warn(std::wstring_view text) {
-    CurrentPrompts().Message(nullptr, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    ShowMessageBox(nullptr, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
   }
   // A failing step of the fill shows its error, and the fill goes on.
   template <class Step>
