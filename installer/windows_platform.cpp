@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "kit/setup_steps.h"
+#include "win/ansi_file.h"
 #include "win/files.h"
 #include "win/registry.h"
 #include "win/unique_handle.h"
@@ -39,12 +40,7 @@ std::optional<std::string> WindowsSetupPlatform::Resource(const CarriedFile& fil
 
 bool WindowsSetupPlatform::WriteBytes(const std::wstring& path, const std::string& bytes) {
   MakeWritable(path);
-  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
-  DWORD written = 0;
-  const bool ok = ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  return file.Close() && ok;
+  return WriteFileBytes(path, bytes);
 }
 
 bool WindowsSetupPlatform::CopyTo(const std::wstring& source, const std::wstring& target) {

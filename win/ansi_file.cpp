@@ -30,11 +30,12 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path) {
 }
 
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
-  const UniqueFile file(
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
   DWORD written = 0;
-  return file.valid() && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
+  const bool ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  return file.Close() && ok;
 }
 
 bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
