@@ -7,6 +7,7 @@
 #include "addin/build_info.h"
 #include "dialogs/controls.h"
 #include "dialogs/options_dialog.h"
+#include "kit/load_settings.h"
 #include "kit/settings_table.h"
 #include "kit/vb_strings.h"
 #include "win/ansi_file.h"
@@ -114,8 +115,7 @@ void OptionsDialog::Apply() {
     if (s.CustomScrollHeight) {
       Store(&Settings::ScrollHeight, NumberOfText(Text(txtВысотаСкролла)));
     } else {
-      const std::int32_t lines = effects_.WheelScrollLines();
-      s.ScrollHeight = lines == 0 ? 1 : lines;
+      s.ScrollHeight = ScrollHeightOfWheelLines(effects_.WheelScrollLines());
     }
   });
   flag(&Settings::StyleIDE, chkСтильИнтерфейса);

@@ -111,10 +111,7 @@ class Loader {
     settings_.IndentWidth = TabWidthOfValue(environment_.ReadValue(context_.IDESettingsKey, kTabWidthValue));
   }
 
-  void UseWheelScrollLines() {
-    const long lines = environment_.WheelScrollLines();
-    settings_.ScrollHeight = lines == 0 ? 1 : static_cast<std::int32_t>(lines);
-  }
+  void UseWheelScrollLines() { settings_.ScrollHeight = ScrollHeightOfWheelLines(environment_.WheelScrollLines()); }
 
   void InstallStyle(const SettingDescriptor& row) {
     settings_.StyleIDE = true;
@@ -141,6 +138,8 @@ class Loader {
 }  // namespace
 
 std::int32_t TabWidthOfValue(const std::optional<std::wstring>& value) { return value ? CLng(Val(*value)) : 4; }
+
+std::int32_t ScrollHeightOfWheelLines(long lines) { return lines == 0 ? 1 : static_cast<std::int32_t>(lines); }
 
 void LoadSettings(const SettingsContext& context, Settings& settings, KeyedCollection<std::wstring>& languageFiles,
                   SettingsEnvironment& environment) {

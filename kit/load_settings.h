@@ -47,6 +47,9 @@ class SettingsEnvironment {
 inline constexpr std::wstring_view kTabWidthValue = L"TabWidth";
 std::int32_t TabWidthOfValue(const std::optional<std::wstring>& value);
 
+// The scroll height that follows the system's wheel lines: at least 1.
+std::int32_t ScrollHeightOfWheelLines(long lines);
+
 // Fills settings and languageFiles. The steps are numbered from 1 in loading
 // order: one per value of SettingsTable(), counted in both builds, with the
 // language list before "LanguageIDE" and the host's "CodeForeColors" before
