@@ -20,13 +20,7 @@ void OptionsDialog::ReportLoadError(const std::wstring& description) {
 
 void OptionsDialog::Load() {
   const auto step = [this](void (OptionsDialog::*run)()) {
-    try {
-      (this->*run)();
-    } catch (const VbError& error) {
-      ReportLoadError(error.description);
-    } catch (const std::exception&) {
-      ReportLoadError(InvalidCallError().description);
-    }
+    RunStep([this](const VbError& error) { ReportLoadError(error.description); }, [this, run] { (this->*run)(); });
   };
   step(&OptionsDialog::LoadSettings);
   step(&OptionsDialog::LoadLanguages);
