@@ -13,7 +13,9 @@
 #include "codetools/include_directive.h"
 #include "kit/backup_names.h"
 #include "win/ansi_file.h"
+#include "win/message_box.h"
 #include "win/message_pump.h"
+#include "win/unique_handle.h"
 
 namespace qv {
 namespace {
@@ -97,8 +99,8 @@ class TemporaryArchive {
     wchar_t name[MAX_PATH];
     if (!GetTempFileNameW(folder.c_str(), L"qv", 0, name)) throw FileError(folder);
     path_ = name;
-    file_ = CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file_ == INVALID_HANDLE_VALUE) {
+    file_ = UniqueFile(CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file_.valid()) {
       DeleteFileW(name);
       throw FileError(path_);
     }
@@ -106,14 +108,13 @@ class TemporaryArchive {
   TemporaryArchive(const TemporaryArchive&) = delete;
   TemporaryArchive& operator=(const TemporaryArchive&) = delete;
   ~TemporaryArchive() {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    file_.Close();
     if (!path_.empty()) DeleteFileW(path_.c_str());
   }
 
-  HANDLE file() const { return file_; }
+  HANDLE file() const { return file_.get(); }
   void MoveTo(const std::wstring& archive) {
-    const bool closed = CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
+    const bool closed = file_.Close();
     if (!closed || !MoveFileExW(path_.c_str(), archive.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       throw FileError(archive);
     path_.clear();
@@ -121,7 +122,7 @@ class TemporaryArchive {
 
  private:
   std::wstring path_;
-  HANDLE file_ = INVALID_HANDLE_VALUE;
+  UniqueFile file_;
 };
 
 void WriteArchive(const Backup& backup, const ZipTime& now) {
@@ -146,7 +147,7 @@ void BackupProject(const BackupClock& now) {
     const VBProject project = VBInstance().ActiveVBProject();
     if (!project) return;
     if (!project.Saved()) {
-      const int answer = MessageBoxW(owner, L"Сохранить проект?", title, MB_YESNOCANCEL | MB_ICONQUESTION);
+      const int answer = ShowMessageBox(owner, L"Сохранить проект?", title, MB_YESNOCANCEL | MB_ICONQUESTION);
       if (answer == IDCANCEL) return;
       if (answer == IDYES) {
         Bars().SaveProjectControl.Execute();
@@ -158,11 +159,11 @@ void BackupProject(const BackupClock& now) {
     if (!backup) return;
     CreateDirectoryW(backup->names.folder.c_str(), nullptr);  // it may exist already
     WriteArchive(*backup, time);
-    MessageBoxW(owner, L"Архивация прошло успешно!", title, MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(owner, L"Архивация прошло успешно!", title, MB_OK | MB_ICONINFORMATION);
   } catch (const VbError& error) {
-    MessageBoxW(owner, error.description.c_str(), title, MB_OK);
+    ShowMessageBox(owner, error.description, title, MB_OK);
   } catch (const std::exception&) {
-    MessageBoxW(owner, InvalidCallError().description.c_str(), title, MB_OK);
+    ShowMessageBox(owner, InvalidCallError().description, title, MB_OK);
   }
 }
 

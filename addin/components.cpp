@@ -4,6 +4,7 @@
 #include "addin/code_pane.h"
 #include "addin/connection.h"
 #include "codetools/includes.h"
+#include "win/message_box.h"
 
 namespace qv {
 namespace {
@@ -35,7 +36,7 @@ CodeModule GetOrAddModule(const std::wstring& Name, const std::wstring& Code) {
     }
     return component.CodeModule();
   } catch (const VbError& error) {
-    MessageBoxW(State().hWndMain, error.description.c_str(), Build().AppTitle, MB_OK);
+    ShowMessageBox(State().hWndMain, error.description, Build().AppTitle, MB_OK);
     return {};
   }
 }

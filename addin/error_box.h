@@ -3,9 +3,10 @@
 // library's title.
 #include <windows.h>
 
-#include <exception>
+#include <utility>
 
 #include "kit/vb_error.h"
+#include "win/message_box.h"
 
 namespace qv {
 
@@ -15,13 +16,7 @@ void ShowError(const VbError& error, long step, UINT icon = 0);
 // Runs one step of a sequence; a failure shows its box, and the caller goes on with the next step.
 template <class Step>
 void RunReported(long step, Step&& run) {
-  try {
-    run();
-  } catch (const VbError& error) {
-    ShowError(error, step);
-  } catch (const std::exception&) {
-    ShowError(InvalidCallError(), step);
-  }
+  RunStep([step](const VbError& error) { ShowError(error, step); }, std::forward<Step>(run));
 }
 
 }  // namespace qv

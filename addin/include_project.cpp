@@ -11,6 +11,7 @@
 #include "win/ansi_file.h"
 #include "win/environment.h"
 #include "win/files.h"
+#include "win/message_box.h"
 
 namespace qv {
 namespace {
@@ -140,7 +141,7 @@ void HostIncludeProject::AddFile(const std::wstring& path, bool related) {
 }
 
 void HostIncludeProject::ShowError(const std::wstring& description) {
-  MessageBoxW(State().hWndMain, description.c_str(), Build().AppTitle, MB_OK);
+  ShowMessageBox(State().hWndMain, description, Build().AppTitle, MB_OK);
 }
 
 IncludePlaces HostIncludeProject::Places() {
@@ -161,7 +162,7 @@ std::optional<std::wstring> DiskIncludeFiles::Find(const std::wstring& path) con
 std::vector<std::wstring> DiskIncludeFiles::ReadLines(const std::wstring& path) const {
   const std::optional<std::wstring> text = ReadAnsiFile(path);
   if (!text) {
-    MessageBoxW(State().hWndMain, LastErrorText().c_str(), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(State().hWndMain, LastErrorText(), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
     return {};
   }
   return ListLines(*text);

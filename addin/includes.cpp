@@ -8,6 +8,7 @@
 #include "addin/include_project.h"
 #include "host/host_module_view.h"
 #include "win/failure_log.h"
+#include "win/message_box.h"
 
 namespace qv {
 
@@ -37,7 +38,7 @@ void AutoAPIDeclarate() {
   } catch (const VbError& error) {
     // The text names the Visual Basic 6.0 build's module in both builds.
     const std::wstring text = error.description + L"\r\nна QuorvaneStudio.modMain.AutoAPIDeclarate в строке 0";
-    MessageBoxW(State().hWndMain, text.c_str(), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(State().hWndMain, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "addin/connection.h"
 #include "codetools/line_numbering.h"
 #include "win/failure_log.h"
+#include "win/message_box.h"
 
 namespace qv {
 namespace {
@@ -52,10 +53,10 @@ void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftC
         at->caret_line};
     NumberingResult result = AddLineNumbers(at->text, at->procedure, request);
     if (result.refused) {
-      MessageBoxW(State().hWndMain,
-                  L"Строки не пронумерованы: номера должны расти от 0 до 2147483647. "
-                  L"Проверьте начальный номер и шаг нумерации в настройках.",
-                  Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+      ShowMessageBox(State().hWndMain,
+                     L"Строки не пронумерованы: номера должны расти от 0 до 2147483647. "
+                     L"Проверьте начальный номер и шаг нумерации в настройках.",
+                     Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
       return;
     }
     if (result.edit) {

@@ -6,6 +6,7 @@
 #include "win/ansi_file.h"
 #include "win/environment.h"
 #include "win/files.h"
+#include "win/host_settings.h"
 #include "win/registry.h"
 
 namespace qv {
@@ -25,11 +26,7 @@ class RegistryEnvironment final : public SettingsEnvironment {
 
   std::wstring EnvironmentVariable(std::wstring_view name) override { return qv::EnvironmentVariable(name); }
 
-  long WheelScrollLines() override {
-    UINT lines = 0;
-    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    return static_cast<long>(lines);
-  }
+  long WheelScrollLines() override { return qv::WheelScrollLines(); }
 
   void SetIDEStyle(long style) override { set_ide_style_(style); }
 

@@ -28,14 +28,15 @@ bool IsDirectiveComment(std::wstring_view code) {
   return i + 1 < code.size() && code[i] == L'#' && code[i + 1] >= L'A' && code[i + 1] <= L'z';
 }
 
-// Start of the first statement that is a Rem comment, or npos.
-std::size_t FindRem(std::wstring_view code) {
+// Start of the first statement that is a Rem comment, or npos. When the code ends where an
+// unterminated literal was dropped, a Rem at that end stood against the quote ("Rem\"x"): no comment.
+std::size_t FindRem(std::wstring_view code, bool ends_at_literal) {
   std::size_t start = 0;
   while (start <= code.size()) {
     std::size_t i = start;
     while (i < code.size() && (code[i] == L' ' || code[i] == L'\t')) ++i;
     if (i + 3 <= code.size() && FoldCase(code[i]) == L'r' && FoldCase(code[i + 1]) == L'e' &&
-        FoldCase(code[i + 2]) == L'm' && (i + 3 == code.size() || code[i + 3] == L' ' || code[i + 3] == L'\t')) {
+        FoldCase(code[i + 2]) == L'm' && (i + 3 == code.size() ? !ends_at_literal : code[i + 3] == L' ' || code[i + 3] == L'\t')) {
       return i;
     }
     std::size_t colon = code.find(L':', start);
@@ -104,7 +105,8 @@ void PrepareCodeText(std::wstring_view raw, std::wstring& code) {
       code[i] = L' ';
     }
   }
-  if (in_string) code.resize(opened);
+  const bool dropped = in_string;
+  if (dropped) code.resize(opened);
   // The comment; a directive comment is code up to its second apostrophe.
   std::size_t comment = code.find(L'\'');
   if (comment != std::wstring::npos && IsDirectiveComment(code)) comment = code.find(L'\'', comment + 1);
@@ -115,12 +117,13 @@ void PrepareCodeText(std::wstring_view raw, std::wstring& code) {
     const std::size_t blank = std::min(code.find(L' ', word), code.size());
     const std::wstring_view first(std::wstring_view(code).substr(word, blank - word));
     if (IsLineNumber(first) || IsLabel(first)) {
-      if (blank == code.size()) code += L' ';
+      // Not over a dropped literal's quote: the code part ends where the literal opened.
+      if (blank == code.size() && !dropped) code += L' ';
       std::fill(code.begin() + static_cast<std::ptrdiff_t>(word), code.begin() + static_cast<std::ptrdiff_t>(blank) + 1,
                 L' ');
     }
   }
-  const std::size_t rem = FindRem(code);
+  const std::size_t rem = FindRem(code, dropped);
   if (rem != npos) code.resize(rem);
 }
 

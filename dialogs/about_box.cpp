@@ -1,11 +1,11 @@
 #include "dialogs/about_box.h"
 
 #include <cstring>
-#include <memory>
 
 #include "addin/addin_state.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
+#include "dialogs/modeless_instance.h"
 #include "dialogs/modeless_keys.h"
 #include "win/failure_log.h"
 #include "win/subclass.h"
@@ -28,7 +28,7 @@ class ThanksFilter final : public Subclass {
 };
 
 class AboutBox;
-AboutBox* open_box = nullptr;
+ModelessInstance<AboutBox> about_box;
 
 class AboutBox final : public DialogWindow {
  protected:
@@ -52,10 +52,7 @@ class AboutBox final : public DialogWindow {
     return FALSE;
   }
 
-  void OnWindowDestroyed() override {
-    open_box = nullptr;
-    delete this;
-  }
+  void OnWindowDestroyed() override { about_box.Forget(this); }
 
  private:
   ThanksFilter thanks_;
@@ -86,16 +83,9 @@ void UnloadDialogs() {
 }
 
 void ShowAbout() {
-  if (!open_box) {
-    auto box = std::make_unique<AboutBox>();
-    if (!box->Create(QV_ABOUT_DIALOG, State().hWndMain)) {
-      RecordFailure(L"ShowAbout", L"the About box cannot be created");
-      return;
-    }
-    open_box = box.release();
-  }
-  ShowWindow(open_box->hwnd(), SW_SHOW);
-  SetForegroundWindow(open_box->hwnd());
+  const AboutBox* box = about_box.Open([](AboutBox& made) { return made.Create(QV_ABOUT_DIALOG, State().hWndMain); });
+  if (!box) return RecordFailure(L"ShowAbout", L"the About box cannot be created");
+  ShowInFront(box->hwnd());
 }
 
 }  // namespace qv

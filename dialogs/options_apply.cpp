@@ -7,10 +7,11 @@
 #include "addin/build_info.h"
 #include "dialogs/controls.h"
 #include "dialogs/options_dialog.h"
-#include "dialogs/prompts.h"
+#include "kit/load_settings.h"
 #include "kit/settings_table.h"
 #include "kit/vb_strings.h"
 #include "win/ansi_file.h"
+#include "win/message_box.h"
 #include "win/registry.h"
 
 namespace qv {
@@ -63,13 +64,7 @@ void OptionsDialog::Apply() {
   long statement = 0;
   const auto step = [&](auto&& run) {
     ++statement;
-    try {
-      run();
-    } catch (const VbError& error) {
-      ReportApplyError(error, statement);
-    } catch (const std::exception&) {
-      ReportApplyError(InvalidCallError(), statement);
-    }
+    RunStep([&](const VbError& error) { ReportApplyError(error, statement); }, run);
   };
   const auto flag = [&](bool Settings::*member, int id) { step([&] { Store(member, Checked(id)); }); };
   const auto number = [&](std::int32_t Settings::*member, int id) {
@@ -120,8 +115,7 @@ void OptionsDialog::Apply() {
     if (s.CustomScrollHeight) {
       Store(&Settings::ScrollHeight, NumberOfText(Text(txtВысотаСкролла)));
     } else {
-      const std::int32_t lines = effects_.WheelScrollLines();
-      s.ScrollHeight = lines == 0 ? 1 : lines;
+      s.ScrollHeight = ScrollHeightOfWheelLines(effects_.WheelScrollLines());
     }
   });
   flag(&Settings::StyleIDE, chkСтильИнтерфейса);
@@ -162,8 +156,7 @@ void OptionsDialog::Apply() {
 }
 
 void OptionsDialog::ReportApplyError(const VbError& error, long statement) {
-  CurrentPrompts().Message(hwnd(), error.description + L"\r\nв строке " + std::to_wstring(statement),
-                           Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+  ShowMessageBox(hwnd(), StepFailureText(error, statement), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void OptionsDialog::ApplyAbbreviations() {

@@ -14,13 +14,14 @@
 #include "dialogs/controls.h"
 #include "dialogs/folder_browser.h"
 #include "dialogs/input_box.h"
+#include "dialogs/interface_language.h"
+#include "dialogs/modeless_instance.h"
 #include "dialogs/modeless_keys.h"
 #include "dialogs/visual_style.h"
-#include "dialogs/interface_language.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
 #include "win/files.h"
-#include "win/registry.h"
+#include "win/host_settings.h"
 
 namespace qv {
 namespace {
@@ -69,7 +70,7 @@ constexpr Tooltip kTooltips[] = {
 
 constexpr const wchar_t* kButtonTips[] = {L"Добавить (Ins)", L"Изменить (F2)", L"Удалить (Del)"};
 
-OptionsDialog* modeless_dialog = nullptr;
+ModelessInstance<OptionsDialog> modeless_dialog;
 
 }  // namespace
 
@@ -115,16 +116,9 @@ void OptionsEffects::EnableNumerationButton(bool enabled) {
   if (IsConnected() && Bars().NumerationButton) Bars().NumerationButton.SetEnabled(enabled);
 }
 
-std::int32_t OptionsEffects::HostTabWidth() {
-  const std::optional<std::wstring> text = GetRegValue(HKEY_CURRENT_USER, State().IDESettingsKey, L"TabWidth");
-  return text ? NumberOfText(*text) : 4;
-}
+std::int32_t OptionsEffects::HostTabWidth() { return qv::HostTabWidth(State().IDESettingsKey); }
 
-std::int32_t OptionsEffects::WheelScrollLines() {
-  UINT lines = 0;
-  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  return static_cast<std::int32_t>(lines);
-}
+std::int32_t OptionsEffects::WheelScrollLines() { return qv::WheelScrollLines(); }
 
 std::wstring OptionsEffects::HostVersion() { return IsConnected() ? VBInstance().Version() : std::wstring(); }
 
@@ -318,11 +312,7 @@ INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void OptionsDialog::OnWindowDestroyed() {
-  if (modeless_dialog != this) return;
-  modeless_dialog = nullptr;
-  delete this;
-}
+void OptionsDialog::OnWindowDestroyed() { modeless_dialog.Forget(this); }
 
 bool OptionsDialog::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
 void OptionsDialog::Check(int id, bool checked) { SetChecked(Control(id), checked); }
@@ -390,16 +380,10 @@ void ShowOptions(bool modal, OptionsEffects& effects) {
     dialog.RunModal();
     return;
   }
-  if (!modeless_dialog) {
-    auto dialog = std::make_unique<OptionsDialog>(AppPath(), effects);
-    if (!dialog->Create(nullptr, true)) {
-      RecordFailure(L"ShowOptions", L"the options dialog cannot be created");
-      return;
-    }
-    modeless_dialog = dialog.release();
-  }
-  ShowWindow(modeless_dialog->hwnd(), SW_SHOW);
-  SetForegroundWindow(modeless_dialog->hwnd());
+  const OptionsDialog* dialog =
+      modeless_dialog.Open([](OptionsDialog& made) { return made.Create(nullptr, true); }, AppPath(), effects);
+  if (!dialog) return RecordFailure(L"ShowOptions", L"the options dialog cannot be created");
+  ShowInFront(dialog->hwnd());
 }
 
 }  // namespace qv

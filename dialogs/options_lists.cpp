@@ -5,7 +5,7 @@
 #include "dialogs/controls.h"
 #include "dialogs/folder_browser.h"
 #include "dialogs/options_dialog.h"
-#include "dialogs/prompts.h"
+#include "win/message_box.h"
 
 namespace qv {
 namespace {
@@ -94,13 +94,13 @@ std::optional<std::wstring> OptionsDialog::AskName(ListName list, std::wstring_v
   if (answer.empty()) return std::nullopt;
   const std::wstring refusal = NameRefusal(list, answer);
   if (refusal.empty()) return answer;
-  CurrentPrompts().Message(hwnd(), refusal, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+  ShowMessageBox(hwnd(), refusal, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
   return std::nullopt;
 }
 
 bool OptionsDialog::Confirmed(std::wstring_view question, std::wstring_view name) {
   const std::wstring text = std::wstring(question) + std::wstring(name);
-  return CurrentPrompts().Message(hwnd(), text, Build().AppTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return ShowMessageBox(hwnd(), text, Build().AppTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void OptionsDialog::RenameRow(int id, long row, const std::wstring& text) {

@@ -5,28 +5,22 @@
 #include "addin/build_info.h"
 #include "dialogs/controls.h"
 #include "dialogs/options_dialog.h"
-#include "dialogs/prompts.h"
 #include "kit/list_file.h"
 #include "kit/vb_error.h"
 #include "kit/vb_strings.h"
 #include "win/ansi_file.h"
 #include "win/failure_log.h"
+#include "win/message_box.h"
 
 namespace qv {
 
 void OptionsDialog::ReportLoadError(const std::wstring& description) {
-  CurrentPrompts().Message(hwnd(), description, Build().AppTitle, MB_OK);
+  ShowMessageBox(hwnd(), description, Build().AppTitle, MB_OK);
 }
 
 void OptionsDialog::Load() {
   const auto step = [this](void (OptionsDialog::*run)()) {
-    try {
-      (this->*run)();
-    } catch (const VbError& error) {
-      ReportLoadError(error.description);
-    } catch (const std::exception&) {
-      ReportLoadError(InvalidCallError().description);
-    }
+    RunStep([this](const VbError& error) { ReportLoadError(error.description); }, [this, run] { (this->*run)(); });
   };
   step(&OptionsDialog::LoadSettings);
   step(&OptionsDialog::LoadLanguages);

@@ -1,7 +1,6 @@
 #include "dialogs/procs_dialog.h"
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,13 +12,14 @@
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
+#include "dialogs/modeless_instance.h"
 #include "dialogs/modeless_keys.h"
 #include "dialogs/prompted_step.h"
-#include "dialogs/prompts.h"
 #include "dialogs/twips.h"
 #include "kit/vb_convert.h"
 #include "win/failure_log.h"
 #include "win/gdi_owners.h"
+#include "win/message_box.h"
 #include "win/registry.h"
 
 namespace qv {
@@ -137,7 +137,7 @@ int StoredSize(const wchar_t* name, int designed, int smallest, int screen) {
 }
 
 class ProcsDialog;
-ProcsDialog* open_window = nullptr;
+ModelessInstance<ProcsDialog> procs_dialog;
 
 class ProcsDialog final : public DialogWindow {
  public:
@@ -149,17 +149,14 @@ class ProcsDialog final : public DialogWindow {
   void OnInit() override;
   void OnCommand(int id, int code) override;
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void OnWindowDestroyed() override {
-    open_window = nullptr;
-    delete this;
-  }
+  void OnWindowDestroyed() override { procs_dialog.Forget(this); }
 
  private:
   bool Checked(int id) const { return IsChecked(Item(id)); }
   HWND VisibleList() const { return Item(Checked(QV_PROCS_SORT) ? QV_PROCS_LIST_SORTED : QV_PROCS_LIST); }
   // Every window of the thread waits for the box: nothing can close this one under it.
   static void Warn(std::wstring_view text) {
-    CurrentPrompts().Message(nullptr, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    ShowMessageBox(nullptr, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
   }
   // A failing step of the fill shows its error, and the fill goes on.
   template <class Step>
@@ -440,18 +437,12 @@ void ProcsDialog::SaveSettings() const {
 }  // namespace
 
 void ShowProcs() {
-  if (!open_window) {
-    auto window = std::make_unique<ProcsDialog>();
-    if (!window->Create(QV_PROCS_DIALOG, State().hWndMain)) {
-      RecordFailure(L"ShowProcs", L"the procedure list cannot be created");
-      return;
-    }
-    open_window = window.release();
-  }
-  open_window->AddFunctions();
-  ShowWindow(open_window->hwnd(), SW_SHOW);
-  SetForegroundWindow(open_window->hwnd());
-  open_window->FocusList();
+  ProcsDialog* window =
+      procs_dialog.Open([](ProcsDialog& made) { return made.Create(QV_PROCS_DIALOG, State().hWndMain); });
+  if (!window) return RecordFailure(L"ShowProcs", L"the procedure list cannot be created");
+  window->AddFunctions();
+  ShowInFront(window->hwnd());
+  window->FocusList();
 }
 
 }  // namespace qv

@@ -1,13 +1,13 @@
 #pragma once
 // A dialog's step whose host failure the user must see: a box with the failure's text and the
-// add-in's title, through the dialogs' prompts.
+// add-in's title.
 #include <windows.h>
 
 #include <utility>
 
 #include "addin/build_info.h"
-#include "dialogs/prompts.h"
 #include "kit/vb_error.h"
+#include "win/message_box.h"
 
 namespace qv {
 
@@ -18,7 +18,7 @@ bool RunPrompted(HWND owner, UINT style, Step&& step) {
     std::forward<Step>(step)();
     return true;
   } catch (const VbError& error) {
-    CurrentPrompts().Message(owner, error.description, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | style);
+    ShowMessageBox(owner, error.description, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION | style);
     return false;
   }
 }

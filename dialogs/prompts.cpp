@@ -9,10 +9,6 @@ namespace {
 
 class SystemPrompts final : public Prompts {
  public:
-  int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) override {
-    return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), style);
-  }
-
   std::wstring PickFolder(HWND owner, UINT flags, std::wstring_view title, std::wstring_view start_folder) override {
     return tsGetPathFromUser(owner, flags, title, start_folder);
   }

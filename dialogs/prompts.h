@@ -1,6 +1,6 @@
 #pragma once
-// What the dialogs ask of the user through the system's own boxes. Tests put a scripted stand-in in
-// place of the real boxes for as long as a ScopedPrompts lives.
+// What the dialogs ask of the user through the system's folder dialog. Tests put a scripted stand-in
+// in place of it for as long as a ScopedPrompts lives; message boxes go through win/message_box.h.
 #include <windows.h>
 
 #include <string>
@@ -11,13 +11,11 @@ namespace qv {
 class Prompts {
  public:
   virtual ~Prompts() = default;
-  // MessageBoxW: the button pressed (IDOK, ...).
-  virtual int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) = 0;
   // The shell's folder dialog (tsGetPathFromUser): the chosen path, "" when cancelled.
   virtual std::wstring PickFolder(HWND owner, UINT flags, std::wstring_view title, std::wstring_view start_folder) = 0;
 };
 
-// The real boxes, or the stand-in of the innermost ScopedPrompts.
+// The real dialog, or the stand-in of the innermost ScopedPrompts.
 Prompts& CurrentPrompts();
 
 class ScopedPrompts {

@@ -1,9 +1,9 @@
 #include "dialogs/tree_view.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "kit/vb_error.h"
+#include "win/message_box.h"
 #include "win/this_module.h"
 
 namespace qv {
@@ -77,7 +77,7 @@ std::wstring FixedKey(const std::wstring& key) {
 void ShowEventError(const std::wstring& description, const wchar_t* where, int step) {
   const std::wstring text = description + L"\r\nin QuorvaneStudio.TreeView." + where + L" at line " +
                             std::to_wstring(step);
-  MessageBoxW(nullptr, text.c_str(), L"Application Error", MB_OK | MB_ICONEXCLAMATION);
+  ShowMessageBox(nullptr, text, L"Application Error", MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -124,13 +124,7 @@ std::optional<LRESULT> TreeView::WindowHook::OnMessage(HWND window, UINT& messag
 template <class Event>
 void TreeView::Raise(const wchar_t* where, int step, Event&& event) {
   if (!listener_) return;
-  try {
-    event(*listener_);
-  } catch (const VbError& error) {
-    ShowEventError(error.description, where, step);
-  } catch (const std::exception&) {
-    ShowEventError(InvalidCallError().description, where, step);
-  }
+  RunStep([&](const VbError& error) { ShowEventError(error.description, where, step); }, [&] { event(*listener_); });
 }
 
 std::optional<LRESULT> TreeView::OnMessage(UINT& message, WPARAM& wparam, LPARAM& lparam) {

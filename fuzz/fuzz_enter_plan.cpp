@@ -25,14 +25,14 @@ namespace {
   std::abort();
 }
 
-// Whether the caret stands between a literal's quotes: before the logical line's comment, and after an
-// odd number of quotes of its own line, whose code text keeps them in their columns.
+// Whether the caret stands between a literal's quotes: before the logical line's code part ends, and
+// after an odd number of quotes of that logical line, whose code text keeps the raw text's columns. A
+// literal runs on across a " _" as the continuation rule reads it.
 bool InLiteral(const qv::ModuleText& module, long line, std::size_t column) {
-  const std::size_t above = qv::GetLine(module, line, 1).text.size();  // where the caret's line starts
-  if (above + column >= qv::GetLine(module, line).code_text.size()) return false;
-  const std::wstring own = qv::PrepareCodeText(module.Line(line));
-  return std::count(own.begin(), own.begin() + static_cast<std::ptrdiff_t>(std::min(column, own.size())), L'"') % 2 ==
-         1;
+  const std::size_t caret = qv::GetLine(module, line, 1).text.size() + column;  // the caret's line starts above it
+  const qv::LogicalLine logical = qv::GetLine(module, line);
+  if (caret >= logical.code_text.size()) return false;
+  return std::count(logical.text.begin(), logical.text.begin() + static_cast<std::ptrdiff_t>(caret), L'"') % 2 == 1;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "dialogs/prompts.h"
 #include "installer/setup_ids.h"
 #include "installer/windows_platform.h"
+#include "win/message_box.h"
 
 namespace qv {
 namespace {
@@ -183,8 +184,8 @@ INT_PTR SetupWizard::OnMessage(UINT message, WPARAM, LPARAM lparam) {
 
 void SetupWizard::Close() {
   if (steps_.AsksBeforeClose() &&
-      CurrentPrompts().Message(hwnd(), L"Вы действительно хотите отменить установку Quorvane 2.0",
-                               L"Установка / удаление Quorvane", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+      ShowMessageBox(hwnd(), L"Вы действительно хотите отменить установку Quorvane 2.0",
+                     L"Установка / удаление Quorvane", MB_YESNO | MB_ICONQUESTION) != IDYES) {
     return;
   }
   DestroyWindow(hwnd());

@@ -3,8 +3,10 @@
 #include <shlobj.h>
 
 #include "kit/setup_steps.h"
+#include "win/ansi_file.h"
 #include "win/files.h"
 #include "win/registry.h"
+#include "win/unique_handle.h"
 
 namespace qv {
 namespace {
@@ -38,13 +40,7 @@ std::optional<std::string> WindowsSetupPlatform::Resource(const CarriedFile& fil
 
 bool WindowsSetupPlatform::WriteBytes(const std::wstring& path, const std::string& bytes) {
   MakeWritable(path);
-  const HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok =
-      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-  return CloseHandle(file) && ok;
+  return WriteFileBytes(path, bytes);
 }
 
 bool WindowsSetupPlatform::CopyTo(const std::wstring& source, const std::wstring& target) {
@@ -59,12 +55,11 @@ bool WindowsSetupPlatform::DeleteAt(const std::wstring& path) { return DeleteFil
 std::vector<std::wstring> WindowsSetupPlatform::ListFiles(const std::wstring& folder) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(JoinPath(folder, L"*.*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const UniqueFind search(FindFirstFileW(JoinPath(folder, L"*.*").c_str(), &found));
+  if (!search.valid()) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.get(), &found));
   return names;
 }
 
@@ -140,15 +135,14 @@ std::optional<unsigned long> WindowsSetupPlatform::RunAndWait(const std::wstring
   if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return std::nullopt;
   }
-  CloseHandle(process.hThread);
-  std::optional<unsigned long> result;
+  const UniqueObject thread(process.hThread);
+  const UniqueObject running(process.hProcess);
   DWORD exit_code = 0;
-  if (WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0 &&
-      GetExitCodeProcess(process.hProcess, &exit_code)) {
-    result = exit_code;
+  if (WaitForSingleObject(running.get(), timeout_ms) == WAIT_OBJECT_0 &&
+      GetExitCodeProcess(running.get(), &exit_code)) {
+    return exit_code;
   }
-  CloseHandle(process.hProcess);
-  return result;
+  return std::nullopt;
 }
 
 std::wstring WindowsSetupPlatform::SystemFolder() { return FromBuffer(GetSystemDirectoryW); }

@@ -49,7 +49,7 @@ class Loader {
         if (context_.IsVBA) return;
         break;
       case SettingRule::kIndentWidth:
-        if (!settings_.CustomIndentWidth) return Read(row, context_.IDESettingsKey);
+        if (!settings_.CustomIndentWidth) return UseHostTabWidth();
         break;
       case SettingRule::kScrollHeight:
         if (!settings_.CustomScrollHeight) return UseWheelScrollLines();
@@ -107,10 +107,11 @@ class Loader {
            std::wstring(field.fallback);
   }
 
-  void UseWheelScrollLines() {
-    const long lines = environment_.WheelScrollLines();
-    settings_.ScrollHeight = lines == 0 ? 1 : static_cast<std::int32_t>(lines);
+  void UseHostTabWidth() {
+    settings_.IndentWidth = TabWidthOfValue(environment_.ReadValue(context_.IDESettingsKey, kTabWidthValue));
   }
+
+  void UseWheelScrollLines() { settings_.ScrollHeight = ScrollHeightOfWheelLines(environment_.WheelScrollLines()); }
 
   void InstallStyle(const SettingDescriptor& row) {
     settings_.StyleIDE = true;
@@ -135,6 +136,10 @@ class Loader {
 };
 
 }  // namespace
+
+std::int32_t TabWidthOfValue(const std::optional<std::wstring>& value) { return value ? CLng(Val(*value)) : 4; }
+
+std::int32_t ScrollHeightOfWheelLines(long lines) { return lines == 0 ? 1 : static_cast<std::int32_t>(lines); }
 
 void LoadSettings(const SettingsContext& context, Settings& settings, KeyedCollection<std::wstring>& languageFiles,
                   SettingsEnvironment& environment) {

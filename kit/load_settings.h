@@ -1,6 +1,7 @@
 #pragma once
 // Loading the options at connection: the values of SettingsTable() read top
 // to bottom, with the steps that are more than a value among them.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,14 @@ class SettingsEnvironment {
   // One message box for a step that failed; `step` identifies the step.
   virtual void ReportError(const VbError& error, long step) = 0;
 };
+
+// The host's tab width as its editor settings keep it: the number its "TabWidth" value starts
+// with, 4 when it has none. VbError 6 when the number does not fit in 32 bits.
+inline constexpr std::wstring_view kTabWidthValue = L"TabWidth";
+std::int32_t TabWidthOfValue(const std::optional<std::wstring>& value);
+
+// The scroll height that follows the system's wheel lines: at least 1.
+std::int32_t ScrollHeightOfWheelLines(long lines);
 
 // Fills settings and languageFiles. The steps are numbered from 1 in loading
 // order: one per value of SettingsTable(), counted in both builds, with the

@@ -18,11 +18,10 @@
 #include "host/host_module_view.h"
 #include "addin/keyboard_state.h"
 #include "addin/line_numbering.h"
-#include "kit/vb_convert.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
+#include "win/host_settings.h"
 #include "win/late_bound.h"
-#include "win/registry.h"
 
 namespace qv {
 namespace {
@@ -157,8 +156,7 @@ class Tick {
 
   void RefreshIndentWidth() {
     if (settings_.CustomIndentWidth) return;
-    const auto text = GetRegValue(HKEY_CURRENT_USER, state_.IDESettingsKey, L"TabWidth");
-    settings_.IndentWidth = CLng(Val(text.value_or(L"4")));
+    settings_.IndentWidth = HostTabWidth(state_.IDESettingsKey);
   }
 
   void FormatForHotKey() {

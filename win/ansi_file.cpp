@@ -5,31 +5,17 @@
 #include <string>
 
 #include "win/code_page.h"
+#include "win/unique_handle.h"
 
 namespace qv {
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
-  const FileHandle file(
+  const UniqueFile file(
       CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   // The files read here are small; one beyond what an int counts is not one of them.
@@ -44,11 +30,12 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path) {
 }
 
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
-  const FileHandle file(
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
   DWORD written = 0;
-  return file.valid() && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
+  const bool ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  return file.Close() && ok;
 }
 
 bool ReplaceFileBytes(const std::wstring& path, std::string_view bytes) {
@@ -83,7 +70,7 @@ bool WriteAnsiFile(const std::wstring& path, std::wstring_view text) { return Wr
 bool CreateIfMissing(const std::wstring& path) {
   // Only a missing file is created: an existing one is never opened for writing, so one that is
   // read-only, in a folder the user may not write, or held by another program still reads.
-  const FileHandle file(
+  const UniqueFile file(
       CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   return file.valid() || GetLastError() == ERROR_FILE_EXISTS;
 }

@@ -14,7 +14,7 @@ bool WriteAnsiFile(const std::wstring& path, std::wstring_view text);
 
 // The whole file as it is stored; nullopt when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
-// Replaces the file with these bytes. False when it cannot be written.
+// Replaces the file with these bytes. False when it cannot be written, its closing included.
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 
 // The same through a new file beside the old one, which then takes its place in one step: a failure

@@ -2,6 +2,7 @@
 
 #include "kit/vb_strings.h"
 #include "win/this_module.h"
+#include "win/unique_handle.h"
 
 namespace qv {
 
@@ -25,20 +26,17 @@ std::wstring AppPath() {
 
 bool FileExists(std::wstring_view path) {
   if (path.empty()) return false;
-  const HANDLE file =
-      CreateFileW(std::wstring(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  return true;
+  const UniqueFile file(CreateFileW(std::wstring(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid();
 }
 
 std::optional<std::wstring> FoundFileName(std::wstring_view path) {
   if (path.empty() || path.find_first_of(std::wstring_view(L"*?\0", 3)) != std::wstring_view::npos) return std::nullopt;
   WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(std::wstring(path).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-  FindClose(search);
+  const UniqueFind search(FindFirstFileW(std::wstring(path).c_str(), &found));
+  if (!search.valid()) return std::nullopt;
   if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   return std::wstring(found.cFileName);
 }

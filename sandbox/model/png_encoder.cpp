@@ -1,9 +1,10 @@
 #include "sandbox/model/png_encoder.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <string_view>
+
+#include <zlib.h>
 
 namespace sbx {
 namespace {
@@ -46,29 +47,11 @@ std::vector<std::uint8_t> StoredZlib(std::span<const std::uint8_t> data) {
 }  // namespace
 
 std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
-  static const std::array<std::uint32_t, 256> table = [] {
-    std::array<std::uint32_t, 256> t{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-      std::uint32_t c = n;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[n] = c;
-    }
-    return t;
-  }();
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::uint8_t byte : bytes) crc = table[(crc ^ byte) & 0xFF] ^ (crc >> 8);
-  return crc ^ 0xFFFFFFFFu;
+  return static_cast<std::uint32_t>(crc32(crc32(0, nullptr, 0), bytes.data(), static_cast<uInt>(bytes.size())));
 }
 
 std::uint32_t Adler32(std::span<const std::uint8_t> bytes) {
-  constexpr std::uint32_t kMod = 65521;
-  std::uint32_t a = 1;
-  std::uint32_t b = 0;
-  for (std::uint8_t byte : bytes) {
-    a = (a + byte) % kMod;
-    b = (b + a) % kMod;
-  }
-  return (b << 16) | a;
+  return static_cast<std::uint32_t>(adler32(adler32(0, nullptr, 0), bytes.data(), static_cast<uInt>(bytes.size())));
 }
 
 std::vector<std::uint8_t> EncodePng(int width, int height, std::span<const std::uint8_t> rgb) {

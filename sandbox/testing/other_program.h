@@ -4,6 +4,8 @@
 // ends when this goes.
 #include <windows.h>
 
+#include "win/unique_handle.h"
+
 namespace sbx {
 
 class OtherProgram {
@@ -19,8 +21,10 @@ class OtherProgram {
  private:
   HWND FindTabs() const;
 
-  HANDLE shown_ = nullptr;
-  PROCESS_INFORMATION process_{};
+  qv::UniqueObject shown_;
+  qv::UniqueObject process_;
+  qv::UniqueObject thread_;
+  DWORD process_id_ = 0;
   HWND tabs_ = nullptr;
 };
 

@@ -9,17 +9,17 @@
 #include <shellapi.h>
 
 #include "sandbox/ui/host_popups.h"
+#include "win/unique_handle.h"
 
 int main() {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  const HANDLE shown = count == 2 ? OpenEventW(EVENT_MODIFY_STATE, FALSE, arguments[1]) : nullptr;
+  const qv::UniqueObject shown(count == 2 ? OpenEventW(EVENT_MODIFY_STATE, FALSE, arguments[1]) : nullptr);
   LocalFree(arguments);
-  if (!shown) return 1;
+  if (!shown.valid()) return 1;
   sbx::HostPopups popups;
   popups.OpenColourPopup(0);
-  SetEvent(shown);
-  CloseHandle(shown);
+  SetEvent(shown.get());
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   return 0;

@@ -1,10 +1,12 @@
 #include "sandbox/ui/screenshot.h"
 
 #include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "sandbox/model/png_encoder.h"
+#include "win/ansi_file.h"
 #include "win/gdi_owners.h"
 
 namespace sbx {
@@ -39,13 +41,7 @@ std::vector<std::uint8_t> CaptureWindow(HWND window, int width, int height) {
 }
 
 bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok =
-      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-  CloseHandle(file);
-  return ok;
+  return qv::WriteFileBytes(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace

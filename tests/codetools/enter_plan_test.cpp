@@ -93,6 +93,8 @@ TEST(PlanEnter, CompletesTheBlockTheLineOpens) {
       // The caret in a literal, or a line that goes on below it: the statement is not whole.
       {{L"If a Then: s = \"x|y\""}, L""},
       {{L"'#Region \"a|b\""}, L""},
+      {{L"10\" _", L"'a|b\""}, L""},
+      {{L"Else:Rem\"a|b\""}, L""},
       {{L"If a Then| _", L"b = 1"}, L""},
       {{L"If a Then _|", L"b = 1"}, L""},
       {{L"x = 1|"}, L""},

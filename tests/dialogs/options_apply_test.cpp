@@ -157,17 +157,15 @@ TEST_F(OptionsApplyTest, AnotherLanguageIsStoredOnlyWhenTheHostTookIt) {
 
 // The system's own boxes, each answered by a timer once it is up; `dialog_enabled` holds whether the
 // dialog took input while the box was up.
-class AnsweredBoxes final : public Prompts {
+class AnsweredBoxes final : public MessageBoxes {
  public:
   explicit AnsweredBoxes(HWND dialog) { dialog_ = dialog; }
-  int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) override {
+  int Show(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) override {
     const UINT_PTR timer = SetTimer(nullptr, 0, 200, Answer);
     const int answer = MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(caption).c_str(), style);
     KillTimer(nullptr, timer);
     return answer;
   }
-  std::wstring PickFolder(HWND, UINT, std::wstring_view, std::wstring_view) override { return {}; }
-
   static inline std::vector<bool> dialog_enabled;
 
  private:
@@ -183,7 +181,7 @@ class AnsweredBoxes final : public Prompts {
   }
 
   static inline HWND dialog_ = nullptr;
-  ScopedPrompts scope_{*this};
+  ScopedMessageBoxes scope_{*this};
 };
 
 // "Применить" cannot run Apply again behind the box of the style's change: the box disables the dialog.

@@ -1,6 +1,6 @@
 #pragma once
-// In place of the system's boxes while it lives: keeps what each box would have shown and answers
-// from a script.
+// In place of the system's message boxes and folder dialog while it lives: keeps what each would
+// have shown and answers from a script.
 #include <windows.h>
 
 #include <deque>
@@ -8,15 +8,9 @@
 #include <vector>
 
 #include "dialogs/prompts.h"
+#include "tests/win/scripted_boxes.h"
 
 namespace qv::test {
-
-struct ShownMessage {
-  HWND owner;
-  std::wstring text;
-  std::wstring caption;
-  UINT style;
-};
 
 struct FolderRequest {
   HWND owner;
@@ -25,20 +19,10 @@ struct FolderRequest {
   std::wstring start_folder;
 };
 
-class ScriptedPrompts final : public Prompts {
+class ScriptedPrompts final : public ScriptedBoxes, public Prompts {
  public:
-  std::vector<ShownMessage> shown;
-  std::deque<int> answers;
   std::vector<FolderRequest> folder_requests;
   std::deque<std::wstring> folders;  // "" when the script has run out: cancelled
-
-  int Message(HWND owner, std::wstring_view text, std::wstring_view caption, UINT style) override {
-    shown.push_back({owner, std::wstring(text), std::wstring(caption), style});
-    if (answers.empty()) return IDOK;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
 
   std::wstring PickFolder(HWND owner, UINT flags, std::wstring_view title, std::wstring_view start_folder) override {
     folder_requests.push_back({owner, flags, std::wstring(title), std::wstring(start_folder)});
