@@ -80,6 +80,18 @@ function(qv_check_imports target)
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-imports ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
 endfunction()
 
+# qv_ship_stripped(<target>): the binary is shipped without its debug information, which is kept
+# beside it in <file>.debug for crash analysis and named there by a debug link; a test checks both.
+function(qv_ship_stripped target)
+  set(file $<TARGET_FILE:${target}>)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=${file}.debug ${file}
+    VERBATIM)
+  add_test(NAME ${QV_PLATFORM}.stripped.${target}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-stripped ${CMAKE_OBJDUMP} ${file})
+endfunction()
+
 # qv_check_layers(): tests that every include, and every symbol the objects of this build use, goes
 # down the layers (scripts/check-layers), on the tree and on fixtures that break the rule; once per
 # test tree.

@@ -41,6 +41,10 @@ inline std::vector<Library> BuiltLibraries() {
   return {kOffice, kStudio};
 }
 
+// For suites whose expectations are the same for both libraries: QuorvaneOffice alone, which both
+// bitnesses build.
+inline std::vector<Library> OneLibrary() { return {kOffice}; }
+
 inline void PrintTo(const Library& library, std::ostream* out) {
   *out << (library.personality == Personality::kVba ? "QuorvaneOffice" : "QuorvaneStudio");
 }

@@ -97,7 +97,7 @@ TEST_P(CommandHandlersTest, AFailingHandlerEndsQuietly) {
   EXPECT_TRUE(boxes_.boxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Libraries, CommandHandlersTest, ::testing::ValuesIn(BuiltLibraries()), LibraryName);
+INSTANTIATE_TEST_SUITE_P(Libraries, CommandHandlersTest, ::testing::ValuesIn(OneLibrary()), LibraryName);
 
 }  // namespace
 }  // namespace sbx::test

@@ -26,7 +26,7 @@ TEST_P(ListFilesTest, MissingListFilesAreCreatedEmptyWhenTheLibraryLoads) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Libraries, ListFilesTest, ::testing::ValuesIn(BuiltLibraries()), LibraryName);
+INSTANTIATE_TEST_SUITE_P(Libraries, ListFilesTest, ::testing::ValuesIn(OneLibrary()), LibraryName);
 
 TEST(AnsiFileTest, ReadsTheSystemCodePageAndCreatesOnlyWhatIsMissing) {
   const std::wstring path = qv::AppPath() + L"ansi_file_test.ini";

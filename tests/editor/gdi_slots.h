@@ -10,6 +10,11 @@
 
 namespace sbx::test {
 
+// The paints of a leak test, and the climb of HighestFreeSlot that fails it: one object leaked in
+// ten paints.
+inline constexpr int kLeakTestPaints = 100;
+inline constexpr int kLeakClimb = kLeakTestPaints / 10;
+
 inline int HighestFreeSlot() {
   std::vector<qv::Pen> probes;
   int highest = 0;

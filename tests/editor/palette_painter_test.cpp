@@ -182,11 +182,11 @@ TEST_F(PalettePainterTest, OnlyTheHostsOwnTabControlsArePaintedAndOthersAreForgo
 // Leaked objects keep their handle slots taken, so new objects get ever higher ones (so few paints
 // that even 65 leaked brushes a paint leave handles to probe with); a DC the paint keeps can be
 // released once more.
-TEST_F(PalettePainterTest, TwoHundredPaintsLeaveNoGdiObjectOrDcBehind) {
+TEST_F(PalettePainterTest, AHundredPaintsLeaveNoGdiObjectOrDcBehind) {
   Repaint();  // the first paint may create what the system keeps
   const int slot = HighestFreeSlot();
-  for (int n = 0; n < 200; ++n) Repaint();
-  EXPECT_GT(100, HighestFreeSlot() - slot);
+  for (int n = 0; n < kLeakTestPaints; ++n) Repaint();
+  EXPECT_GT(kLeakClimb, HighestFreeSlot() - slot);
   const HDC cached = GetDC(Tabs());
   ReleaseDC(Tabs(), cached);
   Mark();

@@ -69,7 +69,9 @@ TEST(ZipWriterTest, RandomFileSetsAreReadBackByZipfileAndUnzip) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("qv_zip_" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "check.py") << kCheck;
-  for (unsigned seed = 1; seed <= 8; ++seed) {
+  // Three sets that between them hold every kind of file and name, and the most files a set has;
+  // the fuzz target tries the others.
+  for (unsigned seed : {1u, 3u, 5u}) {
     const std::vector<File> files = RandomFiles(seed);
     MemorySink sink;
     ZipWriter writer(sink);

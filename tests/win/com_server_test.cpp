@@ -2,7 +2,7 @@
 #include "win/com_registration.h"
 #include "win/files.h"
 #include "win/registry.h"
-#include "tests/spike/spike_server.h"
+#include "tests/com_server/com_server.h"
 #include "tests/win/win_test_support.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ DWORD RunRegsvr32(const std::wstring& arguments) {
 // registered per user there. Resolve the per-user registration the way COM does on Windows.
 struct LoadedServer {
   HMODULE library = nullptr;
-  ISpike* spike = nullptr;
+  ITestObject* object = nullptr;
 };
 
 LoadedServer CreateFromPerUserProgId(const wchar_t* progId) {
@@ -50,7 +50,7 @@ LoadedServer CreateFromPerUserProgId(const wchar_t* progId) {
   const auto getClassObject = test::GetProc<GetClassObjectFn>(loaded.library, "DllGetClassObject");
   IClassFactory* factory = nullptr;
   if (getClassObject && SUCCEEDED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
-    factory->CreateInstance(nullptr, IID_ISpike, reinterpret_cast<void**>(&loaded.spike));
+    factory->CreateInstance(nullptr, IID_ITestObject, reinterpret_cast<void**>(&loaded.object));
     factory->Release();
   }
   return loaded;
@@ -64,21 +64,21 @@ class ComServerTest : public ::testing::Test {
     CoUninitialize();
   }
 
-  const std::wstring dll_ = AppPath() + L"spike_server.dll";
-  const std::wstring clsidKey_ = L"Software\\Classes\\CLSID\\" + ClsidText(CLSID_SpikeServer);
-  const std::wstring progIdKey_ = std::wstring(L"Software\\Classes\\") + kSpikeProgId;
+  const std::wstring dll_ = AppPath() + L"test_com_server.dll";
+  const std::wstring clsidKey_ = L"Software\\Classes\\CLSID\\" + ClsidText(CLSID_TestComServer);
+  const std::wstring progIdKey_ = std::wstring(L"Software\\Classes\\") + kTestComServerProgId;
 };
 
 TEST_F(ComServerTest, RegistersPerUserCreatesByProgIdAndUnregistersExactly) {
   ASSERT_EQ(0u, RunRegsvr32(L"\"" + dll_ + L"\""));
   EXPECT_EQ(dll_, GetRegValue(HKEY_CURRENT_USER, clsidKey_ + L"\\InprocServer32", L""));
   EXPECT_EQ(L"Apartment", GetRegValue(HKEY_CURRENT_USER, clsidKey_ + L"\\InprocServer32", L"ThreadingModel"));
-  EXPECT_EQ(ClsidText(CLSID_SpikeServer), GetRegValue(HKEY_CURRENT_USER, progIdKey_ + L"\\CLSID", L""));
+  EXPECT_EQ(ClsidText(CLSID_TestComServer), GetRegValue(HKEY_CURRENT_USER, progIdKey_ + L"\\CLSID", L""));
 
-  const LoadedServer loaded = CreateFromPerUserProgId(kSpikeProgId);
-  ASSERT_NE(nullptr, loaded.spike);
+  const LoadedServer loaded = CreateFromPerUserProgId(kTestComServerProgId);
+  ASSERT_NE(nullptr, loaded.object);
   long size = 0;
-  EXPECT_EQ(S_OK, loaded.spike->PointerSize(&size));
+  EXPECT_EQ(S_OK, loaded.object->PointerSize(&size));
   EXPECT_EQ(static_cast<long>(sizeof(void*)), size);
 
   // The library may go once nothing of it is alive, and only then.
@@ -86,10 +86,10 @@ TEST_F(ComServerTest, RegistersPerUserCreatesByProgIdAndUnregistersExactly) {
   const auto canUnload = test::GetProc<CanUnloadFn>(loaded.library, "DllCanUnloadNow");
   ASSERT_NE(nullptr, canUnload);
   EXPECT_EQ(S_FALSE, canUnload());
-  loaded.spike->Release();
+  loaded.object->Release();
   EXPECT_EQ(S_OK, canUnload());
   FreeLibrary(loaded.library);
-  EXPECT_EQ(nullptr, GetModuleHandleW(L"spike_server.dll"));
+  EXPECT_EQ(nullptr, GetModuleHandleW(L"test_com_server.dll"));
 
   ASSERT_EQ(0u, RunRegsvr32(L"/u \"" + dll_ + L"\""));
   EXPECT_FALSE(test::KeyExists(HKEY_CURRENT_USER, clsidKey_));

@@ -1,4 +1,4 @@
-#include "tests/spike/spike_server.h"
+#include "tests/com_server/com_server.h"
 
 #include "win/com_registration.h"
 #include "win/files.h"
@@ -14,17 +14,17 @@ HMODULE g_module = nullptr;
 std::atomic<long> g_objects{0};
 std::atomic<long> g_locks{0};
 
-class Spike final : public ISpike {
+class TestObject final : public ITestObject {
  public:
-  Spike() { ++g_objects; }
-  Spike(const Spike&) = delete;
-  Spike& operator=(const Spike&) = delete;
-  virtual ~Spike() { --g_objects; }
+  TestObject() { ++g_objects; }
+  TestObject(const TestObject&) = delete;
+  TestObject& operator=(const TestObject&) = delete;
+  virtual ~TestObject() { --g_objects; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_ISpike) {
-      *out = static_cast<ISpike*>(this);
+    if (iid == IID_IUnknown || iid == IID_ITestObject) {
+      *out = static_cast<ITestObject*>(this);
       AddRef();
       return S_OK;
     }
@@ -70,10 +70,10 @@ class Factory final : public IClassFactory {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    auto* spike = new (std::nothrow) Spike;
-    if (!spike) return E_OUTOFMEMORY;
-    const HRESULT hr = spike->QueryInterface(iid, out);
-    spike->Release();
+    auto* object = new (std::nothrow) TestObject;
+    if (!object) return E_OUTOFMEMORY;
+    const HRESULT hr = object->QueryInterface(iid, out);
+    object->Release();
     return hr;
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
@@ -97,20 +97,20 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   return TRUE;
 }
 
-HRESULT WINAPI DllRegisterServer() { return qv::RegisterInprocServer(CLSID_SpikeServer, kSpikeProgId, g_module); }
+HRESULT WINAPI DllRegisterServer() { return qv::RegisterInprocServer(CLSID_TestComServer, kTestComServerProgId, g_module); }
 
-HRESULT WINAPI DllUnregisterServer() { return qv::UnregisterInprocServer(CLSID_SpikeServer, kSpikeProgId); }
+HRESULT WINAPI DllUnregisterServer() { return qv::UnregisterInprocServer(CLSID_TestComServer, kTestComServerProgId); }
 
 HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  if (clsid != CLSID_SpikeServer) return CLASS_E_CLASSNOTAVAILABLE;
+  if (clsid != CLSID_TestComServer) return CLASS_E_CLASSNOTAVAILABLE;
   return g_factory.QueryInterface(iid, out);
 }
 
 HRESULT WINAPI DllCanUnloadNow() { return g_objects == 0 && g_locks == 0 ? S_OK : S_FALSE; }
 
-int WINAPI SpikeAppPath(wchar_t* buffer, int cch) {
+int WINAPI ServerAppPath(wchar_t* buffer, int cch) {
   const std::wstring path = qv::AppPath();
   if (cch > 0) {
     const size_t n = std::min(path.size(), static_cast<size_t>(cch - 1));
