@@ -10,7 +10,6 @@
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "codetools/include_directive.h"
 #include "kit/backup_names.h"
 #include "win/ansi_file.h"

@@ -13,7 +13,9 @@ using BackupClock = std::function<ZipTime()>;
 // Offers to save an unsaved project, then writes the archive to a temporary file in the backup
 // folder and renames it into place (replacing an archive of the same second). The success message
 // comes only after the rename; a failure shows the error box and leaves no archive and no
-// temporary file. BackupProject() (entry_points.h) runs it with the system's clock.
+// temporary file.
 void BackupProject(const BackupClock& now);
+// With the system's clock.
+void BackupProject();
 
 }  // namespace qv

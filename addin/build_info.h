@@ -1,5 +1,6 @@
 #pragma once
-// What distinguishes the two libraries built from this code: each links one definition of Build().
+// What distinguishes the two libraries built from this code: each library's definition (in
+// library/) declares its build as the library loads.
 #include <windows.h>
 
 namespace qv {
@@ -13,6 +14,9 @@ struct BuildInfo {
   DWORD CommandLineSafe;      // may be loaded when the host starts from the command line
 };
 
+// The build declared; using it before a declaration is a fault of the library's definition.
 const BuildInfo& Build();
+// Once, from the definition of the library, while the library loads; gives true.
+bool DeclareBuild(const BuildInfo& info);
 
 }  // namespace qv

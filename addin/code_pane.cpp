@@ -112,4 +112,6 @@ void FormatSelection() {
   Formatting(request);
 }
 
+void FormatSelectionAfterModifiers() { State().loop.FormatKeysAt = GetTickCount(); }
+
 }  // namespace qv

@@ -1,5 +1,7 @@
 #pragma once
 // The add-in's controls in the host's command bars.
+#include <windows.h>
+
 #include <optional>
 #include <string_view>
 
@@ -18,7 +20,8 @@ struct ControlSpec {
 CommandBar NamedBar(std::wstring_view name);
 
 // Adds a visible control at the end of `parent`, a command bar or popup. Caption, group,
-// visibility and face are steps of their own; throws only when the control cannot be added.
-CommandBarControl AddControl(const ControlParent& parent, const ControlSpec& spec);
+// visibility and face are steps of their own; throws only when the control cannot be added. A face
+// goes through the clipboard of `form`, the hidden command window.
+CommandBarControl AddControl(const ControlParent& parent, const ControlSpec& spec, HWND form = nullptr);
 
 }  // namespace qv

@@ -6,9 +6,7 @@
 #include "addin/addin_state.h"
 #include "addin/button_faces.h"
 #include "addin/command_bar_controls.h"
-#include "addin/command_handlers.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/error_handler_menu.h"
 #include "kit/vb_convert.h"
 #include "win/failure_log.h"
@@ -27,46 +25,46 @@ struct OwnControl {
   Ref ref;
   Ref popup;
   ControlSpec spec;
-  void (*handler)(const CommandBarControl&);  // none for a popup
+  ClickHandler CommandHandlers::*handler;  // none for a popup
 };
 
 constexpr OwnControl kAddinsEntries[] = {
     {&CommandBarRefs::OptionsButton,
      &CommandBarRefs::AddinsPopup,
      {kButton, L"Настройки...", {}, L"imgOptions"},
-     OptionsMenuHandler_Click},
+     &CommandHandlers::Options},
     {&CommandBarRefs::AboutButton,
      &CommandBarRefs::AddinsPopup,
      {kButton, L"О программе...", true, L"imgIcon"},
-     AboutMenuHandler_Click},
+     &CommandHandlers::About},
 };
 
 constexpr OwnControl kToolbarControls[] = {
-    {&CommandBarRefs::FormatButton, nullptr, {kButton, L"Форматировать блок", false, L"imgFormat"}, FormatHandler_Click},
+    {&CommandBarRefs::FormatButton, nullptr, {kButton, L"Форматировать блок", false, L"imgFormat"}, &CommandHandlers::Format},
     {&CommandBarRefs::DeclarateButton,
      nullptr,
      {kButton, L"Объявление переменных", {}, L"imgDeclarate"},
-     DeclarateHandler_Click},
+     &CommandHandlers::Declarate},
     {&CommandBarRefs::NumerationButton,
      nullptr,
      {kButton, L"Нумерация строк", true, L"imgNumeration"},
-     NumerationHandler_Click},
+     &CommandHandlers::Numeration},
     {&CommandBarRefs::NumerationPopup, nullptr, {kPopup, L" ", {}, nullptr}, nullptr},
     {&CommandBarRefs::NumerationMenuItem,
      &CommandBarRefs::NumerationPopup,
      {kButton, L"Нумерация", {}, nullptr},
-     NumerationMenuHandler_Click},
+     &CommandHandlers::NumerationMenu},
     {&CommandBarRefs::UnNumerationMenuItem,
      &CommandBarRefs::NumerationPopup,
      {kButton, L"Убрать нумерацию", true, nullptr},
-     UnNumerationMenuHandler_Click},
+     &CommandHandlers::UnNumerationMenu},
     {&CommandBarRefs::ErrorHandlersPopup, nullptr, {kPopup, L"Обработчики ошибок", true, nullptr}, nullptr},
     {&CommandBarRefs::ProcsButton,
      nullptr,
      {kButton, L"Функции и процедуры", true, L"imgFuncAndProcs"},
-     ProcHandler_Click},
-    {&CommandBarRefs::BackupButton, nullptr, {kButton, L"Архивировать", {}, L"imgBackup"}, BackupHandler_Click},
-    {&CommandBarRefs::HelpButton, nullptr, {kButton, L"Справка", true, L"imgHelp"}, HelpHandler_Click},
+     &CommandHandlers::Proc},
+    {&CommandBarRefs::BackupButton, nullptr, {kButton, L"Архивировать", {}, L"imgBackup"}, &CommandHandlers::Backup},
+    {&CommandBarRefs::HelpButton, nullptr, {kButton, L"Справка", true, L"imgHelp"}, &CommandHandlers::Help},
 };
 
 // The host's edit commands, counted from the button after the last one showing "F9".
@@ -87,13 +85,15 @@ constexpr PositionValue kPosition[] = {
     {BarPlace::kTop, L"CommandBar.Top", L"23"},
 };
 
-void AddAndBind(const OwnControl& control) {
+void AddAndBind(const OwnControl& control, const CommandHandlers& handlers, HWND form) {
   CommandBarRefs& bars = Bars();
   Guarded(control.spec.caption, [&] {
     const ControlParent& parent =
         control.popup ? static_cast<const ControlParent&>(bars.*control.popup) : bars.Toolbar;
-    bars.*control.ref = AddControl(parent, control.spec);
-    if (control.handler) bars.EventMembers.emplace_back(VBInstance().Events(), bars.*control.ref, control.handler);
+    bars.*control.ref = AddControl(parent, control.spec, form);
+    if (control.handler) {
+      bars.EventMembers.emplace_back(VBInstance().Events(), bars.*control.ref, handlers.*control.handler);
+    }
   });
 }
 
@@ -171,7 +171,7 @@ CommandBarControl FindByShortCut(const CommandBar& bar, const std::wstring& Shor
   return found;
 }
 
-void AddCommandBarButtons() {
+void AddCommandBarButtons(const CommandHandlers& handlers, HWND form) {
   CommandBarRefs& bars = Bars();
   Guarded(L"host language", [&] {
     const bool english = NamedBar(L"Add-Ins").Parent().Caption() == L"&Add-Ins";
@@ -179,7 +179,7 @@ void AddCommandBarButtons() {
   });
   Guarded(L"leftover Add-Ins entry", [] { DeleteLeftoverEntry(); });
   Guarded(L"Add-Ins popup", [&] { AddAddinsPopup(bars); });
-  for (const OwnControl& entry : kAddinsEntries) AddAndBind(entry);
+  for (const OwnControl& entry : kAddinsEntries) AddAndBind(entry, handlers, form);
   TakeHostControls(bars);
   Guarded(L"leftover toolbar", [] {
     if (const CommandBar leftover = VBInstance().CommandBars().Find(kName)) leftover.Delete();
@@ -187,10 +187,10 @@ void AddCommandBarButtons() {
   Guarded(L"toolbar", [&] { bars.Toolbar = VBInstance().CommandBars().Add(kName); });
   PlaceToolbar(bars.Toolbar);
   for (const OwnControl& control : kToolbarControls) {
-    AddAndBind(control);
+    AddAndBind(control, handlers, form);
     if (control.ref == &CommandBarRefs::ErrorHandlersPopup) AddErrorHandlers();
   }
-  ClearClipboard();
+  ClearClipboard(form);
   Guarded(L"toolbar visibility", [&] { bars.Toolbar.SetVisible(true); });
 }
 

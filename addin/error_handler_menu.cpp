@@ -5,7 +5,6 @@
 #include "addin/addin_state.h"
 #include "addin/command_bar_controls.h"
 #include "addin/command_bar_refs.h"
-#include "addin/command_handlers.h"
 #include "addin/connection.h"
 #include "addin/error_handlers.h"
 #include "kit/list_file.h"
@@ -50,7 +49,7 @@ void AddErrorHandlers() {
     bars.DeleteErrorHandlerItem =
         AddControl(bars.ErrorHandlersPopup, {kButton, L"Удалить обработчика ошибок", true, nullptr});
     bars.DeleteErrorHandlerHandler.emplace(VBInstance().Events(), bars.DeleteErrorHandlerItem,
-                                           DeleteErrorHandlerHandler_Click);
+                                           [](const CommandBarControl&) { DeleteErrorHandler(); });
   });
 }
 

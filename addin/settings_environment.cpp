@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "addin/entry_points.h"
 #include "addin/error_box.h"
 #include "win/ansi_file.h"
 #include "win/environment.h"
@@ -15,6 +14,8 @@ namespace {
 
 class RegistryEnvironment final : public SettingsEnvironment {
  public:
+  explicit RegistryEnvironment(const std::function<void(long)>& set_ide_style) : set_ide_style_(set_ide_style) {}
+
   std::optional<std::wstring> ReadValue(std::wstring_view key, std::wstring_view name) override {
     return GetRegValue(HKEY_CURRENT_USER, key, name);
   }
@@ -27,7 +28,7 @@ class RegistryEnvironment final : public SettingsEnvironment {
 
   long WheelScrollLines() override { return qv::WheelScrollLines(); }
 
-  void SetIDEStyle(long style) override { qv::SetIDEStyle(style); }
+  void SetIDEStyle(long style) override { set_ide_style_(style); }
 
   // The whole section: the buffer grows until the section fits.
   std::wstring LanguagesSection(std::wstring_view section) override {
@@ -45,12 +46,16 @@ class RegistryEnvironment final : public SettingsEnvironment {
   }
 
   void ReportError(const VbError& error, long step) override { ShowError(error, step, MB_ICONEXCLAMATION); }
+
+ private:
+  const std::function<void(long)>& set_ide_style_;
 };
 
 }  // namespace
 
-void LoadSettings(const SettingsContext& context, Settings& settings, KeyedCollection<std::wstring>& LanguageFiles) {
-  RegistryEnvironment environment;
+void LoadSettings(const SettingsContext& context, Settings& settings, KeyedCollection<std::wstring>& LanguageFiles,
+                  const std::function<void(long)>& set_ide_style) {
+  RegistryEnvironment environment(set_ide_style);
   LoadSettings(context, settings, LanguageFiles, environment);
 }
 

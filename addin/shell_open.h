@@ -1,5 +1,5 @@
 #pragma once
-// Opening a file with its default program; test builds record the call instead.
+// Opening a file with its default program.
 #include <windows.h>
 
 #include <string>

@@ -92,12 +92,17 @@ function(qv_ship_stripped target)
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-stripped ${CMAKE_OBJDUMP} ${file})
 endfunction()
 
-# qv_check_layers(): tests that every include goes down the layers (scripts/check-layers), on the
-# tree and on a fixture that breaks the rule; once per test tree.
+# qv_check_layers(): tests that every include, and every symbol the objects of this build use, goes
+# down the layers (scripts/check-layers), on the tree and on fixtures that break the rule; once per
+# test tree.
 function(qv_check_layers)
   find_package(Python3 REQUIRED COMPONENTS Interpreter)
   add_test(NAME ${QV_PLATFORM}.layers
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check-layers ${PROJECT_SOURCE_DIR})
+  add_test(NAME ${QV_PLATFORM}.link_layers
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check-layers ${PROJECT_SOURCE_DIR}
+            ${CMAKE_BINARY_DIR} ${CMAKE_NM})
   add_test(NAME ${QV_PLATFORM}.layers_fixture
-    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/scripts/check_layers_test.py)
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/scripts/check_layers_test.py ${CMAKE_CXX_COMPILER}
+            ${CMAKE_NM})
 endfunction()

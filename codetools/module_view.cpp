@@ -47,26 +47,4 @@ std::wstring ModuleText::Text() const {
   return joined;
 }
 
-void MemoryModule::Write(const CodeEdit& edit) {
-  const long count = text_.CountOfLines();
-  const long first = std::clamp(edit.first_line, 1L, count + 1);
-  const long last = std::clamp(edit.last_line, first - 1, count);
-  std::wstring joined;
-  bool any = false;
-  const auto add_line = [&](std::wstring_view piece) {
-    if (any) joined += L"\r\n";
-    joined += piece;
-    any = true;
-  };
-  for (long line = 1; line < first; ++line) add_line(text_.Line(line));
-  add_line(edit.text);
-  for (long line = last + 1; line <= count; ++line) add_line(text_.Line(line));
-  ModuleText next(std::move(joined));
-  next.SetDeclarationLines(text_.CountOfDeclarationLines());
-  next.SetProcedures(text_.procedures());
-  text_ = std::move(next);
-  caret_column_ = std::max(1L, caret_column_ + edit.column_shift);
-  ++writes_;
-}
-
 }  // namespace qv

@@ -70,34 +70,4 @@ struct CodeEdit {
   long column_shift = 0;
 };
 
-// A module held in memory that takes edits, with a caret that follows the
-// column shift as the host's selection would.
-class MemoryModule : public CodeModuleView {
- public:
-  MemoryModule() = default;
-  explicit MemoryModule(std::wstring text) : text_(std::move(text)) {}
-
-  long CountOfLines() const override { return text_.CountOfLines(); }
-  std::wstring_view Line(long line) const override { return text_.Line(line); }
-  long CountOfDeclarationLines() const override { return text_.CountOfDeclarationLines(); }
-  std::wstring ProcOfLine(long line, long& kind) const override { return text_.ProcOfLine(line, kind); }
-  long ProcBodyLine(std::wstring_view name, long kind) const override { return text_.ProcBodyLine(name, kind); }
-
-  void Write(const CodeEdit& edit);
-
-  void SetDeclarationLines(long count) { text_.SetDeclarationLines(count); }
-  void SetProcedures(std::vector<ProcedureInfo> procedures) { text_.SetProcedures(std::move(procedures)); }
-
-  const ModuleText& Snapshot() const { return text_; }
-  std::wstring Text() const { return text_.Text(); }
-  long writes() const { return writes_; }
-  long caret_column() const { return caret_column_; }
-  void set_caret_column(long column) { caret_column_ = column; }
-
- private:
-  ModuleText text_;
-  long writes_ = 0;
-  long caret_column_ = 1;
-};
-
 }  // namespace qv

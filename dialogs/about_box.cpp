@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
 #include "dialogs/modeless_instance.h"
@@ -76,8 +75,6 @@ std::wstring VersionLine(HMODULE module) {
   }
   return {};
 }
-
-HWND AboutWindow() { return about_box.hwnd(); }
 
 // The modeless dialogs (the About box, the options dialog of an external start) are the ones that
 // stay open between commands.

@@ -1,6 +1,6 @@
 #pragma once
-// The About box: the product, the acknowledgements and the library's version. Shown modeless by
-// ShowAbout (addin/entry_points.h), one at a time.
+// The About box: the product, the acknowledgements and the library's version. Shown modeless, one
+// at a time.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +11,10 @@ namespace qv {
 // leading zeros; "" when the module has no version resource.
 std::wstring VersionLine(HMODULE module);
 
-// The open About box; null when there is none.
-HWND AboutWindow();
+// Shows the box, owned by State().hWndMain, or brings the open one forward.
+void ShowAbout();
+// Unloads every modeless dialog that is loaded: the About box and the options dialog of an external
+// start.
+void UnloadDialogs();
 
 }  // namespace qv

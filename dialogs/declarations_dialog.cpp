@@ -1,6 +1,8 @@
 // The declarations dialog: the names that the procedures of the active module use, that an included
 // file declares and the project lacks, one check box each. "Добавить" declares the checked ones; the
 // unchecked ones stay in DeclaredNames, so the engine skips them.
+#include "dialogs/declarations_dialog.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,7 +13,6 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/includes.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"

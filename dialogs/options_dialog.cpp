@@ -8,9 +8,7 @@
 #include "addin/build_info.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/error_handler_menu.h"
-#include "addin/lifecycle.h"
 #include "addin/shell_open.h"
 #include "dialogs/colour_dialog.h"
 #include "dialogs/controls.h"
@@ -107,16 +105,6 @@ short OptionsEffects::GetIDEStyle() { return qv::GetIDEStyle(); }
 void OptionsEffects::SetIDEStyle(HWND owner, long style) { qv::SetIDEStyle(style, owner); }
 bool OptionsEffects::ChangeLanguageIDE(HWND owner, const std::wstring& name) {
   return qv::ChangeLanguageIDE(name, owner);
-}
-// The tab strip runs only beside a started add-in, which knows the host's main window.
-void OptionsEffects::StartMDITabs() {
-  if (State().hWndMain) qv::StartMDITabs();
-}
-void OptionsEffects::StopMDITabs() {
-  if (State().hWndMain) qv::StopMDITabs();
-}
-void OptionsEffects::SetTabPosition(long position) {
-  if (State().hWndMain) qv::SetTabPosition(position);
 }
 
 // At an external start there is neither toolbar nor hidden command window.
@@ -382,10 +370,7 @@ void OptionsDialog::LoadPageList() {
   SwitchPage();
 }
 
-HWND ModelessOptionsWindow() { return modeless_dialog.hwnd(); }
-
-void ShowOptions(bool modal) {
-  static OptionsEffects effects;
+void ShowOptions(bool modal, OptionsEffects& effects) {
   if (modal) {
     OptionsDialog dialog(AppPath(), effects);
     if (!dialog.Create(State().hWndMain, false)) {

@@ -2,7 +2,7 @@
 // The options dialog: a page list on the left, a heading with the page's title and description, the
 // thirteen pages one at a time, and "OK", "Отмена", "Применить", "Справка". Opening loads every
 // setting and the four list files into the controls; Apply stores them back. ShowOptions
-// (addin/entry_points.h) opens it modal from the menu, or modeless at an external start.
+// opens it modal from the menu, or modeless at an external start.
 #include <windows.h>
 
 #include <array>
@@ -27,6 +27,7 @@ namespace qv {
 
 // What the dialog asks of the user beyond message boxes and folders (dialogs/prompts.h), and what it
 // sets going in the rest of the add-in. Each default is the real one; tests put scripts in place.
+// The tab strip belongs to the add-in's connection, which the library gives.
 class OptionsEffects {
  public:
   virtual ~OptionsEffects() = default;
@@ -38,9 +39,9 @@ class OptionsEffects {
   // `owner`, the dialog, owns their message boxes.
   virtual void SetIDEStyle(HWND owner, long style);
   virtual bool ChangeLanguageIDE(HWND owner, const std::wstring& name);
-  virtual void StartMDITabs();
-  virtual void StopMDITabs();
-  virtual void SetTabPosition(long position);
+  virtual void StartMDITabs() = 0;
+  virtual void StopMDITabs() = 0;
+  virtual void SetTabPosition(long position) = 0;
   // Rebuilds the error-handler submenu from the file; nothing without the add-in's toolbar.
   virtual void AddErrorHandlers();
   // The toolbar's numbering button, when there is one.
@@ -200,7 +201,8 @@ class OptionsDialog final : public DialogWindow {
   std::int32_t highlight_colour_ = 0;
 };
 
-// The open modeless dialog; null when there is none.
-HWND ModelessOptionsWindow();
+// Modal from the menu, owned by State().hWndMain, so that it blocks the editor until it closes; or
+// modeless without an owner for an external start, one at a time. `effects` outlives the dialog.
+void ShowOptions(bool modal, OptionsEffects& effects);
 
 }  // namespace qv

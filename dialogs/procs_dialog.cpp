@@ -9,7 +9,6 @@
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
@@ -436,8 +435,6 @@ void ProcsDialog::SaveSettings() const {
 }
 
 }  // namespace
-
-HWND ProcsWindow() { return procs_dialog.hwnd(); }
 
 void ShowProcs() {
   ProcsDialog* window =

@@ -8,7 +8,6 @@
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "dialogs/app_message.h"
 #include "kit/style_manifest.h"
 #include "kit/vb_error.h"
@@ -101,6 +100,5 @@ void SetIDEStyleOf(const StyledHost& host, long style, HWND owner) {
 }
 
 void SetIDEStyle(long style, HWND owner) { SetIDEStyleOf(RunningHost(), style, owner); }
-void SetIDEStyle(long style) { SetIDEStyle(style, State().hWndMain); }
 
 }  // namespace qv

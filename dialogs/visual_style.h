@@ -1,7 +1,7 @@
 #pragma once
 // The host's visual style: an application manifest beside the host program that asks for the
 // common controls, version 6. A change takes effect when the host next starts. SetIDEStyle
-// (addin/entry_points.h) applies the options dialog's choice to the running host.
+// applies the options dialog's choice to the running host.
 #include <windows.h>
 
 #include <string>

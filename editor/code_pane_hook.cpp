@@ -1,5 +1,5 @@
-// The subclass of the active code window: the typing tools and hot keys see each key before or
-// after the editor, and the painter paints after it. One window is hooked at a time.
+#include "editor/code_pane_hook.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,13 +10,11 @@
 #include "addin/addin_state.h"
 #include "addin/busy_hold.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/includes.h"
 #include "addin/keyboard_state.h"
 #include "editor/active_pane_tools.h"
 #include "editor/enter_key.h"
 #include "editor/highlight_painter.h"
-#include "editor/hot_keys.h"
 #include "win/failure_log.h"
 #include "win/subclass.h"
 #include "win/window_identity.h"
@@ -59,9 +57,9 @@ void KeyDown(WPARAM key) {
   }
 }
 
-void KeyUp(UINT message, WPARAM key) {
+void KeyUp(UINT message, WPARAM key, const HotKeyTable& hot_keys) {
   const Settings& settings = State().settings;
-  if (settings.HotKeys) RunHotKeys(static_cast<long>(key), HeldModifiers());
+  if (settings.HotKeys) RunHotKeys(hot_keys, static_cast<long>(key), HeldModifiers());
   if (message == WM_KEYUP && key == VK_SPACE && settings.AutoText) {
     Guarded(L"code window", [] { InsertAutoTextInActivePane(); });
   }
@@ -74,86 +72,73 @@ UINT PaintAgainMessage() {
   return message;
 }
 
-class CodePaneHook : public Subclass {
- public:
-  // A paint posted to the window hooked before is lost with that hook. The new window painted itself
-  // before it was hooked, without its colours: they come with a paint of its own.
-  bool HookFresh(HWND window) {
-    paint_posted_ = false;
-    if (!Hook(window)) return false;
-    if (State().settings.SyntaxColoring) PostPaint(window);
-    return true;
-  }
-
- protected:
-  std::optional<LRESULT> OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
-    MainLoopState& loop = State().loop;
-    if (message == WM_NCDESTROY || message == WM_CLOSE) {
-      // Off before the editor closes the window; the chain below still gets the message.
-      Unhook();
-      if (loop.hWndHooked == window) loop.hWndHooked = nullptr;
-      return std::nullopt;
-    }
-    const Settings& settings = State().settings;
-    if (message == PaintAgainMessage()) {
-      paint_posted_ = false;
-      if (settings.SyntaxColoring) Guarded(L"code window", [&] { PaintCodePane(window, PaintLines::kVisible); });
-      return 0;
-    }
-    // While a tick's paste waits for its keys, and while our own keys are on their way, keys pass
-    // through untouched.
-    // A release with Alt held comes as WM_SYSKEYUP; Alt bindings are made in the options dialog too.
-    const bool typing = !loop.Busy && (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYUP);
-    const bool enter = typing && message == WM_KEYDOWN && wparam == VK_RETURN;
-    EnterOutcome outcome;
-    if (typing) {
-      const BusyHold busy;
-      if (enter) {
-        outcome = BeforeEnter(window);
-      } else if (message == WM_KEYDOWN) {
-        Guarded(L"code window", [&] { KeyDown(wparam); });
-      } else {
-        KeyUp(message, wparam);
-      }
-    }
-    const LRESULT result = outcome.swallowed ? 0 : DefSubclassProc(window, message, wparam, lparam);
-    if (settings.SyntaxColoring) Guarded(L"code window", [&] { RepaintAfter(window, message, wparam); });
-    if (enter && settings.AutoNumeration) {
-      const BusyHold busy;
-      Guarded(L"code window", [&] { NumberAfterEnter(outcome); });
-    }
-    return result;
-  }
-
- private:
-  void RepaintAfter(HWND window, UINT message, WPARAM wparam) {
-    if (message == WM_PAINT) {
-      PaintCodePane(window, PaintLines::kVisible);
-    } else if (message == WM_CTLCOLORSCROLLBAR) {
-      PostPaint(window);
-    } else if ((message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CHAR) {
-      PaintCodePane(window, PaintLines::kCaretLine);
-    }
-  }
-
-  void PostPaint(HWND window) {
-    if (!paint_posted_) paint_posted_ = PostMessageW(window, PaintAgainMessage(), 0, 0) != FALSE;
-  }
-
-  bool paint_posted_ = false;
-};
-
-CodePaneHook& Hook() {
-  static CodePaneHook hook;
-  return hook;
-}
-
 }  // namespace
 
-bool HookCodeWindow(HWND window) { return Hook().HookFresh(window); }
+// A paint posted to the window hooked before is lost with that hook. The new window painted itself
+// before it was hooked, without its colours: they come with a paint of its own.
+bool CodePaneHook::Attach(HWND window, const HotKeyTable& hot_keys) {
+  paint_posted_ = false;
+  if (!Hook(window)) return false;
+  hot_keys_ = &hot_keys;
+  if (State().settings.SyntaxColoring) PostPaint(window);
+  return true;
+}
 
-void UnhookCodeWindow(HWND window) {
-  if (window && Hook().window() == window) Hook().Unhook();
+void CodePaneHook::Detach(HWND window) {
+  if (window && this->window() == window) Unhook();
+}
+
+std::optional<LRESULT> CodePaneHook::OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) {
+  MainLoopState& loop = State().loop;
+  if (message == WM_NCDESTROY || message == WM_CLOSE) {
+    // Off before the editor closes the window; the chain below still gets the message.
+    Unhook();
+    if (loop.hWndHooked == window) loop.hWndHooked = nullptr;
+    return std::nullopt;
+  }
+  const Settings& settings = State().settings;
+  if (message == PaintAgainMessage()) {
+    paint_posted_ = false;
+    if (settings.SyntaxColoring) Guarded(L"code window", [&] { PaintCodePane(window, PaintLines::kVisible); });
+    return 0;
+  }
+  // While a tick's paste waits for its keys, and while our own keys are on their way, keys pass
+  // through untouched.
+  // A release with Alt held comes as WM_SYSKEYUP; Alt bindings are made in the options dialog too.
+  const bool typing = !loop.Busy && (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYUP);
+  const bool enter = typing && message == WM_KEYDOWN && wparam == VK_RETURN;
+  EnterOutcome outcome;
+  if (typing) {
+    const BusyHold busy;
+    if (enter) {
+      outcome = BeforeEnter(window);
+    } else if (message == WM_KEYDOWN) {
+      Guarded(L"code window", [&] { KeyDown(wparam); });
+    } else {
+      KeyUp(message, wparam, *hot_keys_);
+    }
+  }
+  const LRESULT result = outcome.swallowed ? 0 : DefSubclassProc(window, message, wparam, lparam);
+  if (settings.SyntaxColoring) Guarded(L"code window", [&] { RepaintAfter(window, message, wparam); });
+  if (enter && settings.AutoNumeration) {
+    const BusyHold busy;
+    Guarded(L"code window", [&] { NumberAfterEnter(outcome); });
+  }
+  return result;
+}
+
+void CodePaneHook::RepaintAfter(HWND window, UINT message, WPARAM wparam) {
+  if (message == WM_PAINT) {
+    PaintCodePane(window, PaintLines::kVisible);
+  } else if (message == WM_CTLCOLORSCROLLBAR) {
+    PostPaint(window);
+  } else if ((message == WM_KEYDOWN && wparam == VK_DELETE) || message == WM_CHAR) {
+    PaintCodePane(window, PaintLines::kCaretLine);
+  }
+}
+
+void CodePaneHook::PostPaint(HWND window) {
+  if (!paint_posted_) paint_posted_ = PostMessageW(window, PaintAgainMessage(), 0, 0) != FALSE;
 }
 
 }  // namespace qv

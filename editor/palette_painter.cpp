@@ -10,7 +10,6 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "kit/palette_layout.h"
 #include "kit/settings_table.h"
 #include "win/gdi_owners.h"

@@ -14,4 +14,7 @@ namespace qv {
 // gone when this returns.
 void DrawPalette(HDC dc, const PaletteTable& colors, std::optional<std::int32_t> current);
 
+// Paints the palette over the colour popup's first tab when it shows without it; at each tick.
+void PaintPaletteCustomColors();
+
 }  // namespace qv

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
 #include "win/failure_log.h"
 #include "win/window_identity.h"
 
@@ -22,11 +21,6 @@ Font TabFont(const wchar_t* face, int height, int weight) {
 void ChangeFrame(HWND window) { SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChange); }
 
 }  // namespace
-
-TabStrip& MdiTabs() {
-  static TabStrip strip;
-  return strip;
-}
 
 void TabStrip::Init() {
   const WindowDc screen = ClientDc(nullptr);
@@ -177,13 +171,5 @@ std::optional<LRESULT> TabStrip::OnMessage(HWND window, UINT& message, WPARAM& w
       return std::nullopt;
   }
 }
-
-void InitTabStrip() { MdiTabs().Init(); }
-void TerminateTabStrip() { MdiTabs().Terminate(); }
-void AttachTabStrip(HWND main) { MdiTabs().Attach(main); }
-void DetachTabStrip() { MdiTabs().Detach(); }
-void SetTabStripPosition(long position) { MdiTabs().SetPosition(position); }
-void RefreshTabs() { MdiTabs().Refresh(); }
-void FollowActiveTab() { MdiTabs().FollowActive(); }
 
 }  // namespace qv

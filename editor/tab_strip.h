@@ -31,25 +31,22 @@ class TabStrip : public Subclass {
   // Refreshes when the client's active child is not the one seen last time.
   void FollowActive();
 
-  HWND Client() const { return client_; }
-  const std::vector<std::intptr_t>& Tabs() const { return order_.Tabs(); }
-  const std::vector<PixelRect>& TabRects() const { return rects_; }
-  int ScrollOffset() const { return offset_; }
-  // The pressed tab's place now: its window may have moved or gone since the press.
-  int PressedTab() const { return order_.IndexOf(reinterpret_cast<std::intptr_t>(pressed_window_)); }
-  StripButton HotButton() const { return hot_; }
-  StripButton PressedButton() const { return pressed_button_; }
-  // The window the context menu was last opened for.
-  HWND MenuTarget() const { return menu_target_; }
   void RunCommand(TabCommand command, HWND target) const;
 
  protected:
   std::optional<LRESULT> OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) override;
 
  private:
+  // The tests' view of the strip's state (tests/editor/tab_strip_view.h).
+  friend class TabStripView;
+
   struct Fonts {
     Font normal, bold, arrows, cross;
   };
+
+  const std::vector<std::intptr_t>& Tabs() const { return order_.Tabs(); }
+  // The pressed tab's place now: its window may have moved or gone since the press.
+  int PressedTab() const { return order_.IndexOf(reinterpret_cast<std::intptr_t>(pressed_window_)); }
 
   HWND TabWindow(int tab) const { return reinterpret_cast<HWND>(Tabs()[static_cast<std::size_t>(tab)]); }
   const PixelRect& TabRect(int tab) const { return rects_[static_cast<std::size_t>(tab)]; }
@@ -104,7 +101,5 @@ class TabStrip : public Subclass {
   StripButton pressed_button_ = StripButton::kNone;
   HWND menu_target_ = nullptr;
 };
-
-TabStrip& MdiTabs();
 
 }  // namespace qv

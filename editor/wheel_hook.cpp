@@ -1,5 +1,7 @@
 // The wheel in MDI mode: the host's main window sees every wheel message that the focus window
 // passes up, and turns it into scrolling of the window the user means. The host gets the message too.
+#include "editor/wheel_hook.h"
+
 #include <windowsx.h>
 
 #include <cstdint>
@@ -9,7 +11,6 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "editor/wheel_scroll.h"
 #include "kit/wheel_steps.h"
 #include "win/registry.h"
@@ -59,29 +60,23 @@ void FreeWheelLibrary() {
   g_wheel_library = nullptr;
 }
 
-class WheelHook : public Subclass {
- protected:
-  std::optional<LRESULT> OnMessage(HWND, UINT& message, WPARAM& wparam, LPARAM& lparam) override {
-    if (message == WM_MOUSEWHEEL && State().settings.Scrolling) OnWheel(wparam, lparam);
-    // The hook comes off with the window, and the library with the hook.
-    if (message == WM_NCDESTROY) FreeWheelLibrary();
-    return std::nullopt;
-  }
-};
-
-WheelHook g_hook;
 
 }  // namespace
 
-void HookWheel(HWND window) {
-  if (g_hook.Hook(window)) LoadWheelLibrary();
+void WheelHook::Attach(HWND main) {
+  if (Hook(main)) LoadWheelLibrary();
 }
 
-void UnhookWheel(HWND) {
-  g_hook.Unhook();
+void WheelHook::Detach() {
+  Unhook();
   FreeWheelLibrary();
 }
 
-bool WheelHooked() { return g_hook.Hooked(); }
+std::optional<LRESULT> WheelHook::OnMessage(HWND, UINT& message, WPARAM& wparam, LPARAM& lparam) {
+  if (message == WM_MOUSEWHEEL && State().settings.Scrolling) OnWheel(wparam, lparam);
+  // The hook comes off with the window, and the library with the hook.
+  if (message == WM_NCDESTROY) FreeWheelLibrary();
+  return std::nullopt;
+}
 
 }  // namespace qv

@@ -1,6 +1,8 @@
 // The wheel where no hook of the main window sees it: the code window in SDI mode and the tool
 // windows that float as top-level windows. Each tick takes their wheel messages from the queue
 // before they are dispatched; every other message stays queued for the host.
+#include "editor/wheel_poll.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -8,7 +10,6 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "editor/active_pane_tools.h"
 #include "editor/wheel_scroll.h"
 #include "kit/wheel_steps.h"

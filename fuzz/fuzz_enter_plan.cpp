@@ -16,6 +16,7 @@
 #include "codetools/logical_line.h"
 #include "kit/vb_strings.h"
 #include "tests/codetools/format_properties.h"
+#include "tests/codetools/memory_module.h"
 
 namespace {
 

@@ -21,6 +21,7 @@
 #include "codetools/procedure_body.h"
 #include "kit/vb_strings.h"
 #include "tests/codetools/format_properties.h"
+#include "tests/codetools/memory_module.h"
 #include "tests/codetools/procedures.h"
 
 namespace {

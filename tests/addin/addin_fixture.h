@@ -1,6 +1,7 @@
 #pragma once
 // The add-in libraries in the sandbox host: each test registers one of them, connects it and reads
-// what it did. The recording variants log the calls into parts not linked in yet.
+// what it did. The test libraries (tests/addin/probe_exports.cpp) drive recording parts, which log
+// the calls the root makes into the parts.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
   }
 
   const Library& library() const { return GetParam(); }
-  // The recording variant, registered under the library's own class and ProgID.
+  // The test library, registered under the library's own class and ProgID.
   virtual std::wstring file() const { return library().file + std::wstring(L"Recording.dll"); }
   std::wstring path() const { return qv::AppPath() + file(); }
   HMODULE Loaded() const { return GetModuleHandleW(file().c_str()); }
@@ -94,8 +95,8 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     const auto text = reinterpret_cast<TextFn>(reinterpret_cast<void*>(GetProcAddress(Loaded(), name)));
     return text ? text() : L"(not loaded)";
   }
-  // The calls into parts not linked in yet, one per line.
-  std::wstring Log() const { return ExportedText("QvEntryPointLog"); }
+  // The calls into the parts, one per line.
+  std::wstring Log() const { return ExportedText("QvPartsLog"); }
   // The failures the add-in caught and passed over, one per line.
   std::wstring Failures() const { return ExportedText("QvFailureLog"); }
   // Every tick asks the host for its active code pane.

@@ -79,7 +79,7 @@ class CommandBarTest : public AddinTest {
     return *control;
   }
 
-  // The entry points one click of the user calls.
+  // The calls into the parts that one click of the user makes.
   std::wstring Clicked(ControlObject& control) {
     const std::wstring before = Log();
     EXPECT_TRUE(host_->Click(control));

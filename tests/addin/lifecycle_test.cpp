@@ -1,6 +1,8 @@
 // Connecting, starting, stopping and unloading the add-in in the sandbox host.
 #include <windows.h>
 
+#include <utility>
+
 #include "win/extensibility.h"
 #include "tests/addin/addin_fixture.h"
 
@@ -27,6 +29,18 @@ class LifecycleTest : public AddinTest {
   std::wstring StopCalls() const {
     return L"UnloadDialogs\nDetachTabs\nTerminateTabs\n";
   }
+  // The MDI client's frame above and below its client area, its scroll bar left out: the tab strip
+  // takes its room there.
+  std::pair<long, long> ClientFrame() const {
+    const HWND client = FindWindowExW(MainWindow(), nullptr, L"MDIClient", nullptr);
+    RECT outer{}, inner{};
+    GetWindowRect(client, &outer);
+    GetClientRect(client, &inner);
+    POINT origin{};
+    ClientToScreen(client, &origin);
+    const long bar = (GetWindowLongPtrW(client, GWL_STYLE) & WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+    return {origin.y - outer.top, outer.bottom - origin.y - inner.bottom - bar};
+  }
   // The line messages a wheel message to the main window gives a docked tool window: some while
   // the wheel hook is in.
   int WheelScrolls() {
@@ -47,15 +61,19 @@ TEST_P(LifecycleTest, ConnectionStartsTheMachineryAndDisconnectionTakesItAllDown
   StartHost();
   const HWND main = MainWindow();
   const LONG_PTR main_procedure = GetWindowLongPtrW(main, GWLP_WNDPROC);
+  const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
   Pin();
   EXPECT_EQ(StartCalls(), Log());
+  EXPECT_GT(ClientFrame().first, bare.first) << "the strip on top";
+  EXPECT_EQ(bare.second, ClientFrame().second);
   EXPECT_GT(PumpTicks(6), 5);
   EXPECT_GT(WheelScrolls(), 0);
   const long ticks = Ticks();
 
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
   EXPECT_EQ(StartCalls() + StopCalls(), Log());
+  EXPECT_EQ(bare, ClientFrame()) << "the strip's room goes with it";
   EXPECT_EQ(0, WheelScrolls());
   host_->Pump(100);
   EXPECT_EQ(ticks, Ticks());
@@ -101,9 +119,12 @@ TEST_P(LifecycleTest, WheelAndTabStripFollowTheirSettings) {
   SetSetting(L"Scrolling", L"False");
   SetSetting(L"MDITabsTop", L"0");
   StartHost();
+  const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
   const std::wstring h = Handle(MainWindow());
   EXPECT_EQ(L"InitTabs\nSetTabPosition(1)\nAttachTabs(" + h + L")\n", Log());
+  EXPECT_EQ(bare.first, ClientFrame().first);
+  EXPECT_GT(ClientFrame().second, bare.second) << "the strip at the bottom";
   EXPECT_EQ(0, WheelScrolls());
 }
 
@@ -117,7 +138,9 @@ TEST_P(LifecycleTest, TheSingleDocumentEditorGetsNoWheelHook) {
 TEST_P(LifecycleTest, WithoutTheTabStripNothingOfItIsCalled) {
   SetSetting(L"MDITabs", L"False");
   StartHost();
+  const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
+  EXPECT_EQ(bare, ClientFrame());
   host_->add_ins().DisconnectFromManager(library().prog_id);
   EXPECT_EQ(std::wstring::npos, Log().find(L"Tabs"));
 }
@@ -127,11 +150,13 @@ TEST_P(LifecycleTest, AnExternalStartShowsOnlyTheOptions) {
   ASSERT_TRUE(Connect(ext_cm_External));
   Pin();
   EXPECT_EQ(L"ShowOptions\n", Log());
+  EXPECT_NE(nullptr, FindWindowW(L"#32770", L"Настройки Quorvane")) << "the options dialog is open";
   host_->Pump(100);
   EXPECT_EQ(0, Ticks());
   // The options window goes with the connection, so that the library can be freed.
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
   EXPECT_EQ(L"ShowOptions\nUnloadDialogs\n", Log());
+  EXPECT_EQ(nullptr, FindWindowW(L"#32770", L"Настройки Quorvane"));
   Unpin();
   host_->add_ins().FreeUnusedLibraries();
   EXPECT_EQ(nullptr, Loaded());

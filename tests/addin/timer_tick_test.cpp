@@ -1,8 +1,9 @@
 // The main loop's guard: a tick that starts while another runs (a paste's wait dispatches the
 // timer's messages) does nothing and leaves the running tick's guard alone.
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "library/main_loop.h"
 #include "tests/addin/code_pane_fixture.h"
+#include "tests/addin/recording_parts.h"
 
 namespace sbx::test {
 namespace {
@@ -14,11 +15,12 @@ TEST_F(TimerTickTest, ATickInsideARunningOneDoesNothing) {
   qv::MainLoopState& loop = qv::State().loop;
   loop.Busy = true;
   host_->ResetCalls();
-  qv::TimerTick();
+  qv::test::RecordingParts parts;
+  qv::TimerTick(parts);
   EXPECT_EQ(0, host_->TotalCalls());
   EXPECT_TRUE(loop.Busy) << "the running tick's guard stays";
   loop.Busy = false;
-  qv::TimerTick();
+  qv::TimerTick(parts);
   EXPECT_GT(host_->TotalCalls(), 0) << "a tick of its own reads the host";
   EXPECT_FALSE(loop.Busy);
 }

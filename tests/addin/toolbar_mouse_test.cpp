@@ -25,7 +25,7 @@ class ToolbarMouseTest : public CommandBarTest {
   }
 
   BarBandWindow& Band() const { return host_->workspace().BarBand(); }
-  // The entry points the clicks at these places call.
+  // The calls into the parts that the clicks at these places make.
   std::wstring Clicks(std::initializer_list<std::initializer_list<std::wstring_view>> paths) {
     const std::wstring before = Log();
     for (const auto& path : paths) SendClick(OnScreen(path));

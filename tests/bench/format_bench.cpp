@@ -7,6 +7,7 @@
 #include "codetools/indent_engine.h"
 #include "codetools/module_view.h"
 #include "tests/bench/sample_module.h"
+#include "tests/codetools/memory_module.h"
 
 namespace {
 

@@ -14,9 +14,11 @@
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/line_numbering.h"
 #include "addin/settings_environment.h"
+#include "library/command_handlers.h"
+#include "library/connection_parts.h"
+#include "library/main_loop.h"
 #include "sandbox/host/host.h"
 #include "sandbox/testing/late_bound.h"
 #include "sandbox/testing/registry_fixture.h"
@@ -41,17 +43,20 @@ class Session {
     window_ = &host_.Open(module);
     qv::AddinState& state = qv::State();
     qv::OpenConnection(qv::Vbe(host_.vbe()));
+    qv::OpenConnectionParts();
     state.hWndMain = host_.workspace().MainWindow();
     state.SettingsKey = L"Software\\Velmora\\Quorvane\\VBA";
     state.IDESettingsKey = L"Software\\Microsoft\\VBA\\6.0\\Common";
-    qv::LoadSettings({true, state.IDESettingsKey, state.SettingsKey, L"6.05"}, state.settings, state.LanguageFiles);
-    qv::AddCommandBarButtons();
+    qv::LoadSettings({true, state.IDESettingsKey, state.SettingsKey, L"6.05"}, state.settings, state.LanguageFiles,
+                     [](long) {});
+    qv::AddCommandBarButtons(qv::MakeCommandHandlers(qv::LibraryParts()), qv::CurrentParts().form.Window());
     pane_ = sbx::Get(host_.vbe(), L"ActiveCodePane");
   }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
   ~Session() {
-    qv::RemoveCommandBarButtons();
+    // The hidden form takes the command bars with it.
+    qv::CloseConnectionParts();
     qv::CloseConnection();
     qv::State() = qv::AddinState{};
     host_.ShutDown(0);
@@ -76,7 +81,7 @@ void CaretMoves(long lines) {
   const long first = lines / 4;
   const int moves = std::min<long>(kTicks / 10, lines / 2);
   session.Select(first);
-  qv::TimerTick();
+  qv::TimerTick(qv::LibraryParts());
   Clock::duration ticking{};
   long calls = 0;
   long long chars = 0;
@@ -84,7 +89,7 @@ void CaretMoves(long lines) {
     session.Select(first + i);
     session.host().ResetCalls();
     const auto start = Clock::now();
-    qv::TimerTick();
+    qv::TimerTick(qv::LibraryParts());
     ticking += Clock::now() - start;
     calls += session.host().TotalCalls();
     chars += session.host().TotalCharsRead();
@@ -124,7 +129,7 @@ void Keystrokes(Hooked hooked) {
   qv::Formatting(all);
   qv::State().settings.SyntaxColoring = hooked == Hooked::kWithColoring;
   const HWND window = session.window().hwnd();
-  if (hooked != Hooked::kNo) qv::HookCodePane(window);
+  if (hooked != Hooked::kNo) qv::LibraryParts().HookCodePane(window);
   const std::string suffix = hooked == Hooked::kNo ? "_unhooked" : hooked == Hooked::kYes ? "" : "_coloring";
   const auto measure = [&](const char* name, WPARAM key, UINT character) {
     constexpr int kKeys = 200;
@@ -145,7 +150,7 @@ void Keystrokes(Hooked hooked) {
   };
   measure("character_key_10k", 'A', L'a');
   measure("enter_key_10k", VK_RETURN, 0);
-  qv::UnhookCodePane(window);
+  qv::LibraryParts().UnhookCodePane(window);
 }
 
 }  // namespace
@@ -168,10 +173,10 @@ int main() {
 
     // Idle: the code window open, nothing changing.
     session.Select(kLines / 2);
-    qv::TimerTick();
+    qv::TimerTick(qv::LibraryParts());
     session.host().ResetCalls();
     start = Clock::now();
-    for (int i = 0; i < kTicks; ++i) qv::TimerTick();
+    for (int i = 0; i < kTicks; ++i) qv::TimerTick(qv::LibraryParts());
     Print("idle_tick_us", Micro(Clock::now() - start) / kTicks);
     Print("idle_tick_host_calls", static_cast<double>(session.host().TotalCalls()) / kTicks);
   }

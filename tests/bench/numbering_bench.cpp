@@ -8,6 +8,7 @@
 #include "codetools/line_numbering.h"
 #include "codetools/module_view.h"
 #include "tests/bench/sample_module.h"
+#include "tests/codetools/memory_module.h"
 
 namespace {
 

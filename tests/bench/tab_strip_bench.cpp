@@ -10,8 +10,8 @@
 #include <string>
 #include <type_traits>
 
-#include "addin/entry_points.h"
 #include "editor/tab_strip.h"
+#include "tests/editor/tab_strip_view.h"
 
 namespace {
 
@@ -93,22 +93,23 @@ int main() {
   CLIENTCREATESTRUCT create{};
   const HWND client = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 1000, 560,
                                       frame, nullptr, nullptr, &create);
-  qv::InitTabStrip();
-  qv::AttachTabStrip(frame);
+  qv::TabStrip strip;
+  strip.Init();
+  strip.Attach(frame);
   for (int i = 1; i <= kTabs; ++i) {
     CreateWindowExW(WS_EX_MDICHILD, L"VbaWindow", (L"VBAProject - Module" + std::to_wstring(i) + L" (Code)").c_str(),
                     WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, client, nullptr, nullptr, nullptr);
   }
-  qv::RefreshTabs();
+  strip.Refresh();
   CountGdiCalls();
   const Clock::time_point start = Clock::now();
   for (int paint = 0; paint < kPaints; ++paint) RedrawWindow(client, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   const double micro = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / kPaints;
-  std::printf("tabs=%zu\n", qv::MdiTabs().Tabs().size());
+  std::printf("tabs=%zu\n", qv::TabStripView(strip).Tabs().size());
   std::printf("paint_us=%.2f\n", micro);
   std::printf("gdi_calls_per_paint=%.2f\n", static_cast<double>(g_gdi_calls) / kPaints);
   std::printf("blits_per_paint=%.2f\n", static_cast<double>(g_blits) / kPaints);
-  qv::TerminateTabStrip();
+  strip.Terminate();
   DestroyWindow(frame);
-  return qv::MdiTabs().Tabs().size() == kTabs ? 0 : 1;
+  return qv::TabStripView(strip).Tabs().size() == kTabs ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "codetools/indent_engine.h"
+#include "tests/codetools/memory_module.h"
 #include "tests/codetools/test_support.h"
 #include "tests/codetools/tool_case.h"
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "codetools/logical_line.h"
+#include "tests/codetools/memory_module.h"
 
 namespace qv::test {
 namespace {

@@ -6,6 +6,7 @@
 #include "codetools/indent_engine.h"
 #include "codetools/logical_line.h"
 #include "tests/codetools/format_properties.h"
+#include "tests/codetools/memory_module.h"
 #include "tests/codetools/test_support.h"
 
 namespace qv {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "tests/codetools/memory_module.h"
+
 namespace qv {
 namespace {
 

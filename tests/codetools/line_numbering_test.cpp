@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "codetools/jump_targets.h"
+#include "tests/codetools/memory_module.h"
 #include "tests/codetools/procedures.h"
 #include "tests/codetools/test_support.h"
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/codetools/memory_module.h"
 #include "tests/codetools/test_support.h"
 
 namespace qv {

@@ -6,6 +6,7 @@
 #include "codetools/logical_line.h"
 #include "codetools/templates.h"
 #include "sandbox/model/procedure_geometry.h"
+#include "tests/codetools/memory_module.h"
 #include "tests/codetools/memory_pane.h"
 
 namespace qv::test {

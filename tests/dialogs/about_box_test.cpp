@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "addin/entry_points.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
+#include "tests/dialogs/open_dialog.h"
 
 namespace qv::test {
 namespace {
@@ -35,7 +35,7 @@ TEST(AboutVersionTest, TheLineComesFromTheLibrarysOwnVersionResource) {
 class AboutBoxTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    if (AboutWindow()) DestroyWindow(AboutWindow());
+    if (OpenDialog(kAboutCaption)) DestroyWindow(OpenDialog(kAboutCaption));
   }
 
   static BOOL CALLBACK CountBox(HWND window, LPARAM count) {
@@ -52,11 +52,11 @@ class AboutBoxTest : public ::testing::Test {
 
 TEST_F(AboutBoxTest, ASecondCommandBringsTheSameBoxForward) {
   ShowAbout();
-  const HWND first = AboutWindow();
+  const HWND first = OpenDialog(kAboutCaption);
   ASSERT_NE(nullptr, first);
   EXPECT_TRUE(IsWindowVisible(first));
   ShowAbout();
-  EXPECT_EQ(first, AboutWindow());
+  EXPECT_EQ(first, OpenDialog(kAboutCaption));
   EXPECT_EQ(1, OpenBoxes());
 }
 
@@ -67,17 +67,17 @@ TEST_F(AboutBoxTest, OkAndTheCloseBoxUnloadIt) {
   } closers[] = {{WM_COMMAND, IDOK}, {WM_CLOSE, 0}, {WM_COMMAND, IDCANCEL}};
   for (const auto& closer : closers) {
     ShowAbout();
-    SendMessageW(AboutWindow(), closer.message, closer.wparam, 0);
-    EXPECT_EQ(nullptr, AboutWindow()) << closer.message << " " << closer.wparam;
+    SendMessageW(OpenDialog(kAboutCaption), closer.message, closer.wparam, 0);
+    EXPECT_EQ(nullptr, OpenDialog(kAboutCaption)) << closer.message << " " << closer.wparam;
     EXPECT_EQ(0, OpenBoxes());
   }
 }
 
 TEST_F(AboutBoxTest, TheAddinsShutdownUnloadsIt) {
   ShowAbout();
-  ASSERT_NE(nullptr, AboutWindow());
+  ASSERT_NE(nullptr, OpenDialog(kAboutCaption));
   UnloadDialogs();
-  EXPECT_EQ(nullptr, AboutWindow());
+  EXPECT_EQ(nullptr, OpenDialog(kAboutCaption));
   UnloadDialogs();
 }
 
@@ -87,7 +87,7 @@ TEST_F(AboutBoxTest, TheLetterVAndTheMinusNeverReachTheThanks) {
     bool kept;
   } cases[] = {{L'V', false}, {L'-', false}, {L'v', true}, {L'A', true}, {L'В', true}, {L'_', true}};
   ShowAbout();
-  const HWND thanks = GetDlgItem(AboutWindow(), QV_ABOUT_THANKS);
+  const HWND thanks = GetDlgItem(OpenDialog(kAboutCaption), QV_ABOUT_THANKS);
   for (const auto& c : cases) {
     SetWindowTextW(thanks, L"");
     SendMessageW(thanks, WM_CHAR, c.typed, 1);

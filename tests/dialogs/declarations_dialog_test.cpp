@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "dialogs/declarations_dialog.h"
 #include "dialogs/dialog_ids.h"
 #include "sandbox/host/ansi_file.h"
 #include "tests/addin/code_pane_fixture.h"

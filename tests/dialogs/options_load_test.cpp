@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "addin/entry_points.h"
+#include "dialogs/about_box.h"
+#include "tests/dialogs/open_dialog.h"
 #include "tests/dialogs/options_fixture.h"
 #include "win/module_lifetime.h"
 
@@ -196,13 +197,13 @@ TEST_F(OptionsLoadTest, EachPageRowShowsItsPageAndHeadingsChangeNothing) {
 // A modeless dialog holds the library until the add-in's shutdown destroys it.
 TEST_F(OptionsLoadTest, TheModelessDialogHoldsTheLibraryUntilTheShutdownUnloadsIt) {
   ASSERT_FALSE(ModuleInUse());
-  ShowOptions(false);
-  ASSERT_NE(nullptr, ModelessOptionsWindow());
-  EXPECT_TRUE(IsWindowVisible(ModelessOptionsWindow()));
-  EXPECT_EQ(nullptr, GetWindow(ModelessOptionsWindow(), GW_OWNER));
+  ShowOptions(false, effects_);
+  ASSERT_NE(nullptr, OpenDialog(kOptionsCaption));
+  EXPECT_TRUE(IsWindowVisible(OpenDialog(kOptionsCaption)));
+  EXPECT_EQ(nullptr, GetWindow(OpenDialog(kOptionsCaption), GW_OWNER));
   EXPECT_TRUE(ModuleInUse());
   UnloadDialogs();
-  EXPECT_EQ(nullptr, ModelessOptionsWindow());
+  EXPECT_EQ(nullptr, OpenDialog(kOptionsCaption));
   EXPECT_FALSE(ModuleInUse());
 }
 

@@ -5,15 +5,18 @@
 #include <vector>
 
 #include "addin/build_info.h"
-#include "addin/entry_points.h"
+#include "dialogs/about_box.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "tests/addin/code_pane_fixture.h"
+#include "tests/dialogs/open_dialog.h"
 #include "tests/dialogs/scripted_prompts.h"
 #include "win/registry.h"
 
 namespace sbx::test {
 namespace {
+
+HWND ProcsWindow() { return qv::test::OpenDialog(qv::test::kProcsCaption); }
 
 constexpr wchar_t kModule[] =
     L"Option Explicit\r\nPrivate v As Long\r\n"                       // 1-2
@@ -33,7 +36,7 @@ class ProcsTest : public CodePaneTest {
   }
   // The end of one case of a table: the next starts a host of its own.
   void Finish() {
-    if (qv::ProcsWindow()) DestroyWindow(qv::ProcsWindow());
+    if (ProcsWindow()) DestroyWindow(ProcsWindow());
     qv::CloseConnection();
     qv::State() = qv::AddinState{};
     if (host_) host_->ShutDown(0);
@@ -52,7 +55,7 @@ class ProcsTest : public CodePaneTest {
   std::wstring Stored(const wchar_t* name) const {
     return qv::GetRegValue(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"");
   }
-  static HWND Item(int id) { return GetDlgItem(qv::ProcsWindow(), id); }
+  static HWND Item(int id) { return GetDlgItem(ProcsWindow(), id); }
   static std::wstring Row(int id, LRESULT row) {
     const auto at = static_cast<WPARAM>(row);
     std::wstring text(static_cast<size_t>(SendMessageW(Item(id), LB_GETTEXTLEN, at, 0)), L'\0');
@@ -73,14 +76,14 @@ class ProcsTest : public CodePaneTest {
     const LRESULT row =
         SendMessageW(Item(id), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageW(Item(id), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-    SendMessageW(qv::ProcsWindow(), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    SendMessageW(ProcsWindow(), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
   }
   static std::wstring Text(int id) { return qv::ControlText(Item(id)); }
   static void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
   // The window's size in twips at the test display's 96 dots per inch.
   static SIZE TwipsSize() {
     RECT rect;
-    GetWindowRect(qv::ProcsWindow(), &rect);
+    GetWindowRect(ProcsWindow(), &rect);
     return {(rect.right - rect.left) * 15, (rect.bottom - rect.top) * 15};
   }
   long Shows() const { return host_->Calls(L"CodePane", L"Show"); }
@@ -106,14 +109,14 @@ TEST_F(ProcsTest, OneModuleListsEveryProcedureAndSelectsTheCaretsEntry) {
     SetStored(L"Procs.Sort", c.sort);
     Select(c.caret_line, 1);
     qv::ShowProcs();
-    ASSERT_NE(nullptr, qv::ProcsWindow());
+    ASSERT_NE(nullptr, ProcsWindow());
     EXPECT_EQ(in_module, Rows(QV_PROCS_LIST));
     EXPECT_EQ(L"Alpha", Row(QV_PROCS_LIST_SORTED, 0));
     EXPECT_EQ(c.selected, Selected(QV_PROCS_LIST)) << c.caret_line;
     EXPECT_EQ(c.selected, Selected(QV_PROCS_LIST_SORTED)) << c.caret_line;
     EXPECT_EQ(std::wstring(c.sort) == L"True", IsWindowVisible(Item(QV_PROCS_LIST_SORTED)) != FALSE);
     EXPECT_TRUE(IsWindowEnabled(Item(IDOK)));
-    EXPECT_EQ(host_->workspace().MainWindow(), GetWindow(qv::ProcsWindow(), GW_OWNER));
+    EXPECT_EQ(host_->workspace().MainWindow(), GetWindow(ProcsWindow(), GW_OWNER));
     EXPECT_TRUE(IsWindowEnabled(host_->workspace().MainWindow())) << "modeless";
     Finish();
   }
@@ -140,7 +143,7 @@ TEST_F(ProcsTest, TheWholeProjectSkipsCodelessComponentsAndTheCaretFollowsItsOwn
   EXPECT_EQ(3u, prompts_.shown.size());
   EXPECT_FALSE(IsWindowEnabled(Item(IDOK)));
   Click(QV_PROCS_DISPLAY_ALL);
-  DestroyWindow(qv::ProcsWindow());
+  DestroyWindow(ProcsWindow());
   EXPECT_EQ(L"False", Stored(L"Procs.DisplayAll"));
   EXPECT_EQ(L"True", Stored(L"Procs.Sort"));
 }
@@ -162,7 +165,7 @@ TEST_F(ProcsTest, GoingToTheLetEntryMovesItsOwnPaneAndShowsItOnlyWhenNotActive) 
     Pick(QV_PROCS_LIST_SORTED, L"Value [PropertyLet]" + suffix);
     host_->ResetCalls();
     Click(IDOK);
-    EXPECT_EQ(nullptr, qv::ProcsWindow());
+    EXPECT_EQ(nullptr, ProcsWindow());
     EXPECT_EQ(active == Active::kSame ? 0 : 1, Shows()) << static_cast<int>(active);
     EXPECT_EQ(11, Get(Pane().Object(), L"TopLine").Long());
     EXPECT_EQ(12, Selection().start_line);
@@ -187,7 +190,7 @@ TEST_F(ProcsTest, ARenamedOrRemovedModuleOrProcedureGivesTheMessageAndTheWindowS
     EXPECT_EQ(kNotFound, prompts_.shown[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_TASKMODAL), prompts_.shown[0].style);
     EXPECT_EQ(qv::Build().AppTitle, prompts_.shown[0].caption);
-    EXPECT_TRUE(IsWindowVisible(qv::ProcsWindow()));
+    EXPECT_TRUE(IsWindowVisible(ProcsWindow()));
     prompts_.shown.clear();
     Finish();
   }
@@ -196,7 +199,7 @@ TEST_F(ProcsTest, ARenamedOrRemovedModuleOrProcedureGivesTheMessageAndTheWindowS
 TEST_F(ProcsTest, TogglingTheSortKeepsTheSelectionAndASecondCommandRefillsInPlace) {
   StartIn(Personality::kVba);
   qv::ShowProcs();
-  const HWND window = qv::ProcsWindow();
+  const HWND window = ProcsWindow();
   for (const wchar_t* pick : {L"Value [PropertySet]", L"Zulu", L"Alpha"}) {
     const int visible = IsWindowVisible(Item(QV_PROCS_LIST)) ? QV_PROCS_LIST : QV_PROCS_LIST_SORTED;
     Pick(visible, pick);
@@ -209,7 +212,7 @@ TEST_F(ProcsTest, TogglingTheSortKeepsTheSelectionAndASecondCommandRefillsInPlac
   Invoke(CodeModule().Object(), L"InsertLines", DISPATCH_METHOD, {3L, std::wstring(L"Sub Added()\r\nEnd Sub")});
   Select(11, 1);
   qv::ShowProcs();
-  EXPECT_EQ(window, qv::ProcsWindow());
+  EXPECT_EQ(window, ProcsWindow());
   RECT rect;
   GetWindowRect(window, &rect);
   EXPECT_EQ(10, rect.left);
@@ -237,17 +240,17 @@ TEST_F(ProcsTest, SizesAreStoredInTwipsRestoredAndCentred) {
     EXPECT_EQ(c.expected.cx, size.cx) << c.width;
     EXPECT_EQ(c.expected.cy, size.cy) << c.height;
     RECT rect;
-    GetWindowRect(qv::ProcsWindow(), &rect);
+    GetWindowRect(ProcsWindow(), &rect);
     EXPECT_NEAR(GetSystemMetrics(SM_CXSCREEN) / 2, (rect.left + rect.right) / 2, 1);
     EXPECT_NEAR(GetSystemMetrics(SM_CYSCREEN) / 2, (rect.top + rect.bottom) / 2, 1);
-    SetWindowPos(qv::ProcsWindow(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(ProcsWindow(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
     // The close box, or the add-in's unload.
     if (c.width) {
-      SendMessageW(qv::ProcsWindow(), WM_CLOSE, 0, 0);
+      SendMessageW(ProcsWindow(), WM_CLOSE, 0, 0);
     } else {
       qv::UnloadDialogs();
     }
-    EXPECT_EQ(nullptr, qv::ProcsWindow());
+    EXPECT_EQ(nullptr, ProcsWindow());
     EXPECT_EQ(L"7500", Stored(L"Procs.Width"));
     EXPECT_EQ(L"6000", Stored(L"Procs.Height"));
     Finish();
@@ -271,8 +274,8 @@ TEST_F(ProcsTest, TheFrameShowsTheDescriptionOnlyInVisualBasicAndAboveTheThresho
     EXPECT_EQ(c.frame, IsWindowVisible(Item(QV_PROCS_FRAME)) != FALSE) << c.height;
     RECT list, client;
     GetWindowRect(Item(QV_PROCS_LIST_SORTED), &list);
-    MapWindowPoints(nullptr, qv::ProcsWindow(), reinterpret_cast<POINT*>(&list), 2);
-    GetClientRect(qv::ProcsWindow(), &client);
+    MapWindowPoints(nullptr, ProcsWindow(), reinterpret_cast<POINT*>(&list), 2);
+    GetClientRect(ProcsWindow(), &client);
     EXPECT_NEAR(client.bottom - 8 - (c.frame ? 129 : 0), list.bottom, 2) << c.height;
     if (c.frame) {
       EXPECT_EQ(L"Первая", Text(QV_PROCS_DESCRIPTION));
@@ -297,7 +300,7 @@ TEST_F(ProcsTest, EnterAndEscapeWorkThroughTheHostsPlainLoopAndAnEmptyFillIsNotF
     EXPECT_TRUE(IsWindowEnabled(Item(IDOK)));
     PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
     host_->Pump(100);
-    EXPECT_EQ(nullptr, qv::ProcsWindow());
+    EXPECT_EQ(nullptr, ProcsWindow());
     EXPECT_EQ(key == VK_RETURN ? L"Module2" : L"Module1",
               Path(vbe(), {L"ActiveCodePane", L"CodeModule", L"Parent", L"Name"}).Text());
     Finish();

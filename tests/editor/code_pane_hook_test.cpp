@@ -10,7 +10,8 @@
 #include "addin/addin_state.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
+#include "library/connection_parts.h"
+#include "library/parts.h"
 #include "sandbox/ui/input.h"
 #include "tests/addin/code_pane_fixture.h"
 #include "tests/addin/focus_thief.h"
@@ -63,8 +64,13 @@ class CountingHook : public qv::Subclass {
 
 class CodePaneHookTest : public CodePaneTest {
  protected:
+  // The code window is hooked as a connection hooks it.
+  void SetUp() override {
+    CodePaneTest::SetUp();
+    qv::OpenConnectionParts();
+  }
   void TearDown() override {
-    qv::UnhookCodePane(window_);
+    qv::CloseConnectionParts();
     qv::SetFailureSink(nullptr);
     CodePaneTest::TearDown();
   }
@@ -79,7 +85,7 @@ class CodePaneHookTest : public CodePaneTest {
     FailureText().clear();
     qv::SetFailureSink([](std::wstring_view failure) noexcept { FailureText() += std::wstring(failure) + L"\n"; });
     window_ = window.hwnd();
-    qv::HookCodePane(window_);
+    qv::LibraryParts().HookCodePane(window_);
     qv::State().loop.hWndHooked = window_;
     Select(line, column);
     return window;
@@ -337,11 +343,11 @@ TEST_F(CodePaneHookTest, TheHookComesOffWithTheChainIntact) {
   for (const UINT ending : {UINT{WM_CLOSE}, UINT{WM_NCDESTROY}, UINT{0}}) {
     CodeWindow& window = Start(L"x = 1", 1, 6);
     const HWND hwnd = window.hwnd();
-    EXPECT_FALSE(qv::HookCodeWindow(hwnd));
+    EXPECT_FALSE(qv::LibraryParts().HookCodePane(hwnd));
     CountingHook above, below;
-    qv::UnhookCodePane(hwnd);
+    qv::LibraryParts().UnhookCodePane(hwnd);
     ASSERT_TRUE(below.Hook(hwnd));
-    qv::HookCodePane(hwnd);
+    qv::LibraryParts().HookCodePane(hwnd);
     ASSERT_TRUE(above.Hook(hwnd));
     if (ending == WM_CLOSE) {
       SendMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -352,12 +358,12 @@ TEST_F(CodePaneHookTest, TheHookComesOffWithTheChainIntact) {
     } else if (ending == WM_NCDESTROY) {
       DestroyWindow(hwnd);
     } else {
-      qv::UnhookCodePane(hwnd);
+      qv::LibraryParts().UnhookCodePane(hwnd);
       SendKey(VK_RETURN);  // the editor's own Enter, with nothing of ours
       EXPECT_EQ(L"x = 1\r\n", window.text().Text());
       EXPECT_GT(above.messages, 0);
-      EXPECT_TRUE(qv::HookCodeWindow(hwnd));  // free for the next window
-      qv::UnhookCodePane(hwnd);
+      EXPECT_TRUE(qv::LibraryParts().HookCodePane(hwnd));  // free for the next window
+      qv::LibraryParts().UnhookCodePane(hwnd);
     }
     EXPECT_FALSE(above.Hooked() && !IsWindow(hwnd));
     EXPECT_EQ(ending == 0 ? hwnd : nullptr, qv::State().loop.hWndHooked) << ending;

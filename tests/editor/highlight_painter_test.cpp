@@ -11,7 +11,8 @@
 #include <string>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "library/connection_parts.h"
+#include "library/parts.h"
 #include "tests/addin/code_pane_fixture.h"
 #include "tests/editor/code_pixels.h"
 #include "tests/editor/gdi_slots.h"
@@ -41,8 +42,13 @@ constexpr const wchar_t* kSample =
 
 class HighlightPainterTest : public CodePaneTest {
  protected:
+  // The code window is hooked as a connection hooks it.
+  void SetUp() override {
+    CodePaneTest::SetUp();
+    qv::OpenConnectionParts();
+  }
   void TearDown() override {
-    qv::UnhookCodePane(window_);
+    qv::CloseConnectionParts();
     qv::Tables() = qv::LoadTables{};
     qv::SetFailureSink(nullptr);
     CodePaneTest::TearDown();
@@ -61,7 +67,7 @@ class HighlightPainterTest : public CodePaneTest {
     qv::Tables().SyntaxTextColors.Add(std::to_wstring(kUserText));
     qv::SetFailureSink([](std::wstring_view failure) noexcept { ADD_FAILURE() << std::wstring(failure).c_str(); });
     window_ = window.hwnd();
-    qv::HookCodePane(window_);
+    qv::LibraryParts().HookCodePane(window_);
     state.loop.hWndHooked = window_;
     Select(caret_line, 1);
     HideCaret(window_);
@@ -244,10 +250,10 @@ class EditorRedrawsItself : public qv::Subclass {
 // After a typed character and after Delete the caret's line is painted again, and only it.
 TEST_F(HighlightPainterTest, ATypedCharacterOrDeleteRepaintsTheCaretLine) {
   Open(kSample, 1);
-  qv::UnhookCodePane(window_);
+  qv::LibraryParts().UnhookCodePane(window_);
   EditorRedrawsItself editor;
   ASSERT_TRUE(editor.Hook(window_));
-  qv::HookCodePane(window_);
+  qv::LibraryParts().HookCodePane(window_);
   const CodeCells cells = MeasureCells(window_);
   const struct {
     long line;
@@ -266,7 +272,7 @@ TEST_F(HighlightPainterTest, ATypedCharacterOrDeleteRepaintsTheCaretLine) {
   }
   EXPECT_EQ(L"s = \"abc\"\"de\"x", Get(CodeModule().Object(), L"Lines", {1L, 1L}).Text());
   EXPECT_EQ(L" = \"zz\"", Get(CodeModule().Object(), L"Lines", {3L, 1L}).Text());
-  qv::UnhookCodePane(window_);
+  qv::LibraryParts().UnhookCodePane(window_);
   editor.Unhook();
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "editor/palette_painter.h"
 #include "host/vbe.h"
 #include "kit/settings_table.h"
 #include "sandbox/testing/other_program.h"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
 #include "editor/tab_strip.h"
+#include "tests/editor/tab_strip_view.h"
 #include "win/gdi_owners.h"
 
 namespace sbx::test {
@@ -38,23 +38,23 @@ class TabStripTest : public ::testing::Test {
     client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                               600, 400, frame_, nullptr, nullptr, &create);
     qv::State().loop.MDIActivated = false;
-    qv::InitTabs();
-    qv::SetTabPosition(0);
+    strip_.Init();
+    strip_.SetPosition(0);
   }
   void TearDown() override {
-    qv::TerminateTabs();
+    strip_.Terminate();
     DestroyWindow(frame_);
   }
 
   void Attach() {
-    qv::AttachTabs(frame_);
+    strip_.Attach(frame_);
     Settle();
   }
   HWND Open(const wchar_t* title, const wchar_t* class_name = L"VbaWindow") {
     const HWND window = CreateWindowExW(WS_EX_MDICHILD, class_name, title, WS_VISIBLE | WS_OVERLAPPEDWINDOW, 10, 10,
                                         200, 150, client_, nullptr, nullptr, nullptr);
     // The new child is active now; the client was not told, the timer's next tick sees it.
-    qv::FollowActiveTab();
+    strip_.FollowActive();
     Settle();
     return window;
   }
@@ -64,11 +64,11 @@ class TabStripTest : public ::testing::Test {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   void Paint() {
-    qv::RefreshTabs();
+    strip_.Refresh();
     RedrawWindow(client_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     Settle();
   }
-  static const qv::TabStrip& Strip() { return qv::MdiTabs(); }
+  qv::TabStripView Strip() const { return qv::TabStripView(strip_); }
   HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)); }
   std::vector<std::intptr_t> Order(std::initializer_list<HWND> windows) const {
     std::vector<std::intptr_t> order;
@@ -108,6 +108,7 @@ class TabStripTest : public ::testing::Test {
 
   HWND frame_ = nullptr;
   HWND client_ = nullptr;
+  qv::TabStrip strip_;
 };
 
 }  // namespace sbx::test

@@ -48,7 +48,7 @@ TEST_F(TabStripTest, TheClientMakesRoomRightAfterAttachingAndAtBothPositions) {
   Attach();
   EXPECT_EQ((qv::PixelRect{2, 24, 598, 398}), ClientInWindow());
   for (const auto& c : cases) {
-    qv::SetTabPosition(c.position);
+    strip_.SetPosition(c.position);
     EXPECT_EQ(c.client, ClientInWindow()) << c.position;
   }
   // A caller's WINDOWPOS may hold zeros: the insets apply to the rectangle received.
@@ -57,18 +57,18 @@ TEST_F(TabStripTest, TheClientMakesRoomRightAfterAttachingAndAtBothPositions) {
     RECT received, inside;
   } received[] = {{1, {10, 20, 110, 220}, {12, 22, 108, 196}}, {0, {10, 20, 110, 220}, {12, 44, 108, 218}}};
   for (const auto& c : received) {
-    qv::SetTabPosition(c.position);
+    strip_.SetPosition(c.position);
     WINDOWPOS zeros{};
     NCCALCSIZE_PARAMS params{{c.received, c.received, c.received}, &zeros};
     SendMessageW(client_, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
     EXPECT_TRUE(EqualRect(&c.inside, &params.rgrc[0])) << c.position;
   }
   // Apply: stopped and started again.
-  qv::DetachTabs();
-  qv::TerminateTabs();
+  strip_.Detach();
+  strip_.Terminate();
   EXPECT_EQ((qv::PixelRect{2, 2, 598, 398}), ClientInWindow());
-  qv::InitTabs();
-  qv::AttachTabs(frame_);
+  strip_.Init();
+  strip_.Attach(frame_);
   EXPECT_EQ((qv::PixelRect{2, 24, 598, 398}), ClientInWindow());
 }
 
@@ -96,8 +96,8 @@ TEST_F(TabStripTest, DetachingKeepsTheExtendedStyleAndTheChain) {
     Attach();
     if (!c.hook_first) other.Hook(client_);
     EXPECT_EQ(0, GetWindowLongPtrW(client_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    qv::DetachTabs();
-    qv::DetachTabs();
+    strip_.Detach();
+    strip_.Detach();
     EXPECT_EQ(c.client_edge, (GetWindowLongPtrW(client_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0);
     EXPECT_EQ(c.client_edge ? 2 : 0, ClientInWindow().left);
     const int paints = other.paints;
@@ -140,7 +140,7 @@ TEST_F(TabStripTest, CloseCommandsReachOnlyDirectDocumentChildrenAndSpareTheKept
     windows[4] = CreateWindowExW(0, L"VbaWindow", L"inner", WS_CHILD, 0, 0, 9, 9, windows[0], nullptr, nullptr, nullptr);
     windows[5] = Open(L"gone");
     DestroyWindow(windows[5]);
-    qv::MdiTabs().RunCommand(c.command, windows[c.target]);
+    strip_.RunCommand(c.command, windows[c.target]);
     Settle();
     for (int i = 0; i < 5; ++i) EXPECT_EQ(c.open[i], IsWindow(windows[i]) != FALSE) << c.target << " window " << i;
     for (const HWND window : windows) {
@@ -195,7 +195,7 @@ TEST_F(TabStripTest, PixelsOfTheGroundTheActiveTabAndTheButtons) {
 }
 
 TEST_F(TabStripTest, TheBottomStripIsDrawnBelowTheClientArea) {
-  qv::SetTabPosition(1);
+  strip_.SetPosition(1);
   Attach();
   Open(L"P - A");
   Paint();
@@ -235,7 +235,7 @@ TEST_F(TabStripTest, BothActivationPathsShowTheActiveTab) {
     qv::State().loop.MDIActivated = false;
     SendMessageW(path.window, path.message, 0, 0);
     ASSERT_NE(before, Active());
-    qv::FollowActiveTab();
+    strip_.FollowActive();
     Settle();
     EXPECT_FALSE(qv::State().loop.MDIActivated);
     const auto tab = std::find(Strip().Tabs().begin(), Strip().Tabs().end(), reinterpret_cast<std::intptr_t>(Active()));

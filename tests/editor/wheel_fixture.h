@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "addin/addin_state.h"
-#include "addin/entry_points.h"
+#include "editor/wheel_hook.h"
 #include "tests/addin/code_pane_fixture.h"
 
 namespace sbx::test {
@@ -12,7 +12,7 @@ namespace sbx::test {
 class WheelTest : public CodePaneTest {
  protected:
   void TearDown() override {
-    qv::UnhookWheel(MainWindow());
+    wheel_.Detach();
     CodePaneTest::TearDown();
   }
 
@@ -43,6 +43,8 @@ class WheelTest : public CodePaneTest {
 
   long TopLine() const { return Get(Pane().Object(), L"TopLine").Long(); }
   void SetTopLine(long line) const { Put(Pane().Object(), L"TopLine", line); }
+
+  qv::WheelHook wheel_;
 };
 
 }  // namespace sbx::test

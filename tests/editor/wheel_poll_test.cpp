@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/wheel_poll.h"
 #include "tests/editor/wheel_fixture.h"
 
 namespace sbx::test {

@@ -37,7 +37,7 @@ TEST_F(WheelTest, ACodePaneMovesByOneStepPerMessageAndNeverAboveLineOne) {
       {1, towards, 1000, 101},               // at most a hundred lines
   };
   StartLines(300);
-  qv::HookWheel(MainWindow());
+  wheel_.Attach(MainWindow());
   const long visible = Get(Pane().Object(), L"CountOfVisibleLines").Long();
   ASSERT_GT(visible, 1);
   for (const Case& c : cases) {
@@ -51,7 +51,7 @@ TEST_F(WheelTest, ACodePaneMovesByOneStepPerMessageAndNeverAboveLineOne) {
 
 TEST_F(WheelTest, WithScrollingSwitchedOffTheMessageOnlyPassesThrough) {
   StartLines(50);
-  qv::HookWheel(MainWindow());
+  wheel_.Attach(MainWindow());
   qv::State().settings.Scrolling = false;
   SetTopLine(10);
   SendMessageW(MainWindow(), WM_MOUSEWHEEL, WheelParam(-120), 0);
@@ -81,7 +81,7 @@ TEST_F(WheelTest, EachVisibleVerticalBarOfTheToolWindowGetsItsLineMessages) {
       {ToolPlace::kDocked, 5, 32640, 0, 100, kUp, 500},  // 272 notches, capped
   };
   StartLines(5);
-  qv::HookWheel(MainWindow());
+  wheel_.Attach(MainWindow());
   int n = 0;
   for (const Case& c : cases) {
     const std::wstring caption = L"Tool " + std::to_wstring(++n);
@@ -98,7 +98,7 @@ TEST_F(WheelTest, EachVisibleVerticalBarOfTheToolWindowGetsItsLineMessages) {
 
 TEST_F(WheelTest, TheSystemsOnePageSettingMovesABarByItsPage) {
   StartLines(5);
-  qv::HookWheel(MainWindow());
+  wheel_.Attach(MainWindow());
   const ToolWindowParts tool = Tools().Add(L"Locals", ToolPlace::kDocked);
   SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 100, 7, 0, 0};
   SetScrollInfo(tool.bar, SB_CTL, &info, FALSE);
@@ -111,7 +111,7 @@ TEST_F(WheelTest, TheSystemsOnePageSettingMovesABarByItsPage) {
 
 TEST_F(WheelTest, WithTheMainWindowActiveTheWindowUnderThePointerScrollsButNotTheMdiClient) {
   StartLines(5);
-  qv::HookWheel(MainWindow());
+  wheel_.Attach(MainWindow());
   host_->SetActiveWindow(12, L"Microsoft Visual Basic");
   const ToolWindowParts tool = Tools().Add(L"Watches", ToolPlace::kInMdiClient);
   const HWND client = host_->workspace().MdiClient();
@@ -233,14 +233,14 @@ TEST_F(WheelTest, TheRegisteredLibraryIsLoadedWhileHookedAndUnhookingLeavesTheCh
   RegisterWheelSupport(library);
   StartLines(50);
   ASSERT_EQ(nullptr, GetModuleHandleW(library.c_str()));
-  qv::HookWheel(MainWindow());
-  EXPECT_TRUE(qv::WheelHooked());
+  wheel_.Attach(MainWindow());
+  EXPECT_TRUE(wheel_.Hooked());
   EXPECT_NE(nullptr, GetModuleHandleW(library.c_str()));
   CountingHook later;
   ASSERT_TRUE(later.Hook(MainWindow()));
 
-  qv::UnhookWheel(MainWindow());
-  EXPECT_FALSE(qv::WheelHooked());
+  wheel_.Detach();
+  EXPECT_FALSE(wheel_.Hooked());
   EXPECT_EQ(nullptr, GetModuleHandleW(library.c_str())) << "freed once, at the unhook";
   SetTopLine(10);
   SendMessageW(MainWindow(), WM_MOUSEWHEEL, WheelParam(-120), 0);
@@ -273,12 +273,12 @@ TEST_F(WheelTest, TheLibraryIsLoadedOnlyFromAFullPathAndOnlyWithTheHook) {
     const HWND window = c.hookable ? CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                                      nullptr, nullptr)
                                    : gone;
-    qv::HookWheel(window);
-    EXPECT_EQ(c.hookable, qv::WheelHooked()) << c.path;
+    wheel_.Attach(window);
+    EXPECT_EQ(c.hookable, wheel_.Hooked()) << c.path;
     EXPECT_EQ(c.loaded, GetModuleHandleW(full.c_str()) != nullptr) << c.path;
     // The window goes first: its hook comes off by itself, and no unhook follows.
     if (c.hookable) DestroyWindow(window);
-    EXPECT_FALSE(qv::WheelHooked()) << c.path;
+    EXPECT_FALSE(wheel_.Hooked()) << c.path;
     EXPECT_EQ(nullptr, GetModuleHandleW(full.c_str())) << c.path;
   }
 }

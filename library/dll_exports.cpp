@@ -4,11 +4,11 @@
 #include <unknwn.h>
 
 #include "addin/build_info.h"
-#include "addin/connect.h"
 #include "addin/connection.h"
 #include "addin/main_tables.h"
 #include "win/module_lifetime.h"
 #include "addin/registration.h"
+#include "library/connect.h"
 #include "win/failure_log.h"
 
 namespace {

@@ -1,6 +1,8 @@
 // The main loop: the host raises no events from its code editor, so a timer polls it on the host's
 // thread. Each tick keeps the toolbar in step with the code window, follows the active code pane,
 // puts custom code into a new procedure and re-indents the line the caret has left.
+#include "library/main_loop.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,7 +15,6 @@
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
 #include "addin/custom_code.h"
-#include "addin/entry_points.h"
 #include "host/host_module_view.h"
 #include "addin/keyboard_state.h"
 #include "addin/line_numbering.h"
@@ -45,7 +46,8 @@ bool IsNumbered(const std::wstring& text) {
 
 class Tick {
  public:
-  Tick() : state_(State()), loop_(state_.loop), settings_(state_.settings), vbe_(VBInstance()), bars_(Bars()) {}
+  explicit Tick(Parts& parts)
+      : parts_(parts), state_(State()), loop_(state_.loop), settings_(state_.settings), vbe_(VBInstance()), bars_(Bars()) {}
 
   void Run() {
     Step([&] { FollowCommentControl(); });
@@ -93,11 +95,11 @@ class Tick {
   }
 
   void DriveWindows() {
-    if (settings_.Scrolling) Step([] { WheelPoll(); });
-    if (settings_.ShowPalette) Step([] { PaintPaletteCustomColors(); });
-    if (settings_.MDITabs) Step([] { FollowActiveTab(); });
+    if (settings_.Scrolling) Step([&] { parts_.WheelPoll(); });
+    if (settings_.ShowPalette) Step([&] { parts_.PaintPaletteCustomColors(); });
+    if (settings_.MDITabs) Step([&] { parts_.FollowActiveTab(); });
     if (settings_.MDITabs && loop_.MDIActivated) {
-      Step([] { RefreshTabs(); });
+      Step([&] { parts_.RefreshTabs(); });
       if (loop_.MDIRefreshTicks == kMDIRefreshPeriod) {
         loop_.MDIRefreshTicks = 0;
         loop_.MDIActivated = false;
@@ -131,7 +133,7 @@ class Tick {
     Followed() = {};
     loop_.LastCustomCodeLook = {};
     if (loop_.hWndHooked) {
-      Step([&] { UnhookCodePane(loop_.hWndHooked); });
+      Step([&] { parts_.UnhookCodePane(loop_.hWndHooked); });
       loop_.hWndHooked = nullptr;
     }
   }
@@ -140,14 +142,16 @@ class Tick {
   void FollowCodeWindow() {
     if (!loop_.hWndCode || loop_.hWndHooked == loop_.hWndCode) return;
     if (loop_.hWndHooked) {
-      Step([&] { UnhookCodePane(loop_.hWndHooked); });
+      Step([&] { parts_.UnhookCodePane(loop_.hWndHooked); });
       loop_.hWndHooked = nullptr;
     }
     GiveBackClipboard(Tables().SavedClipboard);
-    Step([&] { HookCodePane(loop_.hWndCode); });
+    Step([&] {
+      if (!parts_.HookCodePane(loop_.hWndCode)) RecordFailure(L"HookCodePane", L"the code window was not hooked");
+    });
     loop_.hWndHooked = loop_.hWndCode;
-    Step([] { ClearIncludes(); });
-    if (settings_.Include && settings_.AutoInclude) Step([] { ProcessIncludes(); });
+    Step([&] { parts_.ClearIncludes(); });
+    if (settings_.Include && settings_.AutoInclude) Step([&] { parts_.ProcessIncludes(); });
   }
 
   void RefreshIndentWidth() {
@@ -165,7 +169,7 @@ class Tick {
 
   void ProcessIncludesAfterDeclarations() {
     if (!LineChanged() || loop_.FormatStart == 0 || !settings_.Include || !settings_.AutoInclude) return;
-    if (loop_.FormatStart <= loop_.PrevDeclLines || loop_.FormatStart <= decl_lines_) ProcessIncludes();
+    if (loop_.FormatStart <= loop_.PrevDeclLines || loop_.FormatStart <= decl_lines_) parts_.ProcessIncludes();
   }
 
   // Custom code goes into a procedure the user has just opened: an empty caret line between a
@@ -236,6 +240,7 @@ class Tick {
     if (bars_.NumerationButton.State() != numbered) ShowNumbered(numbered);
   }
 
+  Parts& parts_;
   AddinState& state_;
   MainLoopState& loop_;
   Settings& settings_;
@@ -249,13 +254,11 @@ class Tick {
 
 }  // namespace
 
-void FormatSelectionAfterModifiers() { State().loop.FormatKeysAt = GetTickCount(); }
-
-void TimerTick() {
+void TimerTick(Parts& parts) {
   MainLoopState& loop = State().loop;
   if (loop.Busy) return;
   loop.Busy = true;
-  Guarded(L"main loop", [] { Tick().Run(); });
+  Guarded(L"main loop", [&] { Tick(parts).Run(); });
   loop.Busy = false;
 }
 

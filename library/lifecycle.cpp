@@ -1,4 +1,4 @@
-#include "addin/lifecycle.h"
+#include "library/lifecycle.h"
 
 #include <windows.h>
 
@@ -6,10 +6,9 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/error_box.h"
-#include "addin/main_form.h"
 #include "kit/palette.h"
+#include "library/connection_parts.h"
 #include "win/failure_log.h"
 #include "win/window_identity.h"
 
@@ -60,7 +59,7 @@ std::vector<HWND> FindPopupTabs() {
 
 }  // namespace
 
-void StartAddin() {
+void StartAddin(Parts& parts) {
   AddinState& state = State();
   RunReported(kNumerationButtonStep, [&] {
     if (const CommandBarControl& button = Bars().NumerationButton) button.SetEnabled(state.settings.Numeration);
@@ -70,40 +69,40 @@ void StartAddin() {
   RunReported(kMainWindowStep, [] { VBInstance().MainWindow().SetFocus(); });
   // A refused focus still leaves the main window to be found: without it no code window is hooked.
   state.hWndMain = FindMainWindow();
-  RunReported(kTimerStep, [] { StartMainTimer(); });
+  RunReported(kTimerStep, [] { CurrentParts().form.StartTimer(); });
   RunReported(kWheelStep, [&] {
-    if (state.settings.Scrolling && !state.settings.IsSDI) HookWheel(state.hWndMain);
+    if (state.settings.Scrolling && !state.settings.IsSDI) parts.HookWheel(state.hWndMain);
   });
   RunReported(kTabsStep, [&] {
-    if (state.settings.MDITabs) StartMDITabs();
+    if (state.settings.MDITabs) StartMDITabs(parts);
   });
 }
 
-void StartMDITabs() {
+void StartMDITabs(Parts& parts) {
   AddinState& state = State();
-  RunReported(kInitTabsStep, [] { InitTabs(); });
-  RunReported(kTabPositionStep, [&] { SetTabPosition(state.settings.MDITabsTop ? 0 : 1); });
-  RunReported(kAttachTabsStep, [&] { AttachTabs(state.hWndMain); });
+  RunReported(kInitTabsStep, [&] { parts.InitTabs(); });
+  RunReported(kTabPositionStep, [&] { parts.SetTabPosition(state.settings.MDITabsTop ? 0 : 1); });
+  RunReported(kAttachTabsStep, [&] { parts.AttachTabs(state.hWndMain); });
 }
 
-void StopMDITabs() {
-  Guarded(L"DetachTabs", [] { DetachTabs(); });
-  Guarded(L"TerminateTabs", [] { TerminateTabs(); });
+void StopMDITabs(Parts& parts) {
+  Guarded(L"DetachTabs", [&] { parts.DetachTabs(); });
+  Guarded(L"TerminateTabs", [&] { parts.TerminateTabs(); });
 }
 
-void StopAddin() {
+void StopAddin(Parts& parts) {
   AddinState& state = State();
-  Guarded(L"StopMainTimer", [] { StopMainTimer(); });
+  Guarded(L"StopMainTimer", [] { CurrentParts().form.StopTimer(); });
   Guarded(L"UnhookWheel", [&] {
-    if (!state.settings.IsSDI && WheelHooked()) UnhookWheel(state.hWndMain);
+    if (!state.settings.IsSDI && parts.WheelHooked()) parts.UnhookWheel(state.hWndMain);
   });
   Guarded(L"UnhookCodePane", [&] {
-    if (state.loop.hWndHooked) UnhookCodePane(state.loop.hWndHooked);
+    if (state.loop.hWndHooked) parts.UnhookCodePane(state.loop.hWndHooked);
   });
-  Guarded(L"UnloadDialogs", [] { UnloadDialogs(); });
-  Guarded(L"UnloadMainForm", [] { UnloadMainForm(); });
+  Guarded(L"UnloadDialogs", [&] { parts.UnloadDialogs(); });
+  Guarded(L"UnloadMainForm", [] { CurrentParts().form.Unload(); });
   Guarded(L"StopMDITabs", [&] {
-    if (state.settings.MDITabs) StopMDITabs();
+    if (state.settings.MDITabs) StopMDITabs(parts);
   });
   // A later connection in this process starts from scratch.
   state.loop = MainLoopState{};

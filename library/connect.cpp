@@ -1,16 +1,17 @@
-#include "addin/connect.h"
+#include "library/connect.h"
 
 #include <new>
 
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
+#include "addin/command_bars.h"
 #include "addin/connection.h"
-#include "addin/entry_points.h"
 #include "addin/error_box.h"
-#include "addin/lifecycle.h"
-#include "addin/main_form.h"
-#include "win/module_lifetime.h"
 #include "addin/settings_environment.h"
+#include "library/command_handlers.h"
+#include "library/lifecycle.h"
+#include "library/connection_parts.h"
+#include "win/module_lifetime.h"
 #include "win/clipboard_text.h"
 #include "win/com_ptr.h"
 #include "win/extensibility.h"
@@ -50,12 +51,14 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
 
   HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode, SAFEARRAY**) override {
     Guarded(L"OnDisconnection", [&] {
+      if (!IsConnected()) return;  // an application that is not the editor: nothing was started
       if (saved_connect_mode_ != ext_cm_External) {
-        StopAddin();
+        StopAddin(parts_);
       } else {
-        UnloadDialogs();
+        parts_.UnloadDialogs();
       }
     });
+    CloseConnectionParts();
     CloseConnection();
     return S_OK;
   }
@@ -71,6 +74,7 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
     AddinState& state = State();
     state.IsVBA = Build().IsVBA;
     OpenConnection(application);
+    OpenConnectionParts();
     std::wstring version;
     // The add-in's own key does not depend on the host's version: a failed read must not send the
     // settings to the root of the user's hive.
@@ -85,23 +89,23 @@ class Connect final : public NamelessDispatch<IDTExtensibility2> {
     });
     RunReported(kSettingsStep, [&] {
       LoadSettings({state.IsVBA, state.IDESettingsKey, state.SettingsKey, version}, state.settings,
-                   state.LanguageFiles);
+                   state.LanguageFiles, [&](long style) { parts_.SetIDEStyle(style); });
     });
     saved_connect_mode_ = mode;
     if (mode != ext_cm_External) {
-      RunReported(kCommandBarsStep, [] {
+      RunReported(kCommandBarsStep, [&] {
         // The buttons' faces go through the clipboard at every connection, not only the first of
         // this load: the user's text is kept each time, for the main loop to give back.
         if (std::optional<std::wstring> text = ClipboardText()) Tables().SavedClipboard = std::move(*text);
-        MainFormWindow();
-        AddCommandBarButtons();
+        AddCommandBarButtons(MakeCommandHandlers(parts_), CurrentParts().form.Window());
       });
-      RunReported(kStartStep, [] { StartAddin(); });
+      RunReported(kStartStep, [&] { StartAddin(parts_); });
     } else {
-      RunReported(kOptionsStep, [] { ShowOptions(false); });
+      RunReported(kOptionsStep, [&] { parts_.ShowOptions(false); });
     }
   }
 
+  Parts& parts_ = LibraryParts();
   ModuleReference module_;
   ext_ConnectMode saved_connect_mode_ = ext_cm_AfterStartup;
 };

@@ -1,0 +1,25 @@
+#pragma once
+// The parts one connection makes and its disconnection releases, held beside the connection's host
+// references: the hidden form, the wheel hook, the tab strip and the code-window subclass. Members
+// go in the reverse of their release: the code window's subclass first, the hidden form last.
+#include "editor/code_pane_hook.h"
+#include "editor/tab_strip.h"
+#include "editor/wheel_hook.h"
+#include "library/main_form.h"
+
+namespace qv {
+
+struct ConnectionParts {
+  MainForm form;
+  WheelHook wheel;
+  TabStrip tabs;
+  CodePaneHook code_window;
+};
+
+void OpenConnectionParts();
+// Releases every part the connection made.
+void CloseConnectionParts() noexcept;
+// Throws VbError 91 (an object not set) between connections.
+ConnectionParts& CurrentParts();
+
+}  // namespace qv

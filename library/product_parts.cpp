@@ -1,0 +1,77 @@
+#include "library/product_parts.h"
+
+#include "addin/addin_state.h"
+#include "addin/backup.h"
+#include "addin/includes.h"
+#include "addin/shell_open.h"
+#include "dialogs/about_box.h"
+#include "dialogs/declarations_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/procs_dialog.h"
+#include "dialogs/visual_style.h"
+#include "editor/palette_painter.h"
+#include "editor/wheel_poll.h"
+#include "library/connection_parts.h"
+#include "library/hot_key_table.h"
+#include "library/lifecycle.h"
+
+namespace qv {
+namespace {
+
+// The options dialog starts and stops the tab strip as the add-in's start does, and only beside a
+// started add-in, which knows the host's main window.
+class LibraryOptionsEffects final : public OptionsEffects {
+ public:
+  explicit LibraryOptionsEffects(Parts& parts) : parts_(parts) {}
+  void StartMDITabs() override {
+    if (State().hWndMain) qv::StartMDITabs(parts_);
+  }
+  void StopMDITabs() override {
+    if (State().hWndMain) qv::StopMDITabs(parts_);
+  }
+  void SetTabPosition(long position) override {
+    if (State().hWndMain) parts_.SetTabPosition(position);
+  }
+
+ private:
+  Parts& parts_;
+};
+
+}  // namespace
+
+ProductParts::ProductParts() : hot_keys_(BuildHotKeyTable(*this)) {}
+
+void ProductParts::HookWheel(HWND main) { CurrentParts().wheel.Attach(main); }
+void ProductParts::UnhookWheel(HWND) { CurrentParts().wheel.Detach(); }
+bool ProductParts::WheelHooked() { return CurrentParts().wheel.Hooked(); }
+bool ProductParts::HookCodePane(HWND window) { return CurrentParts().code_window.Attach(window, hot_keys_); }
+void ProductParts::UnhookCodePane(HWND window) { CurrentParts().code_window.Detach(window); }
+void ProductParts::InitTabs() { CurrentParts().tabs.Init(); }
+void ProductParts::SetTabPosition(long position) { CurrentParts().tabs.SetPosition(position); }
+void ProductParts::AttachTabs(HWND main) { CurrentParts().tabs.Attach(main); }
+void ProductParts::DetachTabs() { CurrentParts().tabs.Detach(); }
+void ProductParts::TerminateTabs() { CurrentParts().tabs.Terminate(); }
+void ProductParts::SetIDEStyle(long style) { qv::SetIDEStyle(style, State().hWndMain); }
+void ProductParts::WheelPoll() { qv::WheelPoll(); }
+void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(); }
+void ProductParts::RefreshTabs() { CurrentParts().tabs.Refresh(); }
+void ProductParts::FollowActiveTab() { CurrentParts().tabs.FollowActive(); }
+void ProductParts::ProcessIncludes() { RunIncludePass(); }
+void ProductParts::ClearIncludes() { ClearIncludeTables(); }
+
+void ProductParts::ShowOptions(bool modal) {
+  static LibraryOptionsEffects effects(*this);
+  qv::ShowOptions(modal, effects);
+}
+
+void ProductParts::ShowAbout() { qv::ShowAbout(); }
+void ProductParts::ShowDeclarations() { qv::ShowDeclarations(); }
+void ProductParts::ShowProcs() { qv::ShowProcs(); }
+void ProductParts::UnloadDialogs() { qv::UnloadDialogs(); }
+void ProductParts::BackupProject() { qv::BackupProject(); }
+
+void ProductParts::ShellOpen(HWND window, const std::wstring& file, const std::wstring& directory) {
+  qv::ShellOpen(window, file, directory);
+}
+
+}  // namespace qv

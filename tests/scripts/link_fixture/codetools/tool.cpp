@@ -1,0 +1,2 @@
+void KitPart();
+void CodetoolsPart() { KitPart(); }

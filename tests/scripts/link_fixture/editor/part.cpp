@@ -1,0 +1,3 @@
+// Calls down: not reported.
+void AddinPart();
+void EditorPart() { AddinPart(); }

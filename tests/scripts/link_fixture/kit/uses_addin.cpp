@@ -1,0 +1,4 @@
+// Calls up two layers: reported.
+void AddinPart();
+void KitPart() {}
+void KitCallsUp() { AddinPart(); }

@@ -1,0 +1,3 @@
+// Tests may use anything.
+void Compose();
+void Test() { Compose(); }
