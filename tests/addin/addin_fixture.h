@@ -97,6 +97,16 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
   }
   // The calls into the parts, one per line.
   std::wstring Log() const { return ExportedText("QvPartsLog"); }
+  // The calls whose line holds `name`, one per line.
+  std::wstring Log(std::wstring_view name) const {
+    const std::wstring log = Log();
+    std::wstring calls;
+    for (size_t at = 0, end; at < log.size(); at = end + 1) {
+      end = log.find(L'\n', at);
+      if (log.substr(at, end - at).find(name) != std::wstring::npos) calls += log.substr(at, end + 1 - at);
+    }
+    return calls;
+  }
   // The failures the add-in caught and passed over, one per line.
   std::wstring Failures() const { return ExportedText("QvFailureLog"); }
   // Every tick asks the host for its active code pane.
@@ -113,6 +123,11 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     return std::to_wstring(static_cast<long>(reinterpret_cast<INT_PTR>(window)));
   }
   HWND MainWindow() const { return host_->workspace().MainWindow(); }
+  // Whether a hook sits ahead of the window's own procedure: the host sees the procedure of a
+  // subclassed window replaced by the system's subclass chain, and given back once the last hook is off.
+  static bool Subclassed(HWND window) {
+    return GetWindowLongPtrW(window, GWLP_WNDPROC) != static_cast<LONG_PTR>(GetClassLongPtrW(window, GCLP_WNDPROC));
+  }
   // The middle of a control where the host shows it: on its band of bars or in an open drop-down.
   POINT OnScreen(std::initializer_list<std::wstring_view> path) const {
     ControlObject* control = host_->FindControl(path);
