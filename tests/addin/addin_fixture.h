@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <ostream>
@@ -97,16 +98,20 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
   }
   // The calls into the parts, one per line.
   std::wstring Log() const { return ExportedText("QvPartsLog"); }
-  // The calls whose line holds `name`, one per line.
-  std::wstring Log(std::wstring_view name) const {
+  // The calls whose line holds one of `names`, one per line.
+  std::wstring Log(std::initializer_list<std::wstring_view> names) const {
     const std::wstring log = Log();
     std::wstring calls;
-    for (size_t at = 0, end; at < log.size(); at = end + 1) {
-      end = log.find(L'\n', at);
-      if (log.substr(at, end - at).find(name) != std::wstring::npos) calls += log.substr(at, end + 1 - at);
+    for (size_t at = 0; at < log.size();) {
+      const size_t end = std::min(log.find(L'\n', at), log.size());
+      const std::wstring_view line = std::wstring_view(log).substr(at, end - at);
+      if (std::ranges::any_of(names, [&](std::wstring_view name) { return line.find(name) != line.npos; }))
+        calls.append(line).append(L"\n");
+      at = end + 1;
     }
     return calls;
   }
+  std::wstring Log(std::wstring_view name) const { return Log({name}); }
   // The failures the add-in caught and passed over, one per line.
   std::wstring Failures() const { return ExportedText("QvFailureLog"); }
   // Every tick asks the host for its active code pane.
