@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <ostream>
@@ -97,6 +98,20 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
   }
   // The calls into the parts, one per line.
   std::wstring Log() const { return ExportedText("QvPartsLog"); }
+  // The calls whose line holds one of `names`, one per line.
+  std::wstring Log(std::initializer_list<std::wstring_view> names) const {
+    const std::wstring log = Log();
+    std::wstring calls;
+    for (size_t at = 0; at < log.size();) {
+      const size_t end = std::min(log.find(L'\n', at), log.size());
+      const std::wstring_view line = std::wstring_view(log).substr(at, end - at);
+      if (std::ranges::any_of(names, [&](std::wstring_view name) { return line.find(name) != line.npos; }))
+        calls.append(line).append(L"\n");
+      at = end + 1;
+    }
+    return calls;
+  }
+  std::wstring Log(std::wstring_view name) const { return Log({name}); }
   // The failures the add-in caught and passed over, one per line.
   std::wstring Failures() const { return ExportedText("QvFailureLog"); }
   // Every tick asks the host for its active code pane.
@@ -113,6 +128,11 @@ class AddinTest : public HostTest, public ::testing::WithParamInterface<Library>
     return std::to_wstring(static_cast<long>(reinterpret_cast<INT_PTR>(window)));
   }
   HWND MainWindow() const { return host_->workspace().MainWindow(); }
+  // Whether a hook sits ahead of the window's own procedure: the host sees the procedure of a
+  // subclassed window replaced by the system's subclass chain, and given back once the last hook is off.
+  static bool Subclassed(HWND window) {
+    return GetWindowLongPtrW(window, GWLP_WNDPROC) != static_cast<LONG_PTR>(GetClassLongPtrW(window, GCLP_WNDPROC));
+  }
   // The middle of a control where the host shows it: on its band of bars or in an open drop-down.
   POINT OnScreen(std::initializer_list<std::wstring_view> path) const {
     ControlObject* control = host_->FindControl(path);

@@ -21,18 +21,17 @@ class LifecycleTest : public AddinTest {
   static void SetHostColors(const wchar_t* value) {
     qv::SetRegValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\Visual Basic\\6.0", L"CustomColors", value);
   }
-  // What a connection and a disconnection call with every setting at its default.
-  std::wstring StartCalls() const {
-    const std::wstring h = Handle(MainWindow());
-    return L"InitTabs\nSetTabPosition(0)\nAttachTabs(" + h + L")\n";
-  }
-  std::wstring StopCalls() const {
-    return L"UnloadDialogs\nDetachTabs\nTerminateTabs\n";
-  }
+  // The calls of a connection and a disconnection, with every setting at its default, that leave
+  // nothing the host sees: the strip's fonts and surface, and unloading dialogs when none is open.
+  // The rest shows: the hooked MDI client and its frame, the hooked main window.
+  std::wstring Unseen() const { return Log({L"InitTabs", L"TerminateTabs", L"UnloadDialogs"}); }
+  static constexpr wchar_t kStartCalls[] = L"InitTabs\n";
+  static constexpr wchar_t kStopCalls[] = L"UnloadDialogs\nTerminateTabs\n";
+  HWND Client() const { return FindWindowExW(MainWindow(), nullptr, L"MDIClient", nullptr); }
   // The MDI client's frame above and below its client area, its scroll bar left out: the tab strip
   // takes its room there.
   std::pair<long, long> ClientFrame() const {
-    const HWND client = FindWindowExW(MainWindow(), nullptr, L"MDIClient", nullptr);
+    const HWND client = Client();
     RECT outer{}, inner{};
     GetWindowRect(client, &outer);
     GetClientRect(client, &inner);
@@ -64,7 +63,8 @@ TEST_P(LifecycleTest, ConnectionStartsTheMachineryAndDisconnectionTakesItAllDown
   const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
   Pin();
-  EXPECT_EQ(StartCalls(), Log());
+  EXPECT_EQ(kStartCalls, Unseen());
+  EXPECT_TRUE(Subclassed(Client()));
   EXPECT_GT(ClientFrame().first, bare.first) << "the strip on top";
   EXPECT_EQ(bare.second, ClientFrame().second);
   EXPECT_GT(PumpTicks(6), 5);
@@ -72,7 +72,8 @@ TEST_P(LifecycleTest, ConnectionStartsTheMachineryAndDisconnectionTakesItAllDown
   const long ticks = Ticks();
 
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
-  EXPECT_EQ(StartCalls() + StopCalls(), Log());
+  EXPECT_EQ(std::wstring(kStartCalls) + kStopCalls, Unseen());
+  EXPECT_FALSE(Subclassed(Client()));
   EXPECT_EQ(bare, ClientFrame()) << "the strip's room goes with it";
   EXPECT_EQ(0, WheelScrolls());
   host_->Pump(100);
@@ -107,11 +108,15 @@ TEST_P(LifecycleTest, AfterDisconnectionTheAddinHoldsNoReferenceIntoTheHost) {
 
 TEST_P(LifecycleTest, ASecondConnectionInTheSameProcessStartsAgain) {
   StartHost();
+  const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
   Pin();
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
   ASSERT_TRUE(host_->add_ins().ConnectFromManager(library().prog_id));
-  EXPECT_EQ(StartCalls() + StopCalls() + StartCalls(), Log());
+  EXPECT_EQ(std::wstring(kStartCalls) + kStopCalls + kStartCalls, Unseen());
+  EXPECT_TRUE(Subclassed(Client()));
+  EXPECT_GT(ClientFrame().first, bare.first) << "the strip on top again";
+  EXPECT_GT(WheelScrolls(), 0);
   EXPECT_GT(PumpTicks(6), 5);
 }
 
@@ -121,8 +126,8 @@ TEST_P(LifecycleTest, WheelAndTabStripFollowTheirSettings) {
   StartHost();
   const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
-  const std::wstring h = Handle(MainWindow());
-  EXPECT_EQ(L"InitTabs\nSetTabPosition(1)\nAttachTabs(" + h + L")\n", Log());
+  EXPECT_EQ(kStartCalls, Unseen());
+  EXPECT_TRUE(Subclassed(Client()));
   EXPECT_EQ(bare.first, ClientFrame().first);
   EXPECT_GT(ClientFrame().second, bare.second) << "the strip at the bottom";
   EXPECT_EQ(0, WheelScrolls());
@@ -140,22 +145,25 @@ TEST_P(LifecycleTest, WithoutTheTabStripNothingOfItIsCalled) {
   StartHost();
   const std::pair<long, long> bare = ClientFrame();
   ASSERT_TRUE(Connect());
+  Pin();
   EXPECT_EQ(bare, ClientFrame());
+  EXPECT_FALSE(Subclassed(Client()));
   host_->add_ins().DisconnectFromManager(library().prog_id);
-  EXPECT_EQ(std::wstring::npos, Log().find(L"Tabs"));
+  EXPECT_EQ(std::wstring::npos, Unseen().find(L"Tabs"));
 }
 
 TEST_P(LifecycleTest, AnExternalStartShowsOnlyTheOptions) {
   StartHost();
   ASSERT_TRUE(Connect(ext_cm_External));
   Pin();
-  EXPECT_EQ(L"ShowOptions\n", Log());
   EXPECT_NE(nullptr, FindWindowW(L"#32770", L"Настройки Quorvane")) << "the options dialog is open";
+  EXPECT_EQ(L"", Unseen()) << "no tab strip";
+  EXPECT_FALSE(Subclassed(Client()));
+  EXPECT_FALSE(Subclassed(MainWindow())) << "no wheel hook";
   host_->Pump(100);
   EXPECT_EQ(0, Ticks());
   // The options window goes with the connection, so that the library can be freed.
   ASSERT_TRUE(host_->add_ins().DisconnectFromManager(library().prog_id));
-  EXPECT_EQ(L"ShowOptions\nUnloadDialogs\n", Log());
   EXPECT_EQ(nullptr, FindWindowW(L"#32770", L"Настройки Quorvane"));
   Unpin();
   host_->add_ins().FreeUnusedLibraries();
@@ -187,7 +195,7 @@ TEST_P(LifecycleTest, AFailingStepIsReportedAndTheStartGoesOn) {
   EXPECT_GT(PumpTicks(6), 5);
   // The main window is still found, and passed on.
   EXPECT_GT(WheelScrolls(), 0);
-  EXPECT_NE(std::wstring::npos, Log().find(L"AttachTabs(" + Handle(MainWindow()) + L")")) << Log();
+  EXPECT_TRUE(Subclassed(Client())) << "the strip is on";
 }
 
 TEST_P(LifecycleTest, AFailedVersionReadStillLoadsTheSettingsFromTheAddinsKey) {
@@ -219,7 +227,8 @@ TEST_P(LifecycleTest, AnApplicationThatIsNotTheEditorIsLeftAlone) {
   const Variant bars = Get(vbe(), L"CommandBars");
   EXPECT_EQ(S_OK, connect->OnConnection(bars.Object(), ext_cm_Startup, nullptr, nullptr));
   host_->Pump(100);
-  EXPECT_EQ(L"", Log());
+  EXPECT_EQ(L"", Unseen());
+  EXPECT_FALSE(Subclassed(Client()));
   EXPECT_EQ(0, Ticks());
   EXPECT_EQ(0, WheelScrolls());
   EXPECT_EQ(S_OK, connect->OnDisconnection(ext_dm_UserClosed, nullptr));
