@@ -1,7 +1,9 @@
 #pragma once
 // The parts one connection makes and its disconnection releases, held beside the connection's host
-// references: the hidden form, the wheel hook, the tab strip and the code-window subclass. Members
-// go in the reverse of their release: the code window's subclass first, the hidden form last.
+// references: the hidden form, the wheel hook, the tab strip, the modeless dialogs with their keyboard
+// hook and the code-window subclass. Members go in the reverse of their release: the code window's
+// subclass first, the hidden form last.
+#include "dialogs/modeless_dialogs.h"
 #include "editor/code_pane_hook.h"
 #include "editor/tab_strip.h"
 #include "editor/wheel_hook.h"
@@ -13,6 +15,7 @@ struct ConnectionParts {
   MainForm form;
   WheelHook wheel;
   TabStrip tabs;
+  ModelessDialogs dialogs;
   CodePaneHook code_window;
 };
 

@@ -61,13 +61,13 @@ void ProductParts::ClearIncludes() { ClearIncludeTables(); }
 
 void ProductParts::ShowOptions(bool modal) {
   static LibraryOptionsEffects effects(*this);
-  qv::ShowOptions(modal, effects);
+  qv::ShowOptions(modal, effects, CurrentParts().dialogs);
 }
 
-void ProductParts::ShowAbout() { qv::ShowAbout(); }
+void ProductParts::ShowAbout() { qv::ShowAbout(CurrentParts().dialogs); }
 void ProductParts::ShowDeclarations() { qv::ShowDeclarations(); }
-void ProductParts::ShowProcs() { qv::ShowProcs(); }
-void ProductParts::UnloadDialogs() { qv::UnloadDialogs(); }
+void ProductParts::ShowProcs() { qv::ShowProcs(CurrentParts().dialogs); }
+void ProductParts::UnloadDialogs() { qv::UnloadDialogs(CurrentParts().dialogs); }
 void ProductParts::BackupProject() { qv::BackupProject(); }
 
 void ProductParts::ShellOpen(HWND window, const std::wstring& file, const std::wstring& directory) {
