@@ -39,7 +39,6 @@ struct MainLoopState {
   CustomCodeLook LastCustomCodeLook;
   // When a hot key asked for formatting that waits for its modifiers to be released (GetTickCount).
   std::optional<DWORD> FormatKeysAt;
-  bool PalettePainted = false;  // the colour popup's palette tab showing now has the add-in's grid
   bool MDIActivated = false;  // set by the tab strip when an MDI child is activated
   long MDIRefreshTicks = 0;
 };
@@ -49,7 +48,6 @@ struct AddinState {
   std::wstring IDESettingsKey;
   std::wstring SettingsKey;
   HWND hWndMain = nullptr;
-  std::vector<HWND> PopupTabs;
   // "Английский" or "Русский", from the caption of the host's Add-Ins menu; known after unload, for
   // an external start that builds no bars.
   std::wstring HostLanguage;

@@ -1,10 +1,11 @@
 #pragma once
 // The parts one connection makes and its disconnection releases, held beside the connection's host
-// references: the hidden form, the wheel hook, the tab strip, the modeless dialogs with their keyboard
-// hook and the code-window subclass. Members go in the reverse of their release: the code window's
-// subclass first, the hidden form last.
+// references: the popups the palette paints over, the hidden form, the wheel hook, the tab strip, the
+// modeless dialogs with their keyboard hook and the code-window subclass. Members go in the reverse of
+// their release: the code window's subclass first, the palette's popups last.
 #include "dialogs/modeless_dialogs.h"
 #include "editor/code_pane_hook.h"
+#include "editor/palette_painter.h"
 #include "editor/tab_strip.h"
 #include "editor/wheel_hook.h"
 #include "library/main_form.h"
@@ -12,6 +13,7 @@
 namespace qv {
 
 struct ConnectionParts {
+  PalettePopups palette;
   MainForm form;
   WheelHook wheel;
   TabStrip tabs;

@@ -53,7 +53,7 @@ void ProductParts::DetachTabs() { CurrentParts().tabs.Detach(); }
 void ProductParts::TerminateTabs() { CurrentParts().tabs.Terminate(); }
 void ProductParts::SetIDEStyle(long style) { qv::SetIDEStyle(style, State().hWndMain); }
 void ProductParts::WheelPoll() { qv::WheelPoll(); }
-void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(); }
+void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(CurrentParts().palette); }
 void ProductParts::RefreshTabs() { CurrentParts().tabs.Refresh(); }
 void ProductParts::FollowActiveTab() { CurrentParts().tabs.FollowActive(); }
 void ProductParts::ProcessIncludes() { RunIncludePass(); }
