@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "codetools/includes.h"
 #include "kit/keyed_collection.h"
 #include "kit/palette.h"
 #include "kit/settings.h"
@@ -54,10 +53,6 @@ struct AddinState {
   Settings settings;
   KeyedCollection<std::wstring> LanguageFiles;
   MainLoopState loop;
-  // Made afresh for each code window that becomes active.
-  IncludeTables Includes;
-  // What the current declarations run has declared or listed.
-  KeyedCollection<std::wstring> DeclaredNames;
 };
 
 // Filled by Main when the library loads; they outlive connections.

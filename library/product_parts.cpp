@@ -44,7 +44,10 @@ ProductParts::ProductParts() : hot_keys_(BuildHotKeyTable(*this)) {}
 void ProductParts::HookWheel(HWND main) { CurrentParts().wheel.Attach(main); }
 void ProductParts::UnhookWheel(HWND) { CurrentParts().wheel.Detach(); }
 bool ProductParts::WheelHooked() { return CurrentParts().wheel.Hooked(); }
-bool ProductParts::HookCodePane(HWND window) { return CurrentParts().code_window.Attach(window, hot_keys_); }
+bool ProductParts::HookCodePane(HWND window) {
+  ConnectionParts& parts = CurrentParts();
+  return parts.code_window.Attach(window, hot_keys_, parts.includes);
+}
 void ProductParts::UnhookCodePane(HWND window) { CurrentParts().code_window.Detach(window); }
 void ProductParts::InitTabs() { CurrentParts().tabs.Init(); }
 void ProductParts::SetTabPosition(long position) { CurrentParts().tabs.SetPosition(position); }
@@ -56,8 +59,8 @@ void ProductParts::WheelPoll() { qv::WheelPoll(); }
 void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(CurrentParts().palette); }
 void ProductParts::RefreshTabs() { CurrentParts().tabs.Refresh(); }
 void ProductParts::FollowActiveTab() { CurrentParts().tabs.FollowActive(); }
-void ProductParts::ProcessIncludes() { RunIncludePass(); }
-void ProductParts::ClearIncludes() { ClearIncludeTables(); }
+void ProductParts::ProcessIncludes() { RunIncludePass(CurrentParts().includes); }
+void ProductParts::ClearIncludes() { CurrentParts().includes.Includes.Clear(); }
 
 void ProductParts::ShowOptions(bool modal) {
   static LibraryOptionsEffects effects(*this);
@@ -65,7 +68,7 @@ void ProductParts::ShowOptions(bool modal) {
 }
 
 void ProductParts::ShowAbout() { qv::ShowAbout(CurrentParts().dialogs); }
-void ProductParts::ShowDeclarations() { qv::ShowDeclarations(); }
+void ProductParts::ShowDeclarations() { qv::ShowDeclarations(CurrentParts().includes); }
 void ProductParts::ShowProcs() { qv::ShowProcs(CurrentParts().dialogs); }
 void ProductParts::UnloadDialogs() { qv::UnloadDialogs(CurrentParts().dialogs); }
 void ProductParts::BackupProject() { qv::BackupProject(); }
