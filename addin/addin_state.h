@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "codetools/includes.h"
 #include "kit/keyed_collection.h"
 #include "kit/palette.h"
 #include "kit/settings.h"
@@ -39,7 +38,6 @@ struct MainLoopState {
   CustomCodeLook LastCustomCodeLook;
   // When a hot key asked for formatting that waits for its modifiers to be released (GetTickCount).
   std::optional<DWORD> FormatKeysAt;
-  bool PalettePainted = false;  // the colour popup's palette tab showing now has the add-in's grid
   bool MDIActivated = false;  // set by the tab strip when an MDI child is activated
   long MDIRefreshTicks = 0;
 };
@@ -49,17 +47,12 @@ struct AddinState {
   std::wstring IDESettingsKey;
   std::wstring SettingsKey;
   HWND hWndMain = nullptr;
-  std::vector<HWND> PopupTabs;
   // "Английский" or "Русский", from the caption of the host's Add-Ins menu; known after unload, for
   // an external start that builds no bars.
   std::wstring HostLanguage;
   Settings settings;
   KeyedCollection<std::wstring> LanguageFiles;
   MainLoopState loop;
-  // Made afresh for each code window that becomes active.
-  IncludeTables Includes;
-  // What the current declarations run has declared or listed.
-  KeyedCollection<std::wstring> DeclaredNames;
 };
 
 // Filled by Main when the library loads; they outlive connections.

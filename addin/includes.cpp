@@ -12,29 +12,27 @@
 
 namespace qv {
 
-void RunIncludePass() {
-  Guarded(L"ProcessIncludes", [] {
+void RunIncludePass(IncludeState& state) {
+  Guarded(L"ProcessIncludes", [&] {
     HostIncludeProject project;
-    ProcessIncludes(State().Includes, project, DiskIncludeFiles(), project.Places());
+    ProcessIncludes(state.Includes, project, DiskIncludeFiles(), project.Places());
   });
 }
 
-void ClearIncludeTables() { State().Includes.Clear(); }
-
-void AddDeclaration(const std::wstring& Text, bool ListOnly) {
+void AddDeclaration(IncludeState& state, const std::wstring& Text, bool ListOnly) {
   HostIncludeProject project;
-  AddDeclaration(Text, ListOnly, State().Includes, project, State().DeclaredNames);
+  AddDeclaration(Text, ListOnly, state.Includes, project, state.DeclaredNames);
 }
 
-void AutoAPIDeclarate() {
+void AutoAPIDeclarate(IncludeState& state) {
   try {
     const CodePane pane = VBInstance().ActiveCodePane();
     if (!pane) return;
     const Selection caret = pane.GetSelection();
     if (caret.start_column == 1) return;
-    State().DeclaredNames.Clear();
+    state.DeclaredNames.Clear();
     const std::wstring word = DeclarationWord(HostModuleView(pane.CodeModule()), caret.start_line, caret.start_column);
-    if (!word.empty()) AddDeclaration(word, false);
+    if (!word.empty()) AddDeclaration(state, word, false);
   } catch (const VbError& error) {
     // The text names the Visual Basic 6.0 build's module in both builds.
     const std::wstring text = error.description + L"\r\nна QuorvaneStudio.modMain.AutoAPIDeclarate в строке 0";

@@ -5,8 +5,7 @@
 #include "addin/addin_state.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
-#include "dialogs/modeless_instance.h"
-#include "dialogs/modeless_keys.h"
+#include "dialogs/modeless_dialogs.h"
 #include "win/failure_log.h"
 #include "win/subclass.h"
 #include "win/this_module.h"
@@ -27,16 +26,18 @@ class ThanksFilter final : public Subclass {
   }
 };
 
-class AboutBox;
-ModelessInstance<AboutBox> about_box;
+}  // namespace
 
 class AboutBox final : public DialogWindow {
+ public:
+  explicit AboutBox(ModelessDialogs& dialogs) : dialogs_(dialogs) {}
+
  protected:
   void OnInit() override {
     SetDlgItemTextW(hwnd(), QV_ABOUT_VERSION, VersionLine(ThisModule()).c_str());
     SetDlgItemTextW(hwnd(), QV_ABOUT_THANKS, kThanks);
     thanks_.Hook(Item(QV_ABOUT_THANKS));
-    AddModelessDialog(hwnd());
+    dialogs_.keys.Add(hwnd());
   }
 
   void OnCommand(int id, int) override {
@@ -48,17 +49,16 @@ class AboutBox final : public DialogWindow {
       DestroyWindow(hwnd());
       return TRUE;
     }
-    if (message == WM_DESTROY) RemoveModelessDialog(hwnd());
+    if (message == WM_DESTROY) dialogs_.keys.Remove(hwnd());
     return FALSE;
   }
 
-  void OnWindowDestroyed() override { about_box.Forget(this); }
+  void OnWindowDestroyed() override { dialogs_.about.Forget(this); }
 
  private:
+  ModelessDialogs& dialogs_;
   ThanksFilter thanks_;
 };
-
-}  // namespace
 
 std::wstring VersionLine(HMODULE module) {
   const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
@@ -78,12 +78,11 @@ std::wstring VersionLine(HMODULE module) {
 
 // The modeless dialogs (the About box, the options dialog of an external start) are the ones that
 // stay open between commands.
-void UnloadDialogs() {
-  DestroyModelessDialogs();
-}
+void UnloadDialogs(ModelessDialogs& dialogs) { dialogs.keys.DestroyAll(); }
 
-void ShowAbout() {
-  const AboutBox* box = about_box.Open([](AboutBox& made) { return made.Create(QV_ABOUT_DIALOG, State().hWndMain); });
+void ShowAbout(ModelessDialogs& dialogs) {
+  const AboutBox* box =
+      dialogs.about.Open([](AboutBox& made) { return made.Create(QV_ABOUT_DIALOG, State().hWndMain); }, dialogs);
   if (!box) return RecordFailure(L"ShowAbout", L"the About box cannot be created");
   ShowInFront(box->hwnd());
 }

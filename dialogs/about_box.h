@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "dialogs/modeless_dialogs.h"
+
 namespace qv {
 
 // "Версия: " and the major, minor and revision numbers of the module's file version, without
@@ -12,9 +14,9 @@ namespace qv {
 std::wstring VersionLine(HMODULE module);
 
 // Shows the box, owned by State().hWndMain, or brings the open one forward.
-void ShowAbout();
+void ShowAbout(ModelessDialogs& dialogs);
 // Unloads every modeless dialog that is loaded: the About box and the options dialog of an external
 // start.
-void UnloadDialogs();
+void UnloadDialogs(ModelessDialogs& dialogs);
 
 }  // namespace qv

@@ -28,27 +28,27 @@ struct Listing {
   std::vector<std::wstring> names;
 };
 
-Listing ListDeclarations() {
+Listing ListDeclarations(IncludeState& includes) {
   Listing listing;
   const CodePane pane = VBInstance().ActiveCodePane();
   if (!pane) return listing;
   const CodeModule module = pane.CodeModule();
   const long StartLine = module.CountOfDeclarationLines() + 1;
   const long LineCount = module.CountOfLines() - StartLine + 1;
-  AddinState& state = State();
-  state.DeclaredNames.Clear();
+  includes.DeclaredNames.Clear();
   // The main loop keeps the include tables current only while both settings are on.
-  if (!state.settings.Include || !state.settings.AutoInclude) RunIncludePass();
+  const Settings& settings = State().settings;
+  if (!settings.Include || !settings.AutoInclude) RunIncludePass(includes);
   if (LineCount <= 0) return listing;
   listing.text = module.Lines(StartLine, LineCount);
-  AddDeclaration(listing.text, true);
-  listing.names.assign(state.DeclaredNames.begin(), state.DeclaredNames.end());
+  AddDeclaration(includes, listing.text, true);
+  listing.names.assign(includes.DeclaredNames.begin(), includes.DeclaredNames.end());
   return listing;
 }
 
 class DeclarationsDialog final : public DialogWindow {
  public:
-  explicit DeclarationsDialog(Listing listing) : listing_(std::move(listing)) {}
+  DeclarationsDialog(Listing listing, IncludeState& includes) : listing_(std::move(listing)), includes_(includes) {}
 
  protected:
   void OnInit() override {
@@ -83,27 +83,28 @@ class DeclarationsDialog final : public DialogWindow {
  private:
   void Add() {
     const HWND list = Item(QV_DECLARATIONS_LIST);
-    auto& declared = State().DeclaredNames;
+    auto& declared = includes_.DeclaredNames;
     declared.Clear();
     for (std::size_t index = 0; index < listing_.names.size(); ++index) {
       const std::wstring& name = listing_.names[index];
       if (!ListView_GetCheckState(list, static_cast<int>(index))) declared.Add(name, name);
     }
-    RunPrompted(hwnd(), 0, [this] { AddDeclaration(listing_.text, false); });
+    RunPrompted(hwnd(), 0, [this] { AddDeclaration(includes_, listing_.text, false); });
   }
 
   Listing listing_;
+  IncludeState& includes_;
 };
 
 }  // namespace
 
-void ShowDeclarations() {
+void ShowDeclarations(IncludeState& includes) {
   const HWND owner = State().hWndMain;
   Listing listing;
-  if (!RunPrompted(owner, 0, [&] { listing = ListDeclarations(); })) return;
+  if (!RunPrompted(owner, 0, [&] { listing = ListDeclarations(includes); })) return;
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
-  DeclarationsDialog dialog(std::move(listing));
+  DeclarationsDialog dialog(std::move(listing), includes);
   if (!dialog.Create(QV_DECLARATIONS_DIALOG, owner)) {
     RecordFailure(L"ShowDeclarations", L"the declarations dialog cannot be created");
     return;

@@ -4,13 +4,30 @@
 // retrieval hands the dialog's keyboard messages to IsDialogMessage.
 #include <windows.h>
 
+#include <vector>
+
 namespace qv {
 
-// Call when the modeless dialog is created and when it goes (at WM_DESTROY at the latest). The
-// hook is in place while at least one dialog is added.
-void AddModelessDialog(HWND dialog);
-void RemoveModelessDialog(HWND dialog);
-// Destroys every dialog added: the add-in's shutdown.
-void DestroyModelessDialogs();
+class ModelessKeys {
+ public:
+  ModelessKeys() = default;
+  ModelessKeys(const ModelessKeys&) = delete;
+  ModelessKeys& operator=(const ModelessKeys&) = delete;
+  ~ModelessKeys();
+
+  // Call when the modeless dialog is created and when it goes (at WM_DESTROY at the latest). The
+  // hook is in place while at least one dialog is added.
+  void Add(HWND dialog);
+  void Remove(HWND dialog);
+  // Destroys every dialog added: the add-in's shutdown.
+  void DestroyAll();
+
+ private:
+  static LRESULT CALLBACK GetMessageHook(int code, WPARAM wparam, LPARAM lparam);
+  void Unhook();
+
+  std::vector<HWND> dialogs_;
+  HHOOK hook_ = nullptr;
+};
 
 }  // namespace qv

@@ -15,8 +15,6 @@
 #include "dialogs/folder_browser.h"
 #include "dialogs/input_box.h"
 #include "dialogs/interface_language.h"
-#include "dialogs/modeless_instance.h"
-#include "dialogs/modeless_keys.h"
 #include "dialogs/visual_style.h"
 #include "kit/vb_strings.h"
 #include "win/failure_log.h"
@@ -69,8 +67,6 @@ constexpr Tooltip kTooltips[] = {
 };
 
 constexpr const wchar_t* kButtonTips[] = {L"Добавить (Ins)", L"Изменить (F2)", L"Удалить (Del)"};
-
-ModelessInstance<OptionsDialog> modeless_dialog;
 
 }  // namespace
 
@@ -146,7 +142,7 @@ OptionsDialog::~OptionsDialog() {
   for (HotKeyBox& box : hot_key_boxes_) box.Unhook();
 }
 
-bool OptionsDialog::Create(HWND owner, bool modeless) {
+bool OptionsDialog::Create(HWND owner, ModelessDialogs* modeless) {
   modeless_ = modeless;
   return DialogWindow::Create(QV_OPTIONS_DIALOG, owner);
 }
@@ -161,7 +157,7 @@ HWND OptionsDialog::Control(int id) const {
 void OptionsDialog::OnInit() {
   CreatePages();
   Load();
-  if (modeless_) AddModelessDialog(hwnd());
+  if (modeless_) modeless_->keys.Add(hwnd());
 }
 
 void OptionsDialog::CreatePages() {
@@ -303,7 +299,7 @@ INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       Close();
       return TRUE;
     case WM_DESTROY:
-      if (modeless_) RemoveModelessDialog(hwnd());
+      if (modeless_) modeless_->keys.Remove(hwnd());
       if (tooltip_) DestroyWindow(tooltip_);
       tooltip_ = nullptr;
       return FALSE;
@@ -312,7 +308,9 @@ INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void OptionsDialog::OnWindowDestroyed() { modeless_dialog.Forget(this); }
+void OptionsDialog::OnWindowDestroyed() {
+  if (modeless_) modeless_->options.Forget(this);
+}
 
 bool OptionsDialog::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
 void OptionsDialog::Check(int id, bool checked) { SetChecked(Control(id), checked); }
@@ -370,10 +368,10 @@ void OptionsDialog::LoadPageList() {
   SwitchPage();
 }
 
-void ShowOptions(bool modal, OptionsEffects& effects) {
+void ShowOptions(bool modal, OptionsEffects& effects, ModelessDialogs& dialogs) {
   if (modal) {
     OptionsDialog dialog(AppPath(), effects);
-    if (!dialog.Create(State().hWndMain, false)) {
+    if (!dialog.Create(State().hWndMain, nullptr)) {
       RecordFailure(L"ShowOptions", L"the options dialog cannot be created");
       return;
     }
@@ -381,7 +379,7 @@ void ShowOptions(bool modal, OptionsEffects& effects) {
     return;
   }
   const OptionsDialog* dialog =
-      modeless_dialog.Open([](OptionsDialog& made) { return made.Create(nullptr, true); }, AppPath(), effects);
+      dialogs.options.Open([&](OptionsDialog& made) { return made.Create(nullptr, &dialogs); }, AppPath(), effects);
   if (!dialog) return RecordFailure(L"ShowOptions", L"the options dialog cannot be created");
   ShowInFront(dialog->hwnd());
 }

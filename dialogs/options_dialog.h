@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "dialogs/dialog_window.h"
+#include "dialogs/modeless_dialogs.h"
 #include "dialogs/mouse_button.h"
 #include "dialogs/options_ids.h"
 #include "kit/options_text.h"
@@ -65,8 +66,9 @@ class OptionsDialog final : public DialogWindow {
   OptionsDialog(std::wstring folder, OptionsEffects& effects);
   ~OptionsDialog() override;
 
-  // Created hidden and loaded; `modeless` windows destroy themselves when closed.
-  bool Create(HWND owner, bool modeless);
+  // Created hidden and loaded. A modeless one (with the `modeless` dialogs it is one of, or nullptr
+  // for a modal one) destroys itself when closed.
+  bool Create(HWND owner, ModelessDialogs* modeless);
   // A control of the frame or of a page.
   HWND Control(int id) const;
   // The page shown, 1 to 13.
@@ -184,7 +186,7 @@ class OptionsDialog final : public DialogWindow {
 
   std::wstring folder_;
   OptionsEffects& effects_;
-  bool modeless_ = false;
+  ModelessDialogs* modeless_ = nullptr;
   std::array<std::unique_ptr<PagePanel>, QV_OPTIONS_PAGES> pages_;
   int page_ = 0;
   Font title_font_;
@@ -202,7 +204,8 @@ class OptionsDialog final : public DialogWindow {
 };
 
 // Modal from the menu, owned by State().hWndMain, so that it blocks the editor until it closes; or
-// modeless without an owner for an external start, one at a time. `effects` outlives the dialog.
-void ShowOptions(bool modal, OptionsEffects& effects);
+// modeless without an owner for an external start, one of `dialogs` at a time. `effects` outlives the
+// dialog.
+void ShowOptions(bool modal, OptionsEffects& effects, ModelessDialogs& dialogs);
 
 }  // namespace qv

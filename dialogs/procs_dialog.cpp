@@ -12,8 +12,6 @@
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
-#include "dialogs/modeless_instance.h"
-#include "dialogs/modeless_keys.h"
 #include "dialogs/prompted_step.h"
 #include "dialogs/twips.h"
 #include "kit/vb_convert.h"
@@ -136,11 +134,12 @@ int StoredSize(const wchar_t* name, int designed, int smallest, int screen) {
   return static_cast<int>(std::min<double>(*value, screen));
 }
 
-class ProcsDialog;
-ModelessInstance<ProcsDialog> procs_dialog;
+}  // namespace
 
 class ProcsDialog final : public DialogWindow {
  public:
+  explicit ProcsDialog(ModelessDialogs& dialogs) : dialogs_(dialogs) {}
+
   // Refills both lists and selects the caret's procedure.
   void AddFunctions();
   void FocusList() { SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(VisibleList()), TRUE); }
@@ -149,7 +148,7 @@ class ProcsDialog final : public DialogWindow {
   void OnInit() override;
   void OnCommand(int id, int code) override;
   INT_PTR OnMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void OnWindowDestroyed() override { procs_dialog.Forget(this); }
+  void OnWindowDestroyed() override { dialogs_.procs.Forget(this); }
 
  private:
   bool Checked(int id) const { return IsChecked(Item(id)); }
@@ -180,11 +179,12 @@ class ProcsDialog final : public DialogWindow {
   void Move(int id, const Box& box, const ScreenScale& scale) const;
   void SaveSettings() const;
 
+  ModelessDialogs& dialogs_;
   std::vector<ProcEntry> entries_;  // by the lists' item data
 };
 
 void ProcsDialog::OnInit() {
-  AddModelessDialog(hwnd());
+  dialogs_.keys.Add(hwnd());
   SendMessageW(Item(QV_PROCS_SORT), BM_SETCHECK, StoredFlag(kSortValue, true) ? BST_CHECKED : BST_UNCHECKED, 0);
   SendMessageW(Item(QV_PROCS_DISPLAY_ALL), BM_SETCHECK,
                StoredFlag(kDisplayAllValue, false) ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -225,7 +225,7 @@ INT_PTR ProcsDialog::OnMessage(UINT message, WPARAM wparam, LPARAM) {
       DestroyWindow(hwnd());
       return TRUE;
     case WM_DESTROY:
-      RemoveModelessDialog(hwnd());
+      dialogs_.keys.Remove(hwnd());
       SaveSettings();
       return FALSE;
     default:
@@ -434,11 +434,9 @@ void ProcsDialog::SaveSettings() const {
   Store(kHeightValue, std::to_wstring(scale.Twips(normal.bottom - normal.top)));
 }
 
-}  // namespace
-
-void ShowProcs() {
+void ShowProcs(ModelessDialogs& dialogs) {
   ProcsDialog* window =
-      procs_dialog.Open([](ProcsDialog& made) { return made.Create(QV_PROCS_DIALOG, State().hWndMain); });
+      dialogs.procs.Open([](ProcsDialog& made) { return made.Create(QV_PROCS_DIALOG, State().hWndMain); }, dialogs);
   if (!window) return RecordFailure(L"ShowProcs", L"the procedure list cannot be created");
   window->AddFunctions();
   ShowInFront(window->hwnd());

@@ -6,9 +6,11 @@
 // "Procs.Height" (twips).
 #include <windows.h>
 
+#include "dialogs/modeless_dialogs.h"
+
 namespace qv {
 
 // Opens the list, or refills the open one.
-void ShowProcs();
+void ShowProcs(ModelessDialogs& dialogs);
 
 }  // namespace qv

@@ -33,16 +33,16 @@ bool NameListOpen() {
   return false;
 }
 
-void KeyDown(WPARAM key) {
+void KeyDown(WPARAM key, IncludeState& includes) {
   const Settings& settings = State().settings;
   const bool declare = settings.Include && settings.AutoInclude;
   switch (key) {
     case VK_SPACE:
     case VK_OEM_COMMA:
-      if (declare) AutoAPIDeclarate();
+      if (declare) AutoAPIDeclarate(includes);
       break;
     case kNineKey:
-      if (declare && (HeldModifiers() & kShiftHeld)) AutoAPIDeclarate();
+      if (declare && (HeldModifiers() & kShiftHeld)) AutoAPIDeclarate(includes);
       break;
     case VK_PRIOR:
     case VK_NEXT:
@@ -76,10 +76,11 @@ UINT PaintAgainMessage() {
 
 // A paint posted to the window hooked before is lost with that hook. The new window painted itself
 // before it was hooked, without its colours: they come with a paint of its own.
-bool CodePaneHook::Attach(HWND window, const HotKeyTable& hot_keys) {
+bool CodePaneHook::Attach(HWND window, const HotKeyTable& hot_keys, IncludeState& includes) {
   paint_posted_ = false;
   if (!Hook(window)) return false;
   hot_keys_ = &hot_keys;
+  includes_ = &includes;
   if (State().settings.SyntaxColoring) PostPaint(window);
   return true;
 }
@@ -111,9 +112,9 @@ std::optional<LRESULT> CodePaneHook::OnMessage(HWND window, UINT& message, WPARA
   if (typing) {
     const BusyHold busy;
     if (enter) {
-      outcome = BeforeEnter(window);
+      outcome = BeforeEnter(window, *includes_);
     } else if (message == WM_KEYDOWN) {
-      Guarded(L"code window", [&] { KeyDown(wparam); });
+      Guarded(L"code window", [&] { KeyDown(wparam, *includes_); });
     } else {
       KeyUp(message, wparam, *hot_keys_);
     }

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "addin/includes.h"
 #include "editor/hot_keys.h"
 #include "win/subclass.h"
 
@@ -13,8 +14,8 @@ namespace qv {
 class CodePaneHook : public Subclass {
  public:
   // False while another window is hooked. The hot keys of `hot_keys` run as their keys are released;
-  // the table outlives the hook.
-  bool Attach(HWND window, const HotKeyTable& hot_keys);
+  // the automatic declarations keep to `includes`. Both outlive the hook.
+  bool Attach(HWND window, const HotKeyTable& hot_keys, IncludeState& includes);
   // Nothing when `window` is not the hooked one.
   void Detach(HWND window);
 
@@ -27,6 +28,7 @@ class CodePaneHook : public Subclass {
 
   bool paint_posted_ = false;
   const HotKeyTable* hot_keys_ = nullptr;
+  IncludeState* includes_ = nullptr;
 };
 
 }  // namespace qv

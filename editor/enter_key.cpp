@@ -69,13 +69,13 @@ void CompleteLine(HWND code_window, EnterOutcome& outcome) {
 
 }  // namespace
 
-EnterOutcome BeforeEnter(HWND code_window) {
+EnterOutcome BeforeEnter(HWND code_window, IncludeState& includes) {
   const Settings& settings = State().settings;
   if ((settings.AutoInsert && settings.AutoInsert_Then) || settings.AutoReplace) {
     Guarded(L"Enter", [] { ApplyLineAutoInsertInActivePane(true); });
   }
   if (settings.AutoIndent) Guarded(L"Enter", [] { AutoIndentNewLineInActivePane(true); });
-  if (settings.Include && settings.AutoInclude) Guarded(L"Enter", [] { AutoAPIDeclarate(); });
+  if (settings.Include && settings.AutoInclude) Guarded(L"Enter", [&] { AutoAPIDeclarate(includes); });
   EnterOutcome outcome;
   Guarded(L"Enter", [&] { CompleteLine(code_window, outcome); });
   return outcome;

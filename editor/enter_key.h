@@ -4,6 +4,8 @@
 // of the new lines.
 #include <windows.h>
 
+#include "addin/includes.h"
+
 namespace qv {
 
 // What happened before the editor saw the Enter.
@@ -14,8 +16,8 @@ struct EnterOutcome {
 };
 
 // Runs before the editor; a swallowed Enter must not reach it. Each step that fails is recorded and
-// the next runs.
-EnterOutcome BeforeEnter(HWND code_window);
+// the next runs. The automatic declarations keep to `includes`.
+EnterOutcome BeforeEnter(HWND code_window, IncludeState& includes);
 
 // Numbers the new lines when the caret's line carries a line number in column 1, and renumbers the
 // numbered lines below.

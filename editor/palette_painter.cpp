@@ -33,8 +33,7 @@ bool IsHostTabControl(HWND window) {
 
 // The first showing tab control of the host's popups. Handles that no longer name one of the
 // host's tab controls are dropped.
-HWND ShowingPopupTabs() {
-  std::vector<HWND>& tabs = State().PopupTabs;
+HWND ShowingPopupTabs(std::vector<HWND>& tabs) {
   std::erase_if(tabs, [](HWND window) { return !IsHostTabControl(window); });
   const auto showing = std::ranges::find_if(tabs, [](HWND window) { return IsWindowVisible(window) != FALSE; });
   return showing == tabs.end() ? nullptr : *showing;
@@ -85,11 +84,11 @@ void DrawPalette(HDC dc, const PaletteTable& colors, std::optional<std::int32_t>
   }
 }
 
-void PaintPaletteCustomColors() {
-  bool& painted = State().loop.PalettePainted;
+void PaintPaletteCustomColors(PalettePopups& popups) {
+  bool& painted = popups.painted;
   // Tab 0 is the palette; any other view makes its next showing paint again. Most ticks find no
   // popup showing and ask the host nothing.
-  const HWND tabs = ShowingPopupTabs();
+  const HWND tabs = ShowingPopupTabs(popups.tabs);
   if (!tabs || SendMessageW(tabs, TCM_GETCURFOCUS, 0, 0) != 0) {
     painted = false;
     return;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "kit/palette.h"
 
@@ -14,7 +15,15 @@ namespace qv {
 // gone when this returns.
 void DrawPalette(HDC dc, const PaletteTable& colors, std::optional<std::int32_t> current);
 
+// The host's colour popups one connection paints over.
+struct PalettePopups {
+  // The tab controls of the host's command-bar popups, found as the add-in starts (0 for a popup
+  // without one).
+  std::vector<HWND> tabs;
+  bool painted = false;  // the colour popup's palette tab showing now has the add-in's grid
+};
+
 // Paints the palette over the colour popup's first tab when it shows without it; at each tick.
-void PaintPaletteCustomColors();
+void PaintPaletteCustomColors(PalettePopups& popups);
 
 }  // namespace qv

@@ -1,8 +1,13 @@
 #pragma once
 // The parts one connection makes and its disconnection releases, held beside the connection's host
-// references: the hidden form, the wheel hook, the tab strip and the code-window subclass. Members
-// go in the reverse of their release: the code window's subclass first, the hidden form last.
+// references: the include tables and declared names, the popups the palette paints over, the hidden
+// form, the wheel hook, the tab strip, the modeless dialogs with their keyboard hook and the code-window
+// subclass. Members go in the reverse of their release: the code window's subclass first, the include
+// state last.
+#include "addin/includes.h"
+#include "dialogs/modeless_dialogs.h"
 #include "editor/code_pane_hook.h"
+#include "editor/palette_painter.h"
 #include "editor/tab_strip.h"
 #include "editor/wheel_hook.h"
 #include "library/main_form.h"
@@ -10,9 +15,12 @@
 namespace qv {
 
 struct ConnectionParts {
+  IncludeState includes;
+  PalettePopups palette;
   MainForm form;
   WheelHook wheel;
   TabStrip tabs;
+  ModelessDialogs dialogs;
   CodePaneHook code_window;
 };
 

@@ -64,7 +64,7 @@ void StartAddin(Parts& parts) {
   RunReported(kNumerationButtonStep, [&] {
     if (const CommandBarControl& button = Bars().NumerationButton) button.SetEnabled(state.settings.Numeration);
   });
-  RunReported(kPopupTabsStep, [&] { state.PopupTabs = FindPopupTabs(); });
+  RunReported(kPopupTabsStep, [] { CurrentParts().palette.tabs = FindPopupTabs(); });
   RunReported(kCustomColorsStep, [&] { SetCustomColors(Tables().PaletteColors, state.settings.CustomColorsValue); });
   RunReported(kMainWindowStep, [] { VBInstance().MainWindow().SetFocus(); });
   // A refused focus still leaves the main window to be found: without it no code window is hooked.
@@ -106,7 +106,6 @@ void StopAddin(Parts& parts) {
   });
   // A later connection in this process starts from scratch.
   state.loop = MainLoopState{};
-  state.PopupTabs.clear();
   state.hWndMain = nullptr;
 }
 

@@ -44,7 +44,10 @@ ProductParts::ProductParts() : hot_keys_(BuildHotKeyTable(*this)) {}
 void ProductParts::HookWheel(HWND main) { CurrentParts().wheel.Attach(main); }
 void ProductParts::UnhookWheel(HWND) { CurrentParts().wheel.Detach(); }
 bool ProductParts::WheelHooked() { return CurrentParts().wheel.Hooked(); }
-bool ProductParts::HookCodePane(HWND window) { return CurrentParts().code_window.Attach(window, hot_keys_); }
+bool ProductParts::HookCodePane(HWND window) {
+  ConnectionParts& parts = CurrentParts();
+  return parts.code_window.Attach(window, hot_keys_, parts.includes);
+}
 void ProductParts::UnhookCodePane(HWND window) { CurrentParts().code_window.Detach(window); }
 void ProductParts::InitTabs() { CurrentParts().tabs.Init(); }
 void ProductParts::SetTabPosition(long position) { CurrentParts().tabs.SetPosition(position); }
@@ -53,21 +56,21 @@ void ProductParts::DetachTabs() { CurrentParts().tabs.Detach(); }
 void ProductParts::TerminateTabs() { CurrentParts().tabs.Terminate(); }
 void ProductParts::SetIDEStyle(long style) { qv::SetIDEStyle(style, State().hWndMain); }
 void ProductParts::WheelPoll() { qv::WheelPoll(); }
-void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(); }
+void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(CurrentParts().palette); }
 void ProductParts::RefreshTabs() { CurrentParts().tabs.Refresh(); }
 void ProductParts::FollowActiveTab() { CurrentParts().tabs.FollowActive(); }
-void ProductParts::ProcessIncludes() { RunIncludePass(); }
-void ProductParts::ClearIncludes() { ClearIncludeTables(); }
+void ProductParts::ProcessIncludes() { RunIncludePass(CurrentParts().includes); }
+void ProductParts::ClearIncludes() { CurrentParts().includes.Includes.Clear(); }
 
 void ProductParts::ShowOptions(bool modal) {
   static LibraryOptionsEffects effects(*this);
-  qv::ShowOptions(modal, effects);
+  qv::ShowOptions(modal, effects, CurrentParts().dialogs);
 }
 
-void ProductParts::ShowAbout() { qv::ShowAbout(); }
-void ProductParts::ShowDeclarations() { qv::ShowDeclarations(); }
-void ProductParts::ShowProcs() { qv::ShowProcs(); }
-void ProductParts::UnloadDialogs() { qv::UnloadDialogs(); }
+void ProductParts::ShowAbout() { qv::ShowAbout(CurrentParts().dialogs); }
+void ProductParts::ShowDeclarations() { qv::ShowDeclarations(CurrentParts().includes); }
+void ProductParts::ShowProcs() { qv::ShowProcs(CurrentParts().dialogs); }
+void ProductParts::UnloadDialogs() { qv::UnloadDialogs(CurrentParts().dialogs); }
 void ProductParts::BackupProject() { qv::BackupProject(); }
 
 void ProductParts::ShellOpen(HWND window, const std::wstring& file, const std::wstring& directory) {

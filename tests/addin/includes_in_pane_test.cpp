@@ -60,7 +60,7 @@ class IncludesInPaneTest : public CodePaneTest {
   }
   // A pass, and the messages that close the window of a module it added.
   void Pass() {
-    qv::RunIncludePass();
+    qv::RunIncludePass(includes_);
     host_->Pump(100);
   }
   std::wstring TextOf(const wchar_t* component) const {
@@ -71,6 +71,7 @@ class IncludesInPaneTest : public CodePaneTest {
   std::filesystem::path folder_;
   ProjectObject* project_ = nullptr;
   MessageBoxWatcher boxes_;
+  qv::IncludeState includes_;
 };
 
 constexpr wchar_t kUser[] =
@@ -85,16 +86,16 @@ TEST_F(IncludesInPaneTest, ADirectiveAddsItsModuleAndTheCaretWordItsDeclarations
   Start(kUser);
   Pass();
   EXPECT_TRUE(TextOf(L"Win32").starts_with(L"' Declarations for the window tools\r\n' (shared)\r\n")) << TextOf(L"Win32");
-  ASSERT_EQ(1, qv::State().Includes.IncludeKeys.Count());
+  ASSERT_EQ(1, includes_.Includes.IncludeKeys.Count());
   Select(5, 22);
-  qv::AutoAPIDeclarate();
+  qv::AutoAPIDeclarate(includes_);
   const std::wstring declared = TextOf(L"Win32");
   EXPECT_NE(std::wstring::npos,
             declared.find(L"Public Declare Function GetWindowRect Lib \"user32\" (ByVal hWnd As Long, _\r\n"
                           L"    lpRect As RECT) As Long"))
       << declared;
   EXPECT_NE(std::wstring::npos, declared.find(L"Public Type RECT\r\n    Left As Long")) << declared;
-  qv::AutoAPIDeclarate();
+  qv::AutoAPIDeclarate(includes_);
   EXPECT_EQ(declared, TextOf(L"Win32")) << "declared once";
   EXPECT_EQ(kUser, ModuleText());
   EXPECT_TRUE(boxes_.boxes().empty());
@@ -106,7 +107,7 @@ TEST_F(IncludesInPaneTest, AWordTheIncludesLackOrACommentDeclaresNothing) {
   const std::wstring before = TextOf(L"Win32");
   for (const long column : {1L, 22L, 37L}) {
     Select(4, column);
-    qv::AutoAPIDeclarate();
+    qv::AutoAPIDeclarate(includes_);
   }
   EXPECT_EQ(before, TextOf(L"Win32"));
 }
@@ -116,10 +117,10 @@ class IncludeFileDirectiveTest : public IncludesInPaneTest, public testing::With
 
 TEST_P(IncludeFileDirectiveTest, AddsTheFileInVisualBasicAndIsSkippedInVba) {
   Start(L"'#Include File \"Extra.bas\"\r\n'#Include <Win32.bas>\r\nOption Explicit\r\nSub A()\r\nEnd Sub", {.personality = GetParam()});
-  qv::RunIncludePass();
-  qv::RunIncludePass();
+  qv::RunIncludePass(includes_);
+  qv::RunIncludePass(includes_);
   EXPECT_EQ(GetParam() == Personality::kVb6 ? L"Public Const E = 1" : L"(none)", TextOf(L"Extra")) << "added once";
-  EXPECT_EQ(1, qv::State().Includes.IncludeKeys.Count()) << "the pass went on to Win32";
+  EXPECT_EQ(1, includes_.Includes.IncludeKeys.Count()) << "the pass went on to Win32";
   EXPECT_NE(L"(none)", TextOf(L"Win32"));
 }
 
@@ -137,7 +138,7 @@ TEST_P(DeclarationCallsTest, GrowWithTheModulesNotTheirLines) {
   Pass();
   Select(lines + 4, 21);
   host_->ResetCalls();
-  qv::AutoAPIDeclarate();
+  qv::AutoAPIDeclarate(includes_);
   std::printf("[ one word, 50 modules of %ld lines: %ld host calls ]\n", lines + 4, host_->TotalCalls());
   EXPECT_EQ(kDeclarationCalls, host_->TotalCalls());
   EXPECT_NE(std::wstring::npos, TextOf(L"Win32").find(L"GetTickCount"));

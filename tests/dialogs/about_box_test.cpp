@@ -48,14 +48,16 @@ class AboutBoxTest : public ::testing::Test {
     EnumThreadWindows(GetCurrentThreadId(), CountBox, reinterpret_cast<LPARAM>(&count));
     return count;
   }
+
+  ModelessDialogs dialogs_;
 };
 
 TEST_F(AboutBoxTest, ASecondCommandBringsTheSameBoxForward) {
-  ShowAbout();
+  ShowAbout(dialogs_);
   const HWND first = OpenDialog(kAboutCaption);
   ASSERT_NE(nullptr, first);
   EXPECT_TRUE(IsWindowVisible(first));
-  ShowAbout();
+  ShowAbout(dialogs_);
   EXPECT_EQ(first, OpenDialog(kAboutCaption));
   EXPECT_EQ(1, OpenBoxes());
 }
@@ -66,7 +68,7 @@ TEST_F(AboutBoxTest, OkAndTheCloseBoxUnloadIt) {
     WPARAM wparam;
   } closers[] = {{WM_COMMAND, IDOK}, {WM_CLOSE, 0}, {WM_COMMAND, IDCANCEL}};
   for (const auto& closer : closers) {
-    ShowAbout();
+    ShowAbout(dialogs_);
     SendMessageW(OpenDialog(kAboutCaption), closer.message, closer.wparam, 0);
     EXPECT_EQ(nullptr, OpenDialog(kAboutCaption)) << closer.message << " " << closer.wparam;
     EXPECT_EQ(0, OpenBoxes());
@@ -74,11 +76,11 @@ TEST_F(AboutBoxTest, OkAndTheCloseBoxUnloadIt) {
 }
 
 TEST_F(AboutBoxTest, TheAddinsShutdownUnloadsIt) {
-  ShowAbout();
+  ShowAbout(dialogs_);
   ASSERT_NE(nullptr, OpenDialog(kAboutCaption));
-  UnloadDialogs();
+  UnloadDialogs(dialogs_);
   EXPECT_EQ(nullptr, OpenDialog(kAboutCaption));
-  UnloadDialogs();
+  UnloadDialogs(dialogs_);
 }
 
 TEST_F(AboutBoxTest, TheLetterVAndTheMinusNeverReachTheThanks) {
@@ -86,7 +88,7 @@ TEST_F(AboutBoxTest, TheLetterVAndTheMinusNeverReachTheThanks) {
     wchar_t typed;
     bool kept;
   } cases[] = {{L'V', false}, {L'-', false}, {L'v', true}, {L'A', true}, {L'В', true}, {L'_', true}};
-  ShowAbout();
+  ShowAbout(dialogs_);
   const HWND thanks = GetDlgItem(OpenDialog(kAboutCaption), QV_ABOUT_THANKS);
   for (const auto& c : cases) {
     SetWindowTextW(thanks, L"");

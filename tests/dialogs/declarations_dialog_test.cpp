@@ -134,7 +134,7 @@ class DeclarationsDialogTest : public CodePaneTest {
   void Show(Visit& script) {
     visit = &script;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, Drive);
-    qv::ShowDeclarations();
+    qv::ShowDeclarations(includes_);
     KillTimer(nullptr, timer);
     visit = nullptr;
     EXPECT_TRUE(script.acted) << "the dialog was shown";
@@ -157,13 +157,14 @@ class DeclarationsDialogTest : public CodePaneTest {
     }
     return names;
   }
-  static Names Declared() {
-    const auto& declared = qv::State().DeclaredNames;
+  Names Declared() const {
+    const auto& declared = includes_.DeclaredNames;
     return Names(declared.begin(), declared.end());
   }
 
   qv::test::TempFolder folder_;
   ProjectObject* project_ = nullptr;
+  qv::IncludeState includes_;
 };
 
 struct Case {
@@ -217,7 +218,7 @@ TEST_F(DeclarationsDialogTest, RunsTheIncludePassUnlessTheMainLoopDoes) {
   } cases[] = {{false, false, true}, {true, false, true}, {false, true, true}, {true, true, false}};
   Start(kUses);
   for (const auto& c : cases) {
-    qv::State().Includes.Clear();
+    includes_.Includes.Clear();
     qv::State().settings.Include = c.include;
     qv::State().settings.AutoInclude = c.auto_include;
     Visit script{.press = kCancel};
@@ -228,7 +229,7 @@ TEST_F(DeclarationsDialogTest, RunsTheIncludePassUnlessTheMainLoopDoes) {
 
 TEST_F(DeclarationsDialogTest, WithoutAnActivePaneAddChangesNothing) {
   Start(kUses, false);
-  qv::State().DeclaredNames.Add(L"Sleep", L"Sleep");
+  includes_.DeclaredNames.Add(L"Sleep", L"Sleep");
   Visit script{.press = kEnter};
   Show(script);
   EXPECT_EQ(Names{}, script.entries);

@@ -24,7 +24,8 @@ void PostEscape(HWND window) {
 TEST(ModelessKeysTest, EscapeThroughAPlainLoopClosesAnAddedDialog) {
   KitDialog dialog;
   ASSERT_TRUE(dialog.Create(QV_TEST_KIT_DIALOG, nullptr));
-  AddModelessDialog(dialog.hwnd());
+  ModelessKeys keys;
+  keys.Add(dialog.hwnd());
   PostEscape(dialog.Item(QV_TEST_EDIT));
   PlainMessageLoop();
   EXPECT_EQ(nullptr, dialog.hwnd());
@@ -33,8 +34,9 @@ TEST(ModelessKeysTest, EscapeThroughAPlainLoopClosesAnAddedDialog) {
 TEST(ModelessKeysTest, WithoutTheHookEscapeReachesOnlyTheControl) {
   KitDialog dialog;
   ASSERT_TRUE(dialog.Create(QV_TEST_KIT_DIALOG, nullptr));
-  AddModelessDialog(dialog.hwnd());
-  RemoveModelessDialog(dialog.hwnd());
+  ModelessKeys keys;
+  keys.Add(dialog.hwnd());
+  keys.Remove(dialog.hwnd());
   PostEscape(dialog.Item(QV_TEST_EDIT));
   PlainMessageLoop();
   EXPECT_NE(nullptr, dialog.hwnd());

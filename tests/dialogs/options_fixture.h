@@ -174,7 +174,7 @@ class OptionsTest : public ::testing::Test {
 
   OptionsDialog& Open(bool modeless = false) {
     dialog_.emplace(folder_.path() + L"\\", effects_);
-    EXPECT_TRUE(dialog_->Create(nullptr, modeless));
+    EXPECT_TRUE(dialog_->Create(nullptr, modeless ? &modeless_ : nullptr));
     return *dialog_;
   }
 
@@ -219,6 +219,7 @@ class OptionsTest : public ::testing::Test {
   TempFolder folder_;
   RecordedEffects effects_;
   ScriptedPrompts prompts_;
+  ModelessDialogs modeless_;
   std::optional<OptionsDialog> dialog_;
 };
 

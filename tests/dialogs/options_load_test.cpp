@@ -197,12 +197,12 @@ TEST_F(OptionsLoadTest, EachPageRowShowsItsPageAndHeadingsChangeNothing) {
 // A modeless dialog holds the library until the add-in's shutdown destroys it.
 TEST_F(OptionsLoadTest, TheModelessDialogHoldsTheLibraryUntilTheShutdownUnloadsIt) {
   ASSERT_FALSE(ModuleInUse());
-  ShowOptions(false, effects_);
+  ShowOptions(false, effects_, modeless_);
   ASSERT_NE(nullptr, OpenDialog(kOptionsCaption));
   EXPECT_TRUE(IsWindowVisible(OpenDialog(kOptionsCaption)));
   EXPECT_EQ(nullptr, GetWindow(OpenDialog(kOptionsCaption), GW_OWNER));
   EXPECT_TRUE(ModuleInUse());
-  UnloadDialogs();
+  UnloadDialogs(modeless_);
   EXPECT_EQ(nullptr, OpenDialog(kOptionsCaption));
   EXPECT_FALSE(ModuleInUse());
 }

@@ -55,6 +55,7 @@ class ProcsTest : public CodePaneTest {
   std::wstring Stored(const wchar_t* name) const {
     return qv::GetRegValue(HKEY_CURRENT_USER, kSettingsKey, name).value_or(L"");
   }
+  qv::ModelessDialogs dialogs_;
   static HWND Item(int id) { return GetDlgItem(ProcsWindow(), id); }
   static std::wstring Row(int id, LRESULT row) {
     const auto at = static_cast<WPARAM>(row);
@@ -108,7 +109,7 @@ TEST_F(ProcsTest, OneModuleListsEveryProcedureAndSelectsTheCaretsEntry) {
     StartIn(Personality::kVba);
     SetStored(L"Procs.Sort", c.sort);
     Select(c.caret_line, 1);
-    qv::ShowProcs();
+    qv::ShowProcs(dialogs_);
     ASSERT_NE(nullptr, ProcsWindow());
     EXPECT_EQ(in_module, Rows(QV_PROCS_LIST));
     EXPECT_EQ(L"Alpha", Row(QV_PROCS_LIST_SORTED, 0));
@@ -131,7 +132,7 @@ TEST_F(ProcsTest, TheWholeProjectSkipsCodelessComponentsAndTheCaretFollowsItsOwn
   host_->SelectComponent(*project.components().Find(L"Class1"));
   SetStored(L"Procs.DisplayAll", L"True");
   Select(4, 1);
-  qv::ShowProcs();
+  qv::ShowProcs(dialogs_);
   EXPECT_EQ((std::vector<std::wstring>{L"A (Module1)", L"InModule (Module1)", L"Of2 (Class1)", L"Of5 (Form1)"}),
             Rows(QV_PROCS_LIST));
   EXPECT_EQ(L"InModule (Module1)", Selected(QV_PROCS_LIST_SORTED));
@@ -156,7 +157,7 @@ TEST_F(ProcsTest, GoingToTheLetEntryMovesItsOwnPaneAndShowsItOnlyWhenNotActive) 
     CodeWindow& other = host_->Open(host_->AddComponent(project, kStdModule, L"Module2", L"Sub B()\r\nEnd Sub"),
                                     active == Active::kOther);
     SetStored(L"Procs.DisplayAll", active == Active::kSame ? L"False" : L"True");
-    qv::ShowProcs();
+    qv::ShowProcs(dialogs_);
     if (active == Active::kNone) {
       SendMessageW(other.hwnd(), WM_CLOSE, 0, 0);
       SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
@@ -180,7 +181,7 @@ TEST_F(ProcsTest, ARenamedOrRemovedModuleOrProcedureGivesTheMessageAndTheWindowS
     CodeWindow& window = StartIn(Personality::kVba);
     ComponentObject& module = *host_->state().ComponentOf(window.text());
     SetStored(L"Procs.DisplayAll", change < 2 ? L"True" : L"False");
-    qv::ShowProcs();
+    qv::ShowProcs(dialogs_);
     Pick(QV_PROCS_LIST_SORTED, change < 2 ? L"Zulu (Module1)" : L"Zulu");
     if (change == 0) module.Rename(L"Renamed");
     if (change == 1) module.project().components().Remove(module.AsDispatch());
@@ -198,7 +199,7 @@ TEST_F(ProcsTest, ARenamedOrRemovedModuleOrProcedureGivesTheMessageAndTheWindowS
 
 TEST_F(ProcsTest, TogglingTheSortKeepsTheSelectionAndASecondCommandRefillsInPlace) {
   StartIn(Personality::kVba);
-  qv::ShowProcs();
+  qv::ShowProcs(dialogs_);
   const HWND window = ProcsWindow();
   for (const wchar_t* pick : {L"Value [PropertySet]", L"Zulu", L"Alpha"}) {
     const int visible = IsWindowVisible(Item(QV_PROCS_LIST)) ? QV_PROCS_LIST : QV_PROCS_LIST_SORTED;
@@ -211,7 +212,7 @@ TEST_F(ProcsTest, TogglingTheSortKeepsTheSelectionAndASecondCommandRefillsInPlac
   SetWindowPos(window, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   Invoke(CodeModule().Object(), L"InsertLines", DISPATCH_METHOD, {3L, std::wstring(L"Sub Added()\r\nEnd Sub")});
   Select(11, 1);
-  qv::ShowProcs();
+  qv::ShowProcs(dialogs_);
   EXPECT_EQ(window, ProcsWindow());
   RECT rect;
   GetWindowRect(window, &rect);
@@ -235,7 +236,7 @@ TEST_F(ProcsTest, SizesAreStoredInTwipsRestoredAndCentred) {
     StartIn(Personality::kVb6);
     SetStored(L"Procs.Width", c.width);
     SetStored(L"Procs.Height", c.height);
-    qv::ShowProcs();
+    qv::ShowProcs(dialogs_);
     const SIZE size = TwipsSize();
     EXPECT_EQ(c.expected.cx, size.cx) << c.width;
     EXPECT_EQ(c.expected.cy, size.cy) << c.height;
@@ -248,7 +249,7 @@ TEST_F(ProcsTest, SizesAreStoredInTwipsRestoredAndCentred) {
     if (c.width) {
       SendMessageW(ProcsWindow(), WM_CLOSE, 0, 0);
     } else {
-      qv::UnloadDialogs();
+      qv::UnloadDialogs(dialogs_);
     }
     EXPECT_EQ(nullptr, ProcsWindow());
     EXPECT_EQ(L"7500", Stored(L"Procs.Width"));
@@ -270,7 +271,7 @@ TEST_F(ProcsTest, TheFrameShowsTheDescriptionOnlyInVisualBasicAndAboveTheThresho
       host_->state().ComponentOf(window.text())->SetMemberDescription(L"Alpha", L"Первая");
     SetStored(L"Procs.Height", c.height);
     Select(6, 1);
-    qv::ShowProcs();
+    qv::ShowProcs(dialogs_);
     EXPECT_EQ(c.frame, IsWindowVisible(Item(QV_PROCS_FRAME)) != FALSE) << c.height;
     RECT list, client;
     GetWindowRect(Item(QV_PROCS_LIST_SORTED), &list);
@@ -294,7 +295,7 @@ TEST_F(ProcsTest, EnterAndEscapeWorkThroughTheHostsPlainLoopAndAnEmptyFillIsNotF
     ProjectObject& project = host_->state().ComponentOf(window.text())->project();
     host_->AddComponent(project, kStdModule, L"Module2", L"Sub B()\r\nEnd Sub");
     SetStored(L"Procs.DisplayAll", L"False");
-    qv::ShowProcs();
+    qv::ShowProcs(dialogs_);
     EXPECT_FALSE(IsWindowEnabled(Item(IDOK)));
     Click(QV_PROCS_DISPLAY_ALL);
     EXPECT_TRUE(IsWindowEnabled(Item(IDOK)));

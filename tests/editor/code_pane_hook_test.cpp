@@ -203,10 +203,10 @@ TEST_F(CodePaneHookTest, TheKeysThatEndAWordRunTheAutomaticDeclarations) {
   for (const auto& c : cases) {
     Reset(L"x = GetTickCount", 1, 17);
     // A run starts by forgetting what the run before it declared.
-    qv::State().DeclaredNames.Clear();
-    qv::State().DeclaredNames.Add(L"earlier run", L"Earlier");
+    qv::CurrentParts().includes.DeclaredNames.Clear();
+    qv::CurrentParts().includes.DeclaredNames.Add(L"earlier run", L"Earlier");
     SendKey(c.key, c.modifiers);
-    EXPECT_EQ(c.declared, qv::State().DeclaredNames.Count() == 0) << c.key << " " << c.modifiers;
+    EXPECT_EQ(c.declared, qv::CurrentParts().includes.DeclaredNames.Count() == 0) << c.key << " " << c.modifiers;
   }
   EXPECT_EQ(L"", FailureText());
 }

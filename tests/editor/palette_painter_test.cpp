@@ -34,7 +34,7 @@ class PalettePainterTest : public CodePaneTest {
     CodePaneTest::SetUp();
     StartAddin(L"x = 1\r\n");
     qv::FillPalette(qv::Tables().PaletteColors);
-    qv::State().PopupTabs = {Tabs()};
+    popups_.tabs = {Tabs()};
     const HWND value = Tools().AddProperties(kProperties, false);
     SetWindowTextW(value, L"&H000000FF&");
     host_->SetActiveWindow(qv::kPropertiesWindowType, kProperties);
@@ -63,10 +63,12 @@ class PalettePainterTest : public CodePaneTest {
   }
   bool Painted() const { return CellColour(qv::ClientDc(Tabs()).get(), 1, 1) != kMarker; }
   std::vector<CellAt> Framed() const { return FramedCells(qv::ClientDc(Tabs()).get()); }
-  void Repaint() const {
-    qv::State().loop.PalettePainted = false;
-    qv::PaintPaletteCustomColors();
+  void Repaint() {
+    popups_.painted = false;
+    qv::PaintPaletteCustomColors(popups_);
   }
+
+  qv::PalettePopups popups_;
 };
 
 TEST_F(PalettePainterTest, PaintsOncePerShowingOfThePaletteTab) {
@@ -93,8 +95,8 @@ TEST_F(PalettePainterTest, PaintsOncePerShowingOfThePaletteTab) {
     c.act();
     Settle();
     if (IsWindowVisible(Tabs())) Mark();
-    qv::PaintPaletteCustomColors();
-    EXPECT_EQ(c.palette_shows, qv::State().loop.PalettePainted) << c.step;
+    qv::PaintPaletteCustomColors(popups_);
+    EXPECT_EQ(c.palette_shows, popups_.painted) << c.step;
     if (IsWindowVisible(Tabs())) {
       EXPECT_EQ(c.painted, Painted()) << c.step;
     }
@@ -104,7 +106,7 @@ TEST_F(PalettePainterTest, PaintsOncePerShowingOfThePaletteTab) {
 TEST_F(PalettePainterTest, WhileNoPopupShowsTheHostIsNotAsked) {
   Popups().CloseColourPopup();
   host_->ResetCalls();
-  qv::PaintPaletteCustomColors();
+  qv::PaintPaletteCustomColors(popups_);
   EXPECT_EQ(0, host_->TotalCalls());
 }
 
@@ -154,7 +156,7 @@ TEST_F(PalettePainterTest, TheCustomRowsFollowTheHostsCustomColoursAndMissingOne
       RegDeleteKeyValueW(HKEY_CURRENT_USER, std::wstring(qv::kVisualBasicHostKey).c_str(), L"CustomColors");
     }
     EXPECT_NO_THROW(Repaint()) << what;
-    EXPECT_TRUE(qv::State().loop.PalettePainted) << what;
+    EXPECT_TRUE(popups_.painted) << what;
     const qv::WindowDc dc = qv::ClientDc(Tabs());
     for (int column = 1; column <= 8; ++column) {
       const auto at = static_cast<std::size_t>(column - 1);
@@ -172,11 +174,11 @@ TEST_F(PalettePainterTest, OnlyTheHostsOwnTabControlsArePaintedAndOthersAreForgo
   DestroyWindow(gone);
   const HWND not_tabs = host_->workspace().MainWindow();
   ASSERT_TRUE(IsWindowVisible(not_tabs));
-  qv::State().PopupTabs = {other.Tabs(), gone, not_tabs, nullptr, Tabs()};
+  popups_.tabs = {other.Tabs(), gone, not_tabs, nullptr, Tabs()};
   Mark();
-  qv::PaintPaletteCustomColors();
+  qv::PaintPaletteCustomColors(popups_);
   EXPECT_TRUE(Painted());
-  EXPECT_EQ(std::vector<HWND>{Tabs()}, qv::State().PopupTabs);
+  EXPECT_EQ(std::vector<HWND>{Tabs()}, popups_.tabs);
 }
 
 // Leaked objects keep their handle slots taken, so new objects get ever higher ones (so few paints
