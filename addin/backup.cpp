@@ -10,6 +10,7 @@
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "codetools/include_directive.h"
 #include "kit/backup_names.h"
 #include "win/ansi_file.h"
@@ -141,7 +142,7 @@ void WriteArchive(const Backup& backup, const ZipTime& now) {
 }  // namespace
 
 void BackupProject(const BackupClock& now) {
-  const HWND owner = State().hWndMain;
+  const HWND owner = HostMainWindow();
   const wchar_t* title = Build().AppTitle;
   try {
     const VBProject project = VBInstance().ActiveVBProject();

@@ -6,6 +6,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/busy_hold.h"
+#include "addin/session.h"
 #include "win/clipboard_text.h"
 #include "addin/connection.h"
 #include "addin/keyboard_state.h"
@@ -112,6 +113,6 @@ void FormatSelection() {
   Formatting(request);
 }
 
-void FormatSelectionAfterModifiers() { State().loop.FormatKeysAt = GetTickCount(); }
+void FormatSelectionAfterModifiers() { CurrentSession().loop.FormatKeysAt = GetTickCount(); }
 
 }  // namespace qv

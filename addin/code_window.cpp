@@ -5,6 +5,7 @@
 #include "addin/addin_state.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 
 namespace qv {
 namespace {
@@ -31,7 +32,7 @@ HWND GetCodeWindow() {
     const std::wstring prefix = vbe.ActiveVBProject().Name() + L" - " + component.Name();
     return WindowCaption(foreground).substr(0, kSdiCaptionChars).starts_with(prefix) ? foreground : nullptr;
   }
-  if (foreground != state.hWndMain) return nullptr;
+  if (foreground != HostMainWindow()) return nullptr;
   const HWND client = FindWindowExW(foreground, nullptr, L"MDIClient", nullptr);
   return client ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
 }

@@ -1,8 +1,8 @@
 // Components of the active project, found by name or added as standard modules.
-#include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "codetools/includes.h"
 #include "win/message_box.h"
 
@@ -36,7 +36,7 @@ CodeModule GetOrAddModule(const std::wstring& Name, const std::wstring& Code) {
     }
     return component.CodeModule();
   } catch (const VbError& error) {
-    ShowMessageBox(State().hWndMain, error.description, Build().AppTitle, MB_OK);
+    ShowMessageBox(HostMainWindow(), error.description, Build().AppTitle, MB_OK);
     return {};
   }
 }

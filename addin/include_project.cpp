@@ -6,6 +6,7 @@
 #include "addin/build_info.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "kit/case_fold.h"
 #include "kit/list_file.h"
 #include "win/ansi_file.h"
@@ -141,7 +142,7 @@ void HostIncludeProject::AddFile(const std::wstring& path, bool related) {
 }
 
 void HostIncludeProject::ShowError(const std::wstring& description) {
-  ShowMessageBox(State().hWndMain, description, Build().AppTitle, MB_OK);
+  ShowMessageBox(HostMainWindow(), description, Build().AppTitle, MB_OK);
 }
 
 IncludePlaces HostIncludeProject::Places() {
@@ -162,7 +163,7 @@ std::optional<std::wstring> DiskIncludeFiles::Find(const std::wstring& path) con
 std::vector<std::wstring> DiskIncludeFiles::ReadLines(const std::wstring& path) const {
   const std::optional<std::wstring> text = ReadAnsiFile(path);
   if (!text) {
-    ShowMessageBox(State().hWndMain, LastErrorText(), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(HostMainWindow(), LastErrorText(), Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
     return {};
   }
   return ListLines(*text);

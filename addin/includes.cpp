@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
 #include "addin/include_project.h"
+#include "addin/session.h"
 #include "host/host_module_view.h"
 #include "win/failure_log.h"
 #include "win/message_box.h"
@@ -36,7 +36,7 @@ void AutoAPIDeclarate(IncludeState& state) {
   } catch (const VbError& error) {
     // The text names the Visual Basic 6.0 build's module in both builds.
     const std::wstring text = error.description + L"\r\nна QuorvaneStudio.modMain.AutoAPIDeclarate в строке 0";
-    ShowMessageBox(State().hWndMain, text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(HostMainWindow(), text, Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);
   }
 }
 

@@ -11,6 +11,7 @@
 #include "addin/caret_procedure.h"
 #include "addin/code_pane.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "codetools/line_numbering.h"
 #include "win/failure_log.h"
 #include "win/message_box.h"
@@ -53,7 +54,7 @@ void AddLineNumbers(long StartNumber, long FirstLine, long LastLine, bool ShiftC
         at->caret_line};
     NumberingResult result = AddLineNumbers(at->text, at->procedure, request);
     if (result.refused) {
-      ShowMessageBox(State().hWndMain,
+      ShowMessageBox(HostMainWindow(),
                      L"Строки не пронумерованы: номера должны расти от 0 до 2147483647. "
                      L"Проверьте начальный номер и шаг нумерации в настройках.",
                      Build().AppTitle, MB_OK | MB_ICONEXCLAMATION);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "addin/addin_state.h"
+#include "addin/session.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
 #include "dialogs/modeless_dialogs.h"
@@ -82,7 +82,7 @@ void UnloadDialogs(ModelessDialogs& dialogs) { dialogs.keys.DestroyAll(); }
 
 void ShowAbout(ModelessDialogs& dialogs) {
   const AboutBox* box =
-      dialogs.about.Open([](AboutBox& made) { return made.Create(QV_ABOUT_DIALOG, State().hWndMain); }, dialogs);
+      dialogs.about.Open([](AboutBox& made) { return made.Create(QV_ABOUT_DIALOG, HostMainWindow()); }, dialogs);
   if (!box) return RecordFailure(L"ShowAbout", L"the About box cannot be created");
   ShowInFront(box->hwnd());
 }

@@ -13,7 +13,7 @@ namespace qv {
 // leading zeros; "" when the module has no version resource.
 std::wstring VersionLine(HMODULE module);
 
-// Shows the box, owned by State().hWndMain, or brings the open one forward.
+// Shows the box, owned by the host's main window, or brings the open one forward.
 void ShowAbout(ModelessDialogs& dialogs);
 // Unloads every modeless dialog that is loaded: the About box and the options dialog of an external
 // start.

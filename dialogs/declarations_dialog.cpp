@@ -14,6 +14,7 @@
 #include "addin/addin_state.h"
 #include "addin/connection.h"
 #include "addin/includes.h"
+#include "addin/session.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
 #include "dialogs/prompted_step.h"
@@ -99,7 +100,7 @@ class DeclarationsDialog final : public DialogWindow {
 }  // namespace
 
 void ShowDeclarations(IncludeState& includes) {
-  const HWND owner = State().hWndMain;
+  const HWND owner = HostMainWindow();
   Listing listing;
   if (!RunPrompted(owner, 0, [&] { listing = ListDeclarations(includes); })) return;
   const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};

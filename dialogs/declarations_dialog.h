@@ -5,7 +5,7 @@
 
 namespace qv {
 
-// Lists the names into `includes`, then shows the dialog modal, owned by State().hWndMain.
+// Lists the names into `includes`, then shows the dialog modal, owned by the host's main window.
 void ShowDeclarations(IncludeState& includes);
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
 #include "addin/error_handler_menu.h"
+#include "addin/session.h"
 #include "addin/shell_open.h"
 #include "dialogs/colour_dialog.h"
 #include "dialogs/controls.h"
@@ -371,7 +372,7 @@ void OptionsDialog::LoadPageList() {
 void ShowOptions(bool modal, OptionsEffects& effects, ModelessDialogs& dialogs) {
   if (modal) {
     OptionsDialog dialog(AppPath(), effects);
-    if (!dialog.Create(State().hWndMain, nullptr)) {
+    if (!dialog.Create(HostMainWindow(), nullptr)) {
       RecordFailure(L"ShowOptions", L"the options dialog cannot be created");
       return;
     }

@@ -203,7 +203,7 @@ class OptionsDialog final : public DialogWindow {
   std::int32_t highlight_colour_ = 0;
 };
 
-// Modal from the menu, owned by State().hWndMain, so that it blocks the editor until it closes; or
+// Modal from the menu, owned by the host's main window, so that it blocks the editor until it closes; or
 // modeless without an owner for an external start, one of `dialogs` at a time. `effects` outlives the
 // dialog.
 void ShowOptions(bool modal, OptionsEffects& effects, ModelessDialogs& dialogs);

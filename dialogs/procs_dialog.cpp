@@ -9,6 +9,7 @@
 #include "addin/addin_state.h"
 #include "addin/build_info.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_window.h"
@@ -436,7 +437,7 @@ void ProcsDialog::SaveSettings() const {
 
 void ShowProcs(ModelessDialogs& dialogs) {
   ProcsDialog* window =
-      dialogs.procs.Open([](ProcsDialog& made) { return made.Create(QV_PROCS_DIALOG, State().hWndMain); }, dialogs);
+      dialogs.procs.Open([](ProcsDialog& made) { return made.Create(QV_PROCS_DIALOG, HostMainWindow()); }, dialogs);
   if (!window) return RecordFailure(L"ShowProcs", L"the procedure list cannot be created");
   window->AddFunctions();
   ShowInFront(window->hwnd());

@@ -12,6 +12,7 @@
 #include "addin/connection.h"
 #include "addin/includes.h"
 #include "addin/keyboard_state.h"
+#include "addin/session.h"
 #include "editor/active_pane_tools.h"
 #include "editor/enter_key.h"
 #include "editor/highlight_painter.h"
@@ -90,7 +91,7 @@ void CodePaneHook::Detach(HWND window) {
 }
 
 std::optional<LRESULT> CodePaneHook::OnMessage(HWND window, UINT& message, WPARAM& wparam, LPARAM& lparam) {
-  MainLoopState& loop = State().loop;
+  MainLoopState& loop = CurrentSession().loop;
   if (message == WM_NCDESTROY || message == WM_CLOSE) {
     // Off before the editor closes the window; the chain below still gets the message.
     Unhook();

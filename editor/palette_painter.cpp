@@ -10,6 +10,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "kit/palette_layout.h"
 #include "kit/settings_table.h"
 #include "win/gdi_owners.h"
@@ -42,7 +43,7 @@ HWND ShowingPopupTabs(std::vector<HWND>& tabs) {
 // The Properties window's value box: in its own frame when it floats, else in the main window.
 HWND PropertyValueBox(const std::wstring& caption) {
   const HWND floating = FindWindowW(L"VBFloatingPalette", caption.c_str());
-  const HWND parent = OfThisProcess(floating) ? floating : State().hWndMain;
+  const HWND parent = OfThisProcess(floating) ? floating : HostMainWindow();
   const HWND list = parent ? FindWindowExW(parent, nullptr, L"wndclass_pbrs", caption.c_str()) : nullptr;
   return list ? FindWindowExW(list, nullptr, L"Edit", nullptr) : nullptr;
 }

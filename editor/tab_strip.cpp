@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "addin/addin_state.h"
+#include "addin/session.h"
 #include "win/failure_log.h"
 #include "win/window_identity.h"
 
@@ -162,7 +162,7 @@ std::optional<LRESULT> TabStrip::OnMessage(HWND window, UINT& message, WPARAM& w
     case WM_MDIACTIVATE:
       return after([&] {
         Refresh();
-        State().loop.MDIActivated = true;
+        CurrentSession().loop.MDIActivated = true;
       });
     case WM_DESTROY:
       Detach();

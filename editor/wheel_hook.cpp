@@ -11,6 +11,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "editor/wheel_scroll.h"
 #include "kit/wheel_steps.h"
 #include "win/registry.h"
@@ -36,7 +37,7 @@ void OnWheel(WPARAM wparam, LPARAM lparam) {
   const long type = active.Type();
   if (type == kCodeWindowType) return ScrollActivePane(wparam);
   const HWND target = type == kMainWindowType ? WindowFromPoint({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)})
-                                              : DockedWindow(State().hWndMain, active.Caption());
+                                              : DockedWindow(HostMainWindow(), active.Caption());
   PostLineScrolls(target, WheelNotches(static_cast<std::uint32_t>(wparam)));
 }
 

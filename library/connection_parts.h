@@ -1,10 +1,12 @@
 #pragma once
 // The parts one connection makes and its disconnection releases, held beside the connection's host
-// references: the include tables and declared names, the popups the palette paints over, the hidden
-// form, the wheel hook, the tab strip, the modeless dialogs with their keyboard hook and the code-window
-// subclass. Members go in the reverse of their release: the code window's subclass first, the include
-// state last.
+// references: the session (the host's main window and the main loop's state), the include tables and
+// declared names, the popups the palette paints over, the hidden form, the wheel hook, the tab strip,
+// the modeless dialogs with their keyboard hook and the code-window subclass. Members go in the
+// reverse of their release: the code window's subclass first, the session last, so that what goes
+// before it may still reach it.
 #include "addin/includes.h"
+#include "addin/session.h"
 #include "dialogs/modeless_dialogs.h"
 #include "editor/code_pane_hook.h"
 #include "editor/palette_painter.h"
@@ -15,6 +17,7 @@
 namespace qv {
 
 struct ConnectionParts {
+  SessionOwner session;
   IncludeState includes;
   PalettePopups palette;
   MainForm form;

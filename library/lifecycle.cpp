@@ -7,6 +7,7 @@
 #include "addin/addin_state.h"
 #include "addin/connection.h"
 #include "addin/error_box.h"
+#include "addin/session.h"
 #include "kit/palette.h"
 #include "library/connection_parts.h"
 #include "win/failure_log.h"
@@ -68,10 +69,11 @@ void StartAddin(Parts& parts) {
   RunReported(kCustomColorsStep, [&] { SetCustomColors(Tables().PaletteColors, state.settings.CustomColorsValue); });
   RunReported(kMainWindowStep, [] { VBInstance().MainWindow().SetFocus(); });
   // A refused focus still leaves the main window to be found: without it no code window is hooked.
-  state.hWndMain = FindMainWindow();
+  Session& session = CurrentSession();
+  session.hWndMain = FindMainWindow();
   RunReported(kTimerStep, [] { CurrentParts().form.StartTimer(); });
   RunReported(kWheelStep, [&] {
-    if (state.settings.Scrolling && !state.settings.IsSDI) parts.HookWheel(state.hWndMain);
+    if (state.settings.Scrolling && !state.settings.IsSDI) parts.HookWheel(session.hWndMain);
   });
   RunReported(kTabsStep, [&] {
     if (state.settings.MDITabs) StartMDITabs(parts);
@@ -79,10 +81,9 @@ void StartAddin(Parts& parts) {
 }
 
 void StartMDITabs(Parts& parts) {
-  AddinState& state = State();
   RunReported(kInitTabsStep, [&] { parts.InitTabs(); });
-  RunReported(kTabPositionStep, [&] { parts.SetTabPosition(state.settings.MDITabsTop ? 0 : 1); });
-  RunReported(kAttachTabsStep, [&] { parts.AttachTabs(state.hWndMain); });
+  RunReported(kTabPositionStep, [&] { parts.SetTabPosition(State().settings.MDITabsTop ? 0 : 1); });
+  RunReported(kAttachTabsStep, [&] { parts.AttachTabs(HostMainWindow()); });
 }
 
 void StopMDITabs(Parts& parts) {
@@ -92,21 +93,19 @@ void StopMDITabs(Parts& parts) {
 
 void StopAddin(Parts& parts) {
   AddinState& state = State();
+  Session& session = CurrentSession();
   Guarded(L"StopMainTimer", [] { CurrentParts().form.StopTimer(); });
   Guarded(L"UnhookWheel", [&] {
-    if (!state.settings.IsSDI && parts.WheelHooked()) parts.UnhookWheel(state.hWndMain);
+    if (!state.settings.IsSDI && parts.WheelHooked()) parts.UnhookWheel(session.hWndMain);
   });
   Guarded(L"UnhookCodePane", [&] {
-    if (state.loop.hWndHooked) parts.UnhookCodePane(state.loop.hWndHooked);
+    if (session.loop.hWndHooked) parts.UnhookCodePane(session.loop.hWndHooked);
   });
   Guarded(L"UnloadDialogs", [&] { parts.UnloadDialogs(); });
   Guarded(L"UnloadMainForm", [] { CurrentParts().form.Unload(); });
   Guarded(L"StopMDITabs", [&] {
     if (state.settings.MDITabs) StopMDITabs(parts);
   });
-  // A later connection in this process starts from scratch.
-  state.loop = MainLoopState{};
-  state.hWndMain = nullptr;
 }
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "addin/session.h"
 #include "codetools/block_table.h"
 #include "codetools/logical_line.h"
 #include "addin/addin_state.h"
@@ -47,7 +48,7 @@ bool IsNumbered(const std::wstring& text) {
 class Tick {
  public:
   explicit Tick(Parts& parts)
-      : parts_(parts), state_(State()), loop_(state_.loop), settings_(state_.settings), vbe_(VBInstance()), bars_(Bars()) {}
+      : parts_(parts), state_(State()), loop_(CurrentSession().loop), settings_(state_.settings), vbe_(VBInstance()), bars_(Bars()) {}
 
   void Run() {
     Step([&] { FollowCommentControl(); });
@@ -255,7 +256,7 @@ class Tick {
 }  // namespace
 
 void TimerTick(Parts& parts) {
-  MainLoopState& loop = State().loop;
+  MainLoopState& loop = CurrentSession().loop;
   if (loop.Busy) return;
   loop.Busy = true;
   Guarded(L"main loop", [&] { Tick(parts).Run(); });

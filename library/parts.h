@@ -39,10 +39,10 @@ class Parts {
   virtual void ClearIncludes() = 0;
 
   // The options dialog: modal from the menu, modeless (without an owner form) for an external start.
-  // A modal dialog is owned by State().hWndMain, so that it blocks the editor until it closes.
+  // A modal dialog is owned by the host's main window, so that it blocks the editor until it closes.
   virtual void ShowOptions(bool modal) = 0;
   virtual void ShowAbout() = 0;         // modeless
-  virtual void ShowDeclarations() = 0;  // modal, owned by State().hWndMain
+  virtual void ShowDeclarations() = 0;  // modal, owned by the host's main window
   virtual void ShowProcs() = 0;
   // Unloads every dialog form that is loaded.
   virtual void UnloadDialogs() = 0;

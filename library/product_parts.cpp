@@ -1,8 +1,8 @@
 #include "library/product_parts.h"
 
-#include "addin/addin_state.h"
 #include "addin/backup.h"
 #include "addin/includes.h"
+#include "addin/session.h"
 #include "addin/shell_open.h"
 #include "dialogs/about_box.h"
 #include "dialogs/declarations_dialog.h"
@@ -24,13 +24,13 @@ class LibraryOptionsEffects final : public OptionsEffects {
  public:
   explicit LibraryOptionsEffects(Parts& parts) : parts_(parts) {}
   void StartMDITabs() override {
-    if (State().hWndMain) qv::StartMDITabs(parts_);
+    if (HostMainWindow()) qv::StartMDITabs(parts_);
   }
   void StopMDITabs() override {
-    if (State().hWndMain) qv::StopMDITabs(parts_);
+    if (HostMainWindow()) qv::StopMDITabs(parts_);
   }
   void SetTabPosition(long position) override {
-    if (State().hWndMain) parts_.SetTabPosition(position);
+    if (HostMainWindow()) parts_.SetTabPosition(position);
   }
 
  private:
@@ -54,7 +54,7 @@ void ProductParts::SetTabPosition(long position) { CurrentParts().tabs.SetPositi
 void ProductParts::AttachTabs(HWND main) { CurrentParts().tabs.Attach(main); }
 void ProductParts::DetachTabs() { CurrentParts().tabs.Detach(); }
 void ProductParts::TerminateTabs() { CurrentParts().tabs.Terminate(); }
-void ProductParts::SetIDEStyle(long style) { qv::SetIDEStyle(style, State().hWndMain); }
+void ProductParts::SetIDEStyle(long style) { qv::SetIDEStyle(style, HostMainWindow()); }
 void ProductParts::WheelPoll() { qv::WheelPoll(); }
 void ProductParts::PaintPaletteCustomColors() { qv::PaintPaletteCustomColors(CurrentParts().palette); }
 void ProductParts::RefreshTabs() { CurrentParts().tabs.Refresh(); }

@@ -8,6 +8,7 @@
 
 #include "addin/addin_state.h"
 #include "addin/connection.h"
+#include "addin/session.h"
 #include "tests/addin/focus_thief.h"
 #include "tests/sandbox/host/host_fixture.h"
 
@@ -18,6 +19,7 @@ class CodePaneTest : public HostTest {
   void TearDown() override {
     qv::CloseConnection();
     qv::State() = qv::AddinState{};
+    session_.session = qv::Session{};
     HostTest::TearDown();
   }
 
@@ -31,10 +33,13 @@ class CodePaneTest : public HostTest {
     qv::AddinState& state = qv::State();
     qv::OpenConnection(qv::Vbe(vbe()));
     state.IsVBA = host_->state().IsVba();  // as the library built for the host would have it
-    state.hWndMain = host_->workspace().MainWindow();
+    qv::CurrentSession().hWndMain = host_->workspace().MainWindow();
     state.settings.IsSDI = host_->state().options.sdi;
     state.settings.IndentWidth = 4;
   }
+
+  // What a connection's parts would own.
+  qv::SessionOwner session_;
 
   std::wstring ModuleText() const {
     const Variant module = CodeModule();

@@ -41,7 +41,7 @@ TEST_F(NumberingInPaneTest, TenThousandLinesTakeOneReadAndOnePaste) {
   EXPECT_EQ(L"Sub A()\r\n10  x = 1", Get(CodeModule().Object(), L"Lines", {1L, 2L}).Text());
   EXPECT_EQ(L"99980 x = 1\r\nEnd Sub", Get(CodeModule().Object(), L"Lines", {9999L, 2L}).Text());
   EXPECT_EQ(5, Selection().start_column) << "the statement kept its column";
-  EXPECT_FALSE(qv::State().loop.Busy);
+  EXPECT_FALSE(qv::CurrentSession().loop.Busy);
 }
 
 TEST_F(NumberingInPaneTest, TheCaretFollowsItsStatementOnlyWhenAsked) {
@@ -88,7 +88,7 @@ TEST_F(NumberingInPaneTest, AStepThatGivesNoIncreasingNumbersIsRefusedWithAMessa
   ASSERT_EQ(1u, boxes_.boxes().size());
   EXPECT_NE(std::wstring::npos, boxes_.boxes()[0].text.find(L"2147483647"));
   EXPECT_EQ(MB_ICONEXCLAMATION, boxes_.boxes()[0].style & MB_ICONMASK);
-  EXPECT_FALSE(qv::State().loop.Busy);
+  EXPECT_FALSE(qv::CurrentSession().loop.Busy);
 }
 
 TEST_F(NumberingInPaneTest, OutsideProceduresNothingHappens) {

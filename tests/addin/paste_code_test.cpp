@@ -150,7 +150,7 @@ TEST_F(PasteCodeTest, AnotherDocumentWindowInFrontGetsNoStrayPaste) {
 }
 
 LRESULT CALLBACK RecordBusy(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_APP) SetPropW(window, L"Busy", reinterpret_cast<HANDLE>(qv::State().loop.Busy ? 2 : 1));
+  if (message == WM_APP) SetPropW(window, L"Busy", reinterpret_cast<HANDLE>(qv::CurrentSession().loop.Busy ? 2 : 1));
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
@@ -161,10 +161,10 @@ TEST_F(PasteCodeTest, TicksDuringThePasteFindBusySetAndBusyComesBackAsItWas) {
   PostMessageW(probe, WM_APP, 0, 0);
   qv::PasteCode(2, 4, kIndented, 4, false);
   EXPECT_EQ(reinterpret_cast<HANDLE>(2), GetPropW(probe, L"Busy"));
-  EXPECT_FALSE(qv::State().loop.Busy);
-  qv::State().loop.Busy = true;
+  EXPECT_FALSE(qv::CurrentSession().loop.Busy);
+  qv::CurrentSession().loop.Busy = true;
   qv::PasteCode(2, 4, L"x = 1\r\ny = 2\r\nz = 3", 0, false);
-  EXPECT_TRUE(qv::State().loop.Busy);
+  EXPECT_TRUE(qv::CurrentSession().loop.Busy);
   RemovePropW(probe, L"Busy");
   DestroyWindow(probe);
 }
@@ -175,7 +175,7 @@ TEST_F(PasteCodeTest, AFailureMidwayEndsQuietlyWithTheUsersTextBack) {
   qv::PasteCode(2, 4, kIndented, 4, false);
   EXPECT_EQ(kBlock, ModuleText());
   EXPECT_EQ(kUserText, AnsiClipboardText());
-  EXPECT_FALSE(qv::State().loop.Busy);
+  EXPECT_FALSE(qv::CurrentSession().loop.Busy);
   // Drawing is unlocked: another lock can be taken.
   EXPECT_TRUE(LockWindowUpdate(host_->workspace().MainWindow()));
   LockWindowUpdate(nullptr);

@@ -1,6 +1,6 @@
 // The main loop's guard: a tick that starts while another runs (a paste's wait dispatches the
 // timer's messages) does nothing and leaves the running tick's guard alone.
-#include "addin/addin_state.h"
+#include "addin/session.h"
 #include "library/main_loop.h"
 #include "tests/addin/code_pane_fixture.h"
 #include "tests/addin/recording_parts.h"
@@ -12,7 +12,7 @@ using TimerTickTest = CodePaneTest;
 
 TEST_F(TimerTickTest, ATickInsideARunningOneDoesNothing) {
   StartAddin(L"Sub A()\r\nx = 1\r\nEnd Sub");
-  qv::MainLoopState& loop = qv::State().loop;
+  qv::MainLoopState& loop = qv::CurrentSession().loop;
   loop.Busy = true;
   host_->ResetCalls();
   qv::test::RecordingParts parts;

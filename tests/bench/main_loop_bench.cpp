@@ -44,7 +44,7 @@ class Session {
     qv::AddinState& state = qv::State();
     qv::OpenConnection(qv::Vbe(host_.vbe()));
     qv::OpenConnectionParts();
-    state.hWndMain = host_.workspace().MainWindow();
+    qv::CurrentSession().hWndMain = host_.workspace().MainWindow();
     state.SettingsKey = L"Software\\Velmora\\Quorvane\\VBA";
     state.IDESettingsKey = L"Software\\Microsoft\\VBA\\6.0\\Common";
     qv::LoadSettings({true, state.IDESettingsKey, state.SettingsKey, L"6.05"}, state.settings, state.LanguageFiles,

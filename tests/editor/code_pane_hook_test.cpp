@@ -8,6 +8,7 @@
 #include <string>
 
 #include "addin/addin_state.h"
+#include "addin/session.h"
 #include "addin/command_bar_refs.h"
 #include "addin/connection.h"
 #include "library/connection_parts.h"
@@ -56,7 +57,7 @@ class CountingHook : public qv::Subclass {
     ++messages;
     if (message == WM_CLOSE) {
       ++closes;
-      hooked_at_close = qv::State().loop.hWndHooked;
+      hooked_at_close = qv::CurrentSession().loop.hWndHooked;
     }
     return std::nullopt;
   }
@@ -86,7 +87,7 @@ class CodePaneHookTest : public CodePaneTest {
     qv::SetFailureSink([](std::wstring_view failure) noexcept { FailureText() += std::wstring(failure) + L"\n"; });
     window_ = window.hwnd();
     qv::LibraryParts().HookCodePane(window_);
-    qv::State().loop.hWndHooked = window_;
+    qv::CurrentSession().loop.hWndHooked = window_;
     Select(line, column);
     return window;
   }
@@ -236,9 +237,9 @@ TEST_F(CodePaneHookTest, TheTypingToolsRunPerKeyAndSettings) {
   for (const Case& c : cases) {
     Reset(L"x++", 1, 4);
     host_->workspace().Popups().ShowNameList(c.name_list);
-    qv::State().loop.Busy = c.busy;
+    qv::CurrentSession().loop.Busy = c.busy;
     SendKey(c.key);
-    qv::State().loop.Busy = false;
+    qv::CurrentSession().loop.Busy = false;
     EXPECT_EQ(c.after, window.text().Text()) << c.key << " " << c.name_list << " " << c.busy;
   }
   host_->workspace().Popups().ShowNameList(false);
@@ -270,13 +271,13 @@ TEST_F(CodePaneHookTest, EveryMatchingHotKeyFiresAndOnlyEnabledHostCommandsRun) 
   };
   release('Q', {});             // Ctrl released first: the bare Q matches nothing
   release('Q', {VK_SHIFT});     // nor does another modifier
-  EXPECT_FALSE(qv::State().loop.FormatKeysAt);
+  EXPECT_FALSE(qv::CurrentSession().loop.FormatKeysAt);
   release('Q', {VK_CONTROL});
   for (const long index : {9L, 11L, 12L, 13L}) EXPECT_EQ(1, Executes(L"Edit", index)) << index;
   EXPECT_EQ(0, Executes(L"Edit", 10));  // disabled
   // Commented; the formatting waits for a tick that sees Ctrl released.
   EXPECT_EQ(L"Sub A()\r\n'x = 1\r\nEnd Sub", window.text().Text());
-  EXPECT_TRUE(qv::State().loop.FormatKeysAt);
+  EXPECT_TRUE(qv::CurrentSession().loop.FormatKeysAt);
   EXPECT_EQ(0, host_->Calls(L"VBComponent", L"SaveAs"));  // the Options button is enabled
   // With Alt held and no Ctrl the release comes as a system key.
   s.HotKeys_Bookmark = L"Alt + Q";
@@ -366,7 +367,7 @@ TEST_F(CodePaneHookTest, TheHookComesOffWithTheChainIntact) {
       qv::LibraryParts().UnhookCodePane(hwnd);
     }
     EXPECT_FALSE(above.Hooked() && !IsWindow(hwnd));
-    EXPECT_EQ(ending == 0 ? hwnd : nullptr, qv::State().loop.hWndHooked) << ending;
+    EXPECT_EQ(ending == 0 ? hwnd : nullptr, qv::CurrentSession().loop.hWndHooked) << ending;
     above.Unhook();
     below.Unhook();
     TearDown();

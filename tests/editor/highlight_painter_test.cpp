@@ -68,7 +68,7 @@ class HighlightPainterTest : public CodePaneTest {
     qv::SetFailureSink([](std::wstring_view failure) noexcept { ADD_FAILURE() << std::wstring(failure).c_str(); });
     window_ = window.hwnd();
     qv::LibraryParts().HookCodePane(window_);
-    state.loop.hWndHooked = window_;
+    qv::CurrentSession().loop.hWndHooked = window_;
     Select(caret_line, 1);
     HideCaret(window_);
     return window;

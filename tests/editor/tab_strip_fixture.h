@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/addin_state.h"
+#include "addin/session.h"
 #include "editor/tab_strip.h"
 #include "tests/editor/tab_strip_view.h"
 #include "win/gdi_owners.h"
@@ -37,7 +37,7 @@ class TabStripTest : public ::testing::Test {
     create.idFirstChild = 100;
     client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                               600, 400, frame_, nullptr, nullptr, &create);
-    qv::State().loop.MDIActivated = false;
+    qv::CurrentSession().loop.MDIActivated = false;
     strip_.Init();
     strip_.SetPosition(0);
   }
@@ -106,6 +106,7 @@ class TabStripTest : public ::testing::Test {
     PointAt(middle.x, middle.y);
   }
 
+  qv::SessionOwner session_;  // what a connection's parts would own
   HWND frame_ = nullptr;
   HWND client_ = nullptr;
   qv::TabStrip strip_;

@@ -221,10 +221,10 @@ TEST_F(TabStripTest, BothActivationPathsShowTheActiveTab) {
     const qv::PixelRect rect = Strip().TabRects()[static_cast<std::size_t>(tab)];
     return Pixel(rect.left + 2, rect.top + 2) == GetSysColor(COLOR_BTNFACE);
   };
-  qv::State().loop.MDIActivated = false;
+  qv::CurrentSession().loop.MDIActivated = false;
   SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a), 0);
   Settle();
-  EXPECT_TRUE(qv::State().loop.MDIActivated);
+  EXPECT_TRUE(qv::CurrentSession().loop.MDIActivated);
   EXPECT_TRUE(shows_active(0));
   const struct {
     HWND window;
@@ -232,12 +232,12 @@ TEST_F(TabStripTest, BothActivationPathsShowTheActiveTab) {
   } unseen[] = {{b, WM_CHILDACTIVATE}, {client_, WM_MDINEXT}, {c, WM_CHILDACTIVATE}};
   for (const auto& path : unseen) {
     const HWND before = Active();
-    qv::State().loop.MDIActivated = false;
+    qv::CurrentSession().loop.MDIActivated = false;
     SendMessageW(path.window, path.message, 0, 0);
     ASSERT_NE(before, Active());
     strip_.FollowActive();
     Settle();
-    EXPECT_FALSE(qv::State().loop.MDIActivated);
+    EXPECT_FALSE(qv::CurrentSession().loop.MDIActivated);
     const auto tab = std::find(Strip().Tabs().begin(), Strip().Tabs().end(), reinterpret_cast<std::intptr_t>(Active()));
     EXPECT_TRUE(shows_active(static_cast<int>(tab - Strip().Tabs().begin()))) << path.message;
   }
