@@ -6,7 +6,6 @@
 #include "addin/shell_open.h"
 #include "dialogs/about_box.h"
 #include "dialogs/declarations_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "dialogs/procs_dialog.h"
 #include "dialogs/visual_style.h"
 #include "editor/palette_painter.h"
@@ -16,28 +15,16 @@
 #include "library/lifecycle.h"
 
 namespace qv {
-namespace {
 
-// The options dialog starts and stops the tab strip as the add-in's start does, and only beside a
-// started add-in, which knows the host's main window.
-class LibraryOptionsEffects final : public OptionsEffects {
- public:
-  explicit LibraryOptionsEffects(Parts& parts) : parts_(parts) {}
-  void StartMDITabs() override {
-    if (HostMainWindow()) qv::StartMDITabs(parts_);
-  }
-  void StopMDITabs() override {
-    if (HostMainWindow()) qv::StopMDITabs(parts_);
-  }
-  void SetTabPosition(long position) override {
-    if (HostMainWindow()) parts_.SetTabPosition(position);
-  }
-
- private:
-  Parts& parts_;
-};
-
-}  // namespace
+void ProductParts::TabEffects::StartMDITabs() {
+  if (HostMainWindow()) qv::StartMDITabs(parts_);
+}
+void ProductParts::TabEffects::StopMDITabs() {
+  if (HostMainWindow()) qv::StopMDITabs(parts_);
+}
+void ProductParts::TabEffects::SetTabPosition(long position) {
+  if (HostMainWindow()) parts_.SetTabPosition(position);
+}
 
 ProductParts::ProductParts() : hot_keys_(BuildHotKeyTable(*this)) {}
 
@@ -62,10 +49,7 @@ void ProductParts::FollowActiveTab() { CurrentParts().tabs.FollowActive(); }
 void ProductParts::ProcessIncludes() { RunIncludePass(CurrentParts().includes); }
 void ProductParts::ClearIncludes() { CurrentParts().includes.Includes.Clear(); }
 
-void ProductParts::ShowOptions(bool modal) {
-  static LibraryOptionsEffects effects(*this);
-  qv::ShowOptions(modal, effects, CurrentParts().dialogs);
-}
+void ProductParts::ShowOptions(bool modal) { qv::ShowOptions(modal, options_effects_, CurrentParts().dialogs); }
 
 void ProductParts::ShowAbout() { qv::ShowAbout(CurrentParts().dialogs); }
 void ProductParts::ShowDeclarations() { qv::ShowDeclarations(CurrentParts().includes); }

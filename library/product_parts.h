@@ -1,6 +1,7 @@
 #pragma once
 // The real parts: the editor's subclasses and strip, the dialogs, the includes, the backup and the
 // shell, as the shipped libraries drive them.
+#include "dialogs/options_dialog.h"
 #include "editor/hot_keys.h"
 #include "library/parts.h"
 
@@ -36,7 +37,22 @@ class ProductParts : public Parts {
   void ShellOpen(HWND window, const std::wstring& file, const std::wstring& directory) override;
 
  private:
+  // The options dialog starts and stops the tab strip through these parts, as the add-in's start
+  // does, and only beside a started add-in, which knows the host's main window.
+  class TabEffects final : public OptionsEffects {
+   public:
+    explicit TabEffects(Parts& parts) : parts_(parts) {}
+    void StartMDITabs() override;
+    void StopMDITabs() override;
+    void SetTabPosition(long position) override;
+
+   private:
+    Parts& parts_;
+  };
+
   HotKeyTable hot_keys_;
+  // Lives as long as the parts: a modeless options dialog keeps it past ShowOptions.
+  TabEffects options_effects_{*this};
 };
 
 }  // namespace qv
